@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Installs what is missing on Debian 12 and builds Valtrena into ./build.
+#   scripts/setup.sh run    build, then start the program
+#   scripts/setup.sh test   build, then run every test headless
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+packages=(build-essential cmake ninja-build qt6-base-dev qt6-multimedia-dev qt6-svg-dev
+          qt6-image-formats-plugins qt6-translations-l10n libgl-dev fonts-liberation
+          fonts-dejavu-core xvfb xauth poppler-utils)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  sudo_cmd=""
+  [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
+  $sudo_cmd apt-get update
+  DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo ${VALTRENA_CMAKE_ARGS:-}
+cmake --build build
+
+case "${1:-run}" in
+  run)
+    shift || true
+    exec build/src/app/valtrena "$@"
+    ;;
+  test)
+    cd build
+    QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)"
+    ;;
+  *)
+    echo "usage: $0 [run|test]" >&2
+    exit 2
+    ;;
+esac

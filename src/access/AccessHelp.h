@@ -1,0 +1,6 @@
+#pragma once
+#include <QString>
+
+namespace AccessHelp {
+QString reporting();
+}

@@ -1,0 +1,35 @@
+#include "access/PasswordFile.h"
+#include "access/Scrambler.h"
+#include "storage/DataFolder.h"
+#include "storage/IniFile.h"
+#include "storage/Record.h"
+
+namespace {
+const QString kSection = QStringLiteral("Accesso");
+const QString kKey = QStringLiteral("Valore");
+}
+
+namespace PasswordFile {
+
+QString path() { return DataFolder::file(FileNames::password()); }
+
+QString stored()
+{
+    return Scrambler::unscramble(IniFile::read(path(), kSection, kKey)).trimmed();
+}
+
+void store(const QString &password)
+{
+    IniFile::write(path(), kSection, kKey, Scrambler::scramble(password).trimmed());
+}
+
+QString normalise(const QString &typed)
+{
+    QString out = typed;
+    for (QChar &c : out)
+        if (c >= u'a' && c <= u'z')
+            c = QChar(c.unicode() - 32);
+    return ShortText::trimmed(out);
+}
+
+} // namespace PasswordFile

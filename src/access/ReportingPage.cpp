@@ -1,0 +1,184 @@
+#include "access/ReportingPage.h"
+#include "access/AccessHelp.h"
+#include "access/Scrambler.h"
+#include "app/ui/Constants.h"
+#include "app/ui/FieldBehaviour.h"
+#include "app/ui/Guide.h"
+#include "app/ui/Icons.h"
+#include "app/ui/LinkLabel.h"
+#include "app/ui/Shell.h"
+#include "storage/DataFolder.h"
+#include "storage/IniFile.h"
+#include "storage/Record.h"
+
+#include <QEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+const QString kSection = QStringLiteral("Accesso");
+
+class TrimOnKeyRelease : public QObject
+{
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject *o, QEvent *e) override
+    {
+        if (e->type() == QEvent::KeyRelease) {
+            auto *f = static_cast<QLineEdit *>(o);
+            const QString t = ShortText::trimmed(f->text());
+            if (t != f->text())
+                f->setText(t);
+        }
+        return false;
+    }
+};
+
+QLineEdit *boldField(QWidget *parent, const QString &name)
+{
+    auto *f = new QLineEdit(parent);
+    f->setObjectName(name);
+    f->setFont(QFont(QStringLiteral("Verdana"), 14, QFont::Bold));
+    f->installEventFilter(new TrimOnKeyRelease(f));
+    return f;
+}
+
+QGroupBox *group(QWidget *parent, const QString &title, QWidget *content)
+{
+    auto *g = new QGroupBox(title, parent);
+    auto *l = new QVBoxLayout(g);
+    l->addWidget(content);
+    return g;
+}
+} // namespace
+
+TfrmSegnalazioni::TfrmSegnalazioni(QWidget *parent)
+    : AreaWindow(QStringLiteral("TfrmSegnalazioni"),
+                 QStringLiteral(" Valtrena - Segnalazioni di operazioni sospette"),
+                 Presentation::Maximised, parent)
+{
+    setStyleSheet(QStringLiteral(
+        "#TfrmSegnalazioni{background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 #408AB3,stop:1 white);}"
+        "#panPagina{background:white;border:1px solid #9CB8CC;border-radius:8px;}"));
+    auto *page = new QWidget(this);
+    page->setObjectName(QStringLiteral("panPagina"));
+    page->setAttribute(Qt::WA_StyledBackground);
+    page->setMaximumWidth(760);
+
+    auto *title = new QLabel(QStringLiteral("Segnalazioni di operazioni sospette"), page);
+    title->setFont(QFont(QStringLiteral("Arial"), 20, QFont::Bold));
+    title->setStyleSheet(QStringLiteral("color:#1F4E79;"));
+    auto *lblSpiega01 = new QLabel(QStringLiteral(
+        "E' possibile annotare nei campi sottostanti il Nome Utente e la Password di accesso al "
+        "portale INFOSTAT-UIF:"), page);
+    lblSpiega01->setObjectName(QStringLiteral("lblSpiega01"));
+    lblSpiega01->setWordWrap(true);
+    lblSpiega01->setFont(QFont(QStringLiteral("Verdana"), 11));
+
+    txtNomeUtente = boldField(page, QStringLiteral("txtNomeUtente"));
+    txtPassword = boldField(page, QStringLiteral("txtPassword"));
+    txtPassword->setEchoMode(QLineEdit::Password);
+
+    auto *lnkPassword = new LinkLabel(QStringLiteral("lnkPassword"),
+                                      QStringLiteral("Mostra / Nascondi Password"), page, 11);
+    auto *cmdWeb = new QLabel(page);
+    cmdWeb->setObjectName(QStringLiteral("cmdWeb"));
+    cmdWeb->setPixmap(Icons::pixmap(QStringLiteral("web"), 32));
+    auto *lnkWeb = new LinkLabel(QStringLiteral("lnkWeb"), Maker::portal(), page, 12);
+    lnkWeb->addBuddy(cmdWeb);
+
+    auto *btnApplica = new QPushButton(QStringLiteral("Applica e chiudi"), page);
+    btnApplica->setObjectName(QStringLiteral("btnApplica"));
+    auto *btnAnnulla = new QPushButton(QStringLiteral("Annulla"), page);
+    btnAnnulla->setObjectName(QStringLiteral("btnAnnulla"));
+    auto *imgGuida = new QToolButton(page);
+    imgGuida->setObjectName(QStringLiteral("imgGuida"));
+    imgGuida->setIcon(Icons::icon(QStringLiteral("help")));
+    imgGuida->setIconSize(QSize(32, 32));
+    imgGuida->setAutoRaise(true);
+    imgGuida->setToolTip(QStringLiteral("Guida"));
+    lblMemory = new QLabel(page);
+    lblMemory->setObjectName(QStringLiteral("lblMemory"));
+    lblMemory->hide();
+
+    auto *web = new QHBoxLayout;
+    web->addWidget(cmdWeb);
+    web->addWidget(lnkWeb);
+    web->addStretch();
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(imgGuida);
+    buttons->addStretch();
+    buttons->addWidget(btnApplica);
+    buttons->addWidget(btnAnnulla);
+
+    auto *pageLayout = new QVBoxLayout(page);
+    pageLayout->setContentsMargins(32, 24, 32, 24);
+    pageLayout->setSpacing(14);
+    pageLayout->addWidget(title);
+    pageLayout->addWidget(lblSpiega01);
+    pageLayout->addWidget(group(page, QStringLiteral(" Nome Utente: "), txtNomeUtente));
+    pageLayout->addWidget(group(page, QStringLiteral(" Password: "), txtPassword));
+    pageLayout->addWidget(lnkPassword);
+    pageLayout->addLayout(web);
+    pageLayout->addStretch();
+    pageLayout->addLayout(buttons);
+
+    auto *outer = new QVBoxLayout(this);
+    outer->addStretch();
+    outer->addWidget(page, 0, Qt::AlignHCenter);
+    outer->addStretch();
+
+    connect(lnkPassword, &LinkLabel::clicked, this, &TfrmSegnalazioni::lnkPasswordClick);
+    connect(lnkWeb, &LinkLabel::clicked, this, &TfrmSegnalazioni::lnkWebClick);
+    connect(btnApplica, &QPushButton::clicked, this, &TfrmSegnalazioni::btnApplicaClick);
+    connect(btnAnnulla, &QPushButton::clicked, this, &TfrmSegnalazioni::btnAnnullaClick);
+    connect(imgGuida, &QToolButton::clicked, this, &TfrmSegnalazioni::imgGuidaClick);
+}
+
+void TfrmSegnalazioni::formShow()
+{
+    txtPassword->setEchoMode(QLineEdit::Password);
+    try {
+        const IniFile ini(DataFolder::file(FileNames::settings()));
+        txtNomeUtente->setText(ini.value(kSection, QStringLiteral("Utente")));
+        lblMemory->setText(ini.value(kSection, QStringLiteral("Valore")));
+        txtPassword->setText(Scrambler::unscramble(lblMemory->text()).trimmed());
+    } catch (...) {
+        // Whatever could not be read stays as it was.
+    }
+}
+
+void TfrmSegnalazioni::lnkPasswordClick()
+{
+    txtPassword->setEchoMode(txtPassword->echoMode() == QLineEdit::Password ? QLineEdit::Normal
+                                                                            : QLineEdit::Password);
+}
+
+void TfrmSegnalazioni::lnkWebClick() { Shell::open(Maker::portal()); }
+
+void TfrmSegnalazioni::btnApplicaClick()
+{
+    try {
+        lblMemory->setText(Scrambler::scramble(txtPassword->text()));
+        IniFile ini(DataFolder::file(FileNames::settings()));
+        ini.setValue(kSection, QStringLiteral("Utente"), txtNomeUtente->text().trimmed());
+        ini.setValue(kSection, QStringLiteral("Valore"), lblMemory->text().trimmed());
+        ini.save();
+    } catch (...) {
+        return;
+    }
+    close();
+}
+
+void TfrmSegnalazioni::btnAnnullaClick() { close(); }
+
+void TfrmSegnalazioni::imgGuidaClick()
+{
+    TfrmGuida::open(this, QStringLiteral("Applicazione Segnalazioni di operazioni sospette."),
+                    AccessHelp::reporting());
+}

@@ -1,0 +1,171 @@
+#include "app/MainMenu.h"
+#include "app/AppHelp.h"
+#include "app/MakerWindows.h"
+#include "app/ui/AppWindows.h"
+#include "app/ui/Constants.h"
+#include "app/ui/Guide.h"
+#include "app/ui/Icons.h"
+#include "app/ui/Modal.h"
+#include "app/ui/Shell.h"
+
+#include <QApplication>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+struct Area
+{
+    const char *img;
+    const char *btn;
+    const char16_t *caption;
+    const char *icon;
+    const char *window;
+};
+
+constexpr Area kAreas[] = {
+    {"imgRegistro", "btnRegistro", u"REGISTRO OPERAZIONI", "area-register", "TfrmRegistro"},
+    {"imgClienti", "btnClienti", u"ANAGRAFICA CLIENTI", "area-customers", "TfrmAnagrafica"},
+    {"imgRicevute", "btnRicevute", u"EMISSIONE RICEVUTE", "area-receipts", "TfrmMenuRicevute"},
+    {"imgInventario", "btnInventario", u"INVENTARIO OGGETTI", "area-inventory", "TfrmMenuRiepilogo"},
+    {"imgEsborsi", "btnEsborsi", u"RIEPILOGO ESBORSI", "area-payouts", "TfrmMenuRiepCosti"},
+    {"imgSegnalazioni", "btnSegnalazioni", u"OPERAZIONI SOSPETTE", "area-reports", "TfrmSegnalazioni"},
+};
+
+QToolButton *iconButton(QWidget *parent, const char *name, const char *icon, const QString &tip, int size)
+{
+    auto *b = new QToolButton(parent);
+    b->setObjectName(QLatin1StringView(name));
+    b->setIcon(Icons::icon(QLatin1StringView(icon)));
+    b->setIconSize(QSize(size, size));
+    b->setAutoRaise(true);
+    b->setToolTip(tip);
+    b->setCursor(Qt::PointingHandCursor);
+    return b;
+}
+
+} // namespace
+
+TfrmAvvio::TfrmAvvio(QWidget *parent)
+    : AreaWindow(QStringLiteral("TfrmAvvio"), QStringLiteral(" Valtrena"), Presentation::Maximised, parent)
+{
+    setStyleSheet(QStringLiteral(
+        "#TfrmAvvio{background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 #408AB3,stop:1 white);}"
+        "#panMenu{background:white;border:1px solid #9CB8CC;border-radius:10px;}"
+        "QPushButton[area=\"true\"]{background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 #4F9BC6,stop:1 #2C6A8F);"
+        "color:white;font:bold 11pt 'Arial';border:none;border-radius:6px;padding:8px 14px;}"
+        "QPushButton[area=\"true\"]:hover{background:#1F4E79;}"));
+
+    auto *panel = new QWidget(this);
+    panel->setObjectName(QStringLiteral("panMenu"));
+    panel->setAttribute(Qt::WA_StyledBackground);
+
+    auto *imgIcona = new QLabel(panel);
+    imgIcona->setObjectName(QStringLiteral("imgIcona"));
+    imgIcona->setPixmap(Icons::pixmap(QStringLiteral("product"), 72));
+    auto *imgTitolo = new QLabel(QStringLiteral("Valtrena"), panel);
+    imgTitolo->setObjectName(QStringLiteral("imgTitolo"));
+    imgTitolo->setFont(QFont(QStringLiteral("Arial"), 34, QFont::Bold));
+    imgTitolo->setStyleSheet(QStringLiteral("color:#1F4E79;"));
+    auto *imgSottotitolo = new QLabel(
+        QStringLiteral("Registro operazioni, clienti e ricevute per il commercio di oro e preziosi"), panel);
+    imgSottotitolo->setObjectName(QStringLiteral("imgSottotitolo"));
+    imgSottotitolo->setFont(QFont(QStringLiteral("Verdana"), 12));
+    imgSottotitolo->setStyleSheet(QStringLiteral("color:#555;"));
+
+    auto *titles = new QVBoxLayout;
+    titles->addWidget(imgTitolo);
+    titles->addWidget(imgSottotitolo);
+    auto *head = new QHBoxLayout;
+    head->addWidget(imgIcona);
+    head->addSpacing(12);
+    head->addLayout(titles, 1);
+    auto *icons = new QHBoxLayout;
+    icons->setSpacing(2);
+    const struct { const char *name, *icon; const char16_t *tip; void (TfrmAvvio::*slot)(); } small[] = {
+        {"imgInfo", "info", u"Informazioni su Valtrena", &TfrmAvvio::imgInfoClick},
+        {"imgGuida", "help", u"Guida all'utilizzo del software", &TfrmAvvio::imgGuidaClick},
+        {"imgCopyright", "copyright", u"Produttore del software", &TfrmAvvio::imgCopyrightClick},
+        {"imgEsci", "exit", u"Esci da Valtrena", &TfrmAvvio::imgEsciClick},
+    };
+    for (const auto &s : small) {
+        auto *b = iconButton(panel, s.name, s.icon, QString::fromUtf16(s.tip), 32);
+        connect(b, &QToolButton::clicked, this, s.slot);
+        icons->addWidget(b);
+    }
+    head->addLayout(icons);
+
+    auto *grid = new QGridLayout;
+    grid->setHorizontalSpacing(28);
+    grid->setVerticalSpacing(22);
+    for (int i = 0; i < 6; ++i) {
+        const Area &a = kAreas[i];
+        const QString caption = QString::fromUtf16(a.caption);
+        const QString window = QLatin1StringView(a.window);
+        auto *img = iconButton(panel, a.img, a.icon, caption, 96);
+        auto *btn = new QPushButton(caption, panel);
+        btn->setObjectName(QLatin1StringView(a.btn));
+        btn->setProperty("area", true);
+        btn->setCursor(Qt::PointingHandCursor);
+        btn->setMinimumWidth(220);
+        connect(img, &QToolButton::clicked, this, [this, window] { openArea(window); });
+        connect(btn, &QPushButton::clicked, this, [this, window] { openArea(window); });
+        auto *cell = new QVBoxLayout;
+        cell->addWidget(img, 0, Qt::AlignHCenter);
+        cell->addWidget(btn, 0, Qt::AlignHCenter);
+        grid->addLayout(cell, i / 3, i % 3);
+    }
+
+    auto *icoSito = new QPushButton(Maker::name() + QStringLiteral("  \u2022  ") + Maker::webSite(), panel);
+    icoSito->setObjectName(QStringLiteral("icoSito"));
+    icoSito->setFlat(true);
+    icoSito->setCursor(Qt::PointingHandCursor);
+    icoSito->setStyleSheet(QStringLiteral("color:#00008B;font:10pt 'Tahoma';text-decoration:underline;"));
+    connect(icoSito, &QPushButton::clicked, this, &TfrmAvvio::icoSitoClick);
+
+    auto *panelLayout = new QVBoxLayout(panel);
+    panelLayout->setContentsMargins(36, 28, 36, 20);
+    panelLayout->setSpacing(24);
+    panelLayout->addLayout(head);
+    panelLayout->addLayout(grid);
+    panelLayout->addWidget(icoSito, 0, Qt::AlignHCenter);
+
+    auto *outer = new QGridLayout(this);
+    outer->addWidget(panel, 1, 1);
+    outer->setRowStretch(0, 1);
+    outer->setRowStretch(2, 1);
+    outer->setColumnStretch(0, 1);
+    outer->setColumnStretch(2, 1);
+}
+
+void TfrmAvvio::openArea(const QString &windowClass)
+{
+    AppWindows::show(windowClass);
+    hide();
+}
+
+void TfrmAvvio::imgInfoClick()
+{
+    TfrmInfo info(this);
+    Modal::exec(&info);
+}
+
+void TfrmAvvio::imgGuidaClick()
+{
+    TfrmGuida::open(this, QStringLiteral("Guida a Valtrena."), AppHelp::general());
+}
+
+void TfrmAvvio::imgCopyrightClick()
+{
+    TfrmSplash splash(this);
+    Modal::exec(&splash);
+}
+
+void TfrmAvvio::imgEsciClick() { QApplication::quit(); }
+
+void TfrmAvvio::icoSitoClick() { Shell::open(Maker::webSite()); }
+
+void TfrmAvvio::formClose() { QApplication::quit(); }

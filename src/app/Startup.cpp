@@ -1,0 +1,64 @@
+#include "app/Startup.h"
+#include "access/PasswordWindows.h"
+#include "access/ReportingPage.h"
+#include "app/MainMenu.h"
+#include "app/ui/AppWindows.h"
+#include "customers/CustomerWindow.h"
+#include "receipts/ArchiveChooser.h"
+#include "receipts/ReceiptWindow.h"
+#include "register/RegisterWindow.h"
+#include "summaries/InventoryChooser.h"
+#include "summaries/PayoutChooser.h"
+#include "summaries/StatisticsWindow.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace {
+template <class W>
+QWidget *make() { return new W; }
+
+// The order in which the area windows come into being.
+QWidget *(*const kAreaWindows[])() = {
+    make<TfrmPassword>,     make<TfrmAvvio>,         make<TfrmCambiaPassword>,
+    make<TfrmRegistro>,     make<TfrmAnagrafica>,    make<TfrmMenuRicevute>,
+    make<TfrmRicevute>,     make<TfrmStatistiche>,   make<TfrmMenuRiepCosti>,
+    make<TfrmMenuRiepilogo>, make<TfrmSegnalazioni>,
+};
+} // namespace
+
+namespace Startup {
+
+QList<QWidget *> createAreaWindows()
+{
+    QList<QWidget *> created;
+    for (auto factory : kAreaWindows) {
+        QWidget *w = factory();
+        AppWindows::add(w);
+        created.append(w);
+    }
+    return created;
+}
+
+void setUpApplication()
+{
+    QApplication::setApplicationName(QStringLiteral("Valtrena"));
+    QApplication::setApplicationVersion(QStringLiteral("1.0"));
+    // The typefaces of the original layouts, mapped to their installed metric twins.
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"));
+    QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
+    QFont::insertSubstitution(QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans"));
+    QLocale italian(QLocale::Italian, QLocale::Italy);
+    italian.setNumberOptions(QLocale::OmitGroupSeparator);
+    QLocale::setDefault(italian);
+    auto *translator = new QTranslator(qApp);
+    if (translator->load(italian, QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(translator);
+}
+
+} // namespace Startup

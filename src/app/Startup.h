@@ -1,0 +1,10 @@
+#pragma once
+#include <QList>
+#include <QWidget>
+
+// Creates the single instance of every area window, in their fixed order,
+// and registers each under its class name.
+namespace Startup {
+QList<QWidget *> createAreaWindows();
+void setUpApplication();  // fonts, translations, number and date formats
+}

@@ -1,0 +1,18 @@
+#include "app/Startup.h"
+#include "app/ui/AppWindows.h"
+#include "storage/DataFolder.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    app.setQuitOnLastWindowClosed(false);
+    Startup::setUpApplication();
+    DataFolder::configure(QApplication::arguments());
+    const QList<QWidget *> windows = Startup::createAreaWindows();
+    AppWindows::show(QStringLiteral("TfrmPassword"));
+    const int code = app.exec();
+    qDeleteAll(windows);
+    return code;
+}

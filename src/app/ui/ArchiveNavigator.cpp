@@ -1,0 +1,149 @@
+#include "app/ui/ArchiveNavigator.h"
+#include "storage/ArchiveTexts.h"
+#include "storage/RecordFile.h"
+#include "storage/StorageError.h"
+
+#include <QLabel>
+
+bool runArchiveOperation(const std::function<void()> &operation, MessageKind kind)
+{
+    try {
+        operation();
+        return true;
+    } catch (const StorageError &) {
+        Messages::show(kind, ArchiveTexts::ioFailure());
+        return false;
+    }
+}
+
+ArchiveNavigator::ArchiveNavigator(QLabel *position, Binding binding)
+    : m_position(position), m_binding(std::move(binding))
+{
+}
+
+int ArchiveNavigator::position() const
+{
+    const QString t = m_position->text().trimmed();
+    if (t.isEmpty())
+        return 0;
+    bool ok = false;
+    const int p = t.toInt(&ok);
+    if (!ok)
+        throw StorageError(QStringLiteral("position is not a number"));
+    return p;
+}
+
+void ArchiveNavigator::clearPosition() { m_position->clear(); }
+
+void ArchiveNavigator::showRecord(RecordFile &file, int index)
+{
+    const QByteArray bytes = file.read(index);
+    file.close();
+    m_binding.show(bytes, index);
+    m_position->setText(QString::number(index + 1));
+}
+
+bool ArchiveNavigator::first()
+{
+    bool shown = false;
+    runArchiveOperation([&] {
+        RecordFile file(m_binding.path(), m_binding.recordSize);
+        if (file.count() == 0) {
+            file.close();
+            Messages::information(ArchiveTexts::emptyArchive());
+            return;
+        }
+        showRecord(file, 0);
+        shown = true;
+    });
+    return shown;
+}
+
+bool ArchiveNavigator::previous()
+{
+    bool shown = false;
+    runArchiveOperation([&] {
+        RecordFile file(m_binding.path(), m_binding.recordSize);
+        if (m_position->text().trimmed() == QStringLiteral("1")) {
+            file.close();
+            return;
+        }
+        const int count = file.count();
+        if (count == 0) {
+            file.close();
+            Messages::information(ArchiveTexts::emptyArchive());
+            return;
+        }
+        const int p = position();
+        // Past the end (the archive shrank under us) shows the last record.
+        const int target = qBound(0, p - 2, count - 1);
+        showRecord(file, target);
+        shown = true;
+    });
+    return shown;
+}
+
+bool ArchiveNavigator::next()
+{
+    bool shown = false;
+    runArchiveOperation([&] {
+        RecordFile file(m_binding.path(), m_binding.recordSize);
+        const int p = position();
+        const int count = file.count();
+        if (count == 0) {
+            m_position->clear();
+            file.close();
+            Messages::information(ArchiveTexts::emptyArchive());
+            return;
+        }
+        if (p >= count) {
+            file.close();
+            return;
+        }
+        showRecord(file, p);
+        shown = true;
+    });
+    return shown;
+}
+
+bool ArchiveNavigator::last()
+{
+    bool shown = false;
+    runArchiveOperation([&] {
+        RecordFile file(m_binding.path(), m_binding.recordSize);
+        const int count = file.count();
+        if (count == 0) {
+            file.close();
+            Messages::information(ArchiveTexts::emptyArchive());
+            return;
+        }
+        showRecord(file, count - 1);
+        shown = true;
+    });
+    return shown;
+}
+
+bool ArchiveNavigator::load(int index)
+{
+    return runArchiveOperation([&] {
+        RecordFile file(m_binding.path(), m_binding.recordSize);
+        showRecord(file, index);
+    });
+}
+
+bool ArchiveNavigator::store()
+{
+    return runArchiveOperation([&] {
+        const int p = position();
+        const QByteArray bytes = m_binding.collect();
+        RecordFile file(m_binding.path(), m_binding.recordSize);
+        if (p > 0) {
+            file.write(p - 1, bytes);
+            file.close();
+            return;
+        }
+        const int index = file.append(bytes);
+        file.close();
+        m_position->setText(QString::number(index + 1));
+    });
+}

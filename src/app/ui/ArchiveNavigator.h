@@ -1,0 +1,53 @@
+#pragma once
+#include "app/ui/Messages.h"
+#include "storage/Record.h"
+
+#include <QByteArray>
+#include <QString>
+#include <functional>
+
+class QLabel;
+class QWidget;
+
+// Runs one archive operation; a StorageError shows the fixed input/output
+// message (as an error box unless told otherwise) and returns false.
+bool runArchiveOperation(const std::function<void()> &operation,
+                         MessageKind kind = MessageKind::Error);
+
+// First / Previous / Next / Last and store for a window showing one record
+// of an archive at a time; its only pointer is the position label.
+class ArchiveNavigator
+{
+public:
+    struct Binding
+    {
+        std::function<QString()> path;                       // the archive
+        int recordSize = 0;
+        std::function<void(const QByteArray &, int)> show;   // fill controls from record n
+        std::function<QByteArray()> collect;                 // record bytes from controls
+    };
+    ArchiveNavigator(QLabel *position, Binding binding);
+
+    // Each returns true when a record was shown or stored.
+    bool first();
+    bool previous();
+    bool next();
+    bool last();
+    bool load(int index);  // 0-based
+    // Overwrites the record in the position label or appends a new one.
+    bool store();
+
+    int position() const;  // 1-based; 0 for a new card
+    void clearPosition();
+
+private:
+    void showRecord(class RecordFile &file, int index);
+    QLabel *m_position;
+    Binding m_binding;
+};
+
+// The binding of a window that shows records of type R through the binder.
+template <class R>
+ArchiveNavigator::Binding recordBinding(QWidget *window, std::function<QString()> path,
+                                        std::function<void(const R &, int)> afterShow = {},
+                                        std::function<void(R &)> beforeStore = {});

@@ -1,0 +1,48 @@
+#include "app/ui/AreaWindow.h"
+#include "app/ui/AppWindows.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
+
+AreaWindow::AreaWindow(const QString &className, const QString &caption,
+                       Presentation presentation, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_presentation(presentation)
+{
+    setObjectName(className);
+    setWindowTitle(caption);
+}
+
+void AreaWindow::present()
+{
+    if (m_presentation == Presentation::Maximised) {
+        showMaximized();
+    } else {
+        if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+            adjustSize();
+            move(screen->availableGeometry().center() - rect().center());
+        }
+        show();
+    }
+    raise();
+    activateWindow();
+}
+
+void AreaWindow::formClose()
+{
+    AppWindows::show(AppWindows::mainMenu());
+}
+
+void AreaWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!event->spontaneous())
+        formShow();
+}
+
+void AreaWindow::closeEvent(QCloseEvent *event)
+{
+    formClose();
+    event->ignore();
+    hide();
+}

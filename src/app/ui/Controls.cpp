@@ -1,0 +1,86 @@
+#include "app/ui/Controls.h"
+#include "storage/YesNo.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextEdit>
+
+namespace Controls {
+
+QWidget *child(const QWidget *window, const QString &name)
+{
+    if (!window)
+        return nullptr;
+    return window->findChild<QWidget *>(name);
+}
+
+QString text(const QWidget *c)
+{
+    if (auto *e = qobject_cast<const QLineEdit *>(c))
+        return e->text();
+    if (auto *l = qobject_cast<const QLabel *>(c))
+        return l->text();
+    if (auto *b = qobject_cast<const QComboBox *>(c))
+        return b->currentText();
+    if (auto *p = qobject_cast<const QPlainTextEdit *>(c))
+        return p->toPlainText();
+    if (auto *t = qobject_cast<const QTextEdit *>(c))
+        return t->toPlainText();
+    if (auto *k = qobject_cast<const QCheckBox *>(c))
+        return YesNo::of(k->isChecked());
+    if (auto *a = qobject_cast<const QAbstractButton *>(c))
+        return a->text();
+    return {};
+}
+
+void setText(QWidget *c, const QString &text)
+{
+    if (auto *e = qobject_cast<QLineEdit *>(c)) {
+        e->setText(text);
+        e->setCursorPosition(0);
+    } else if (auto *l = qobject_cast<QLabel *>(c)) {
+        l->setText(text);
+    } else if (auto *b = qobject_cast<QComboBox *>(c)) {
+        if (b->isEditable())
+            b->setEditText(text);
+        else
+            b->setCurrentIndex(b->findText(text));
+    } else if (auto *p = qobject_cast<QPlainTextEdit *>(c)) {
+        p->setPlainText(text);
+    } else if (auto *t = qobject_cast<QTextEdit *>(c)) {
+        t->setPlainText(text);
+    } else if (auto *k = qobject_cast<QCheckBox *>(c)) {
+        if (const auto v = YesNo::parse(text))
+            k->setChecked(*v);
+    } else if (auto *a = qobject_cast<QAbstractButton *>(c)) {
+        a->setText(text);
+    }
+}
+
+QString text(const QWidget *window, const QString &name) { return text(child(window, name)); }
+
+void setText(QWidget *window, const QString &name, const QString &value)
+{
+    if (QWidget *c = child(window, name))
+        setText(c, value);
+}
+
+QString token(const QWidget *dialog) { return text(dialog, QStringLiteral("lblMemory")).trimmed(); }
+
+void setToken(QWidget *dialog, const QString &value)
+{
+    setText(dialog, QStringLiteral("lblMemory"), value);
+}
+
+void addMemoryLabel(QWidget *dialog, const QString &initial)
+{
+    auto *memory = new QLabel(initial, dialog);
+    memory->setObjectName(QStringLiteral("lblMemory"));
+    memory->hide();
+}
+
+} // namespace Controls

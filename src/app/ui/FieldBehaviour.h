@@ -1,0 +1,40 @@
+#pragma once
+#include <QList>
+#include <QPair>
+#include <QString>
+
+class QLabel;
+class QLineEdit;
+class QWidget;
+
+// Behaviours shared by the text fields of many windows.
+namespace FieldBehaviour {
+
+// Yellow rectangle "eff<name>" behind the field while it has the focus.
+void highlightWithRectangle(QLineEdit *field);
+// Every QLineEdit named txt... inside `window` gets its rectangle.
+void highlightAllWithRectangles(QWidget *window);
+// Yellow background with a sky-blue outline while focused, alice blue after.
+void highlightWithBackground(QLineEdit *field);
+
+// Digits and the comma only; Backspace, Delete, Left, Right (and Tab) pass.
+void filterAmountKeys(QLineEdit *field);
+// Digits only, with the same editing keys.
+void filterDigitKeys(QLineEdit *field);
+// Normalise an amount field when it loses the focus.
+void normaliseAmountOnExit(QLineEdit *field, int decimals, const QString &emptyValue);
+// After every key release: trimmed, and a-z turned into capitals.
+void upperCaseOnKeyRelease(QLineEdit *field);
+
+// Enter in the first control of each pair moves the focus to the second.
+void enterChain(QWidget *window, const QList<QPair<QString, QString>> &links);
+
+// The hint line: hovering a control with a hint writes it, hovering the
+// window's background or a panel empties it.
+void setHint(QWidget *control, const QString &hint);
+void installHintLine(QWidget *window, QLabel *line);
+
+// Capitals for the letters a-z only, as the archives have always done.
+QString upperAscii(const QString &text);
+
+} // namespace FieldBehaviour

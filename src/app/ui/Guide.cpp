@@ -1,0 +1,66 @@
+#include "app/ui/Guide.h"
+#include "app/ui/Icons.h"
+#include "app/ui/LinkLabel.h"
+#include "app/ui/Modal.h"
+#include "app/ui/Shell.h"
+#include "storage/DataFolder.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+TfrmGuida::TfrmGuida(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("TfrmGuida"));
+    setWindowTitle(QStringLiteral(" Guida all'utilizzo del software"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint);
+    setFixedSize(670, 572);
+
+    lblTitolo = new QLabel(QStringLiteral("Argomento della guida."), this);
+    lblTitolo->setObjectName(QStringLiteral("lblTitolo"));
+    lblTitolo->setFont(QFont(QStringLiteral("Arial"), 16, QFont::Bold));
+    lblTitolo->setStyleSheet(QStringLiteral("color:#DC143C;"));
+
+    txtGuida = new QPlainTextEdit(this);
+    txtGuida->setObjectName(QStringLiteral("txtGuida"));
+    txtGuida->setReadOnly(true);
+    txtGuida->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
+    txtGuida->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+
+    auto *imgPDF = new QLabel(this);
+    imgPDF->setObjectName(QStringLiteral("imgPDF"));
+    imgPDF->setPixmap(Icons::pixmap(QStringLiteral("pdf"), 32));
+    auto *lnkWeb = new LinkLabel(QStringLiteral("lnkWeb"),
+                                 QStringLiteral("Visualizza guida in formato PDF"), this);
+    lnkWeb->addBuddy(imgPDF);
+    connect(lnkWeb, &LinkLabel::clicked, this, &TfrmGuida::lnkWebClick);
+
+    auto *btnChiudi = new QPushButton(QStringLiteral("Chiudi"), this);
+    btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
+    connect(btnChiudi, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto *bottom = new QHBoxLayout;
+    bottom->addWidget(imgPDF);
+    bottom->addWidget(lnkWeb);
+    bottom->addStretch();
+    bottom->addWidget(btnChiudi);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(lblTitolo);
+    layout->addWidget(txtGuida, 1);
+    layout->addLayout(bottom);
+}
+
+void TfrmGuida::lnkWebClick()
+{
+    Shell::open(u'"' + DataFolder::file(FileNames::guide()) + u'"');
+}
+
+void TfrmGuida::open(QWidget *parent, const QString &title, const QString &text)
+{
+    TfrmGuida guide(parent);
+    guide.lblTitolo->setText(title);
+    guide.txtGuida->setPlainText(text);
+    Modal::exec(&guide);
+}

@@ -1,0 +1,6 @@
+#include "receipts/ArchiveChooser.h"
+
+TfrmMenuRicevute::TfrmMenuRicevute(QWidget *parent)
+    : AreaWindow(QStringLiteral("TfrmMenuRicevute"), QStringLiteral(" Valtrena - Emissione ricevute"), Presentation::Maximised, parent)
+{
+}

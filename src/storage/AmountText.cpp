@@ -1,0 +1,131 @@
+#include "storage/AmountText.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+
+namespace AmountText {
+
+bool isDigitsOnly(QStringView text)
+{
+    for (QChar c : text)
+        if (c < u'0' || c > u'9')
+            return false;
+    return true;
+}
+
+QString leftText(const QString &text, int count) { return text.left(qMax(0, count)); }
+
+QString rightText(const QString &text, int count)
+{
+    return count >= text.size() ? text : text.right(qMax(0, count));
+}
+
+double roundHalfUp(double x, int decimals)
+{
+    if (!std::isfinite(x) || decimals < 0 || decimals > 9)
+        return x;
+    // x = m * 2^e exactly, with m a 53-bit integer.
+    int e = 0;
+    const double frac = std::frexp(x, &e);
+    const auto m = static_cast<int64_t>(std::ldexp(frac, 53));
+    e -= 53;
+    __int128 scale = 1;
+    for (int i = 0; i < decimals; ++i)
+        scale *= 10;
+    __int128 n = 0;  // floor(m * scale * 2^e + 1/2)
+    const __int128 p = static_cast<__int128>(m) * scale;
+    if (e >= 0) {
+        if (e > 60)
+            return x;  // far beyond any amount: already whole
+        n = p << e;
+    } else if (-e > 120) {
+        n = 0;  // |x| is far below one half of the last decimal
+    } else {
+        const int shift = -e;
+        const __int128 half = static_cast<__int128>(1) << (shift - 1);
+        n = (p + half) >> shift;  // arithmetic shift floors negatives too
+    }
+    return static_cast<double>(n) / static_cast<double>(scale);
+}
+
+QString formatGeneral(double x)
+{
+    if (x == 0)
+        return QStringLiteral("0");
+    QString text = QString::number(x, 'g', 15);
+    if (text.contains(u'e')) {
+        text = QString::number(x, 'f', 15);
+        if (text.contains(u'.')) {
+            while (text.endsWith(u'0'))
+                text.chop(1);
+            if (text.endsWith(u'.'))
+                text.chop(1);
+        }
+    }
+    text.replace(u'.', u',');
+    return text;
+}
+
+QString completeDecimals(const QString &input)
+{
+    QString text = input;
+    if (!text.contains(u','))
+        text += QStringLiteral(",00");
+    if (text.trimmed() == QStringLiteral(","))
+        text = QStringLiteral("0,00");
+    if (text.startsWith(u','))
+        text = u'0' + text.trimmed();
+    if (text.endsWith(u','))
+        text = text.trimmed() + QStringLiteral("00");
+    if (text.size() >= 2 && text[text.size() - 2] == u',' && text.back().isDigit())
+        text = text.trimmed() + u'0';
+    return text;
+}
+
+std::optional<double> parse(const QString &input)
+{
+    const QString text = input.trimmed();
+    if (text.isEmpty())
+        return std::nullopt;
+    // Optional sign, digits, at most one comma: nothing else is a number here.
+    qsizetype i = 0;
+    if (text[0] == u'-' || text[0] == u'+')
+        ++i;
+    int digits = 0;
+    int commas = 0;
+    for (; i < text.size(); ++i) {
+        if (text[i].isDigit() && text[i].unicode() < 128)
+            ++digits;
+        else if (text[i] == u',' && ++commas == 1)
+            continue;
+        else
+            return std::nullopt;
+    }
+    if (digits == 0)
+        return std::nullopt;
+    QString c = text;
+    c.replace(u',', u'.');
+    bool ok = false;
+    const double v = c.toDouble(&ok);
+    if (!ok || !std::isfinite(v))
+        return std::nullopt;
+    return v;
+}
+
+double valueOr0(const QString &text)
+{
+    return parse(text).value_or(0.0);
+}
+
+QString normalise(const QString &text, int decimals, const QString &emptyValue)
+{
+    if (text.trimmed().isEmpty())
+        return emptyValue;
+    const auto value = parse(text);
+    if (!value)
+        return QStringLiteral("0,00");
+    return completeDecimals(formatGeneral(roundHalfUp(*value, decimals)));
+}
+
+} // namespace AmountText

@@ -1,0 +1,32 @@
+#include "storage/Record.h"
+
+namespace ShortText {
+
+QString trimmed(QStringView text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text[begin].unicode() <= 32)
+        ++begin;
+    while (end > begin && text[end - 1].unicode() <= 32)
+        --end;
+    return text.mid(begin, end - begin).toString();
+}
+
+void write(char *slot, int capacity, QStringView text)
+{
+    QByteArray bytes = Cp1252::encode(trimmed(text));
+    if (bytes.size() > capacity)
+        bytes.truncate(capacity);
+    std::memset(slot, 0, size_t(capacity) + 1);
+    slot[0] = static_cast<char>(bytes.size());
+    std::memcpy(slot + 1, bytes.constData(), size_t(bytes.size()));
+}
+
+QString read(const char *slot, int capacity)
+{
+    const QByteArrayView raw = rawBytes(slot, capacity);
+    return trimmed(Cp1252::decode(raw.data(), raw.size()));
+}
+
+} // namespace ShortText

@@ -1,0 +1,127 @@
+#include "storage/RecordFile.h"
+#include "storage/StorageError.h"
+
+#include <QFileInfo>
+#include <fcntl.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+// Advisory lock on the whole file, held while counting and appending.
+class AppendLock
+{
+public:
+    explicit AppendLock(int fd) : m_fd(fd)
+    {
+        struct flock lock = {};
+        lock.l_type = F_WRLCK;
+        lock.l_whence = SEEK_SET;
+        while (fcntl(m_fd, F_SETLKW, &lock) == -1 && errno == EINTR) {
+        }
+    }
+    ~AppendLock()
+    {
+        struct flock lock = {};
+        lock.l_type = F_UNLCK;
+        lock.l_whence = SEEK_SET;
+        fcntl(m_fd, F_SETLK, &lock);
+    }
+    AppendLock(const AppendLock &) = delete;
+    AppendLock &operator=(const AppendLock &) = delete;
+
+private:
+    int m_fd;
+};
+
+} // namespace
+
+RecordFile::RecordFile(const QString &path, int recordSize)
+    : m_file(path), m_recordSize(recordSize)
+{
+    if (path.isEmpty() || QFileInfo(path).isDir())
+        throw StorageError(QStringLiteral("not a file: ") + path);
+    if (!m_file.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
+        throw StorageError(m_file.errorString());
+}
+
+RecordFile::~RecordFile()
+{
+    if (m_file.isOpen())
+        m_file.close();
+}
+
+int RecordFile::count() const
+{
+    return int(m_file.size() / m_recordSize);
+}
+
+QByteArray RecordFile::read(int index)
+{
+    if (index < 0 || index >= count())
+        throw StorageError(QStringLiteral("read past the end"));
+    if (!m_file.seek(qint64(index) * m_recordSize))
+        throw StorageError(m_file.errorString());
+    QByteArray bytes = m_file.read(m_recordSize);
+    if (bytes.size() != m_recordSize)
+        throw StorageError(QStringLiteral("short read"));
+    return bytes;
+}
+
+void RecordFile::write(int index, const QByteArray &record)
+{
+    if (record.size() != m_recordSize || index < 0 || index > count())
+        throw StorageError(QStringLiteral("bad record write"));
+    if (!m_file.seek(qint64(index) * m_recordSize)
+        || m_file.write(record) != m_recordSize)
+        throw StorageError(m_file.errorString());
+}
+
+int RecordFile::append(const QByteArray &record)
+{
+    AppendLock lock(m_file.handle());
+    const int index = count();
+    write(index, record);
+    if (::fsync(m_file.handle()) != 0)
+        throw StorageError(QStringLiteral("flush failed"));
+    return index;
+}
+
+void RecordFile::scan(const std::function<bool(const char *, int)> &visit)
+{
+    const int total = count();
+    if (total == 0)
+        return;
+    if (!m_file.seek(0))
+        throw StorageError(m_file.errorString());
+    const int perBlock = qMax(1, (1 << 20) / m_recordSize);
+    std::vector<char> buffer(size_t(perBlock) * size_t(m_recordSize));
+    int index = 0;
+    while (index < total) {
+        const int wanted = qMin(perBlock, total - index);
+        const qint64 bytes = qint64(wanted) * m_recordSize;
+        if (m_file.read(buffer.data(), bytes) != bytes)
+            throw StorageError(QStringLiteral("short read"));
+        for (int i = 0; i < wanted; ++i, ++index)
+            if (!visit(buffer.data() + size_t(i) * size_t(m_recordSize), index))
+                return;
+    }
+}
+
+void RecordFile::close()
+{
+    if (!m_file.isOpen())
+        return;
+    const bool flushed = m_file.flush();
+    m_file.close();
+    if (!flushed || m_file.error() != QFileDevice::NoError)
+        throw StorageError(QStringLiteral("close failed"));
+}
+
+int countRecords(const QString &path, int recordSize)
+{
+    RecordFile file(path, recordSize);
+    const int n = file.count();
+    file.close();
+    return n;
+}

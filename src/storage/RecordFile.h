@@ -1,0 +1,39 @@
+#pragma once
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+#include <functional>
+
+// A headerless file of fixed-size records, opened (or created empty when
+// missing) for one operation and closed when the object goes. Every failure
+// throws StorageError; an existing file is never truncated.
+class RecordFile
+{
+public:
+    RecordFile(const QString &path, int recordSize);
+    ~RecordFile();
+    RecordFile(const RecordFile &) = delete;
+    RecordFile &operator=(const RecordFile &) = delete;
+
+    int recordSize() const { return m_recordSize; }
+    // Whole records only: a torn tail is not a record.
+    int count() const;
+    QByteArray read(int index);
+    // Overwrites record `index`, or extends the file when index == count().
+    void write(int index, const QByteArray &record);
+    // Counts and appends under a lock held against other copies of the
+    // program on the same file; returns the new record's 0-based index.
+    int append(const QByteArray &record);
+    // Reads every whole record from the first, in large blocks. The callback
+    // gets the record bytes and the record's index; returning false stops.
+    void scan(const std::function<bool(const char *record, int index)> &visit);
+    // Flushes and releases the file; throws when the flush fails.
+    void close();
+
+private:
+    QFile m_file;
+    int m_recordSize;
+};
+
+// Number of whole records in an archive, creating it empty when missing.
+int countRecords(const QString &path, int recordSize);

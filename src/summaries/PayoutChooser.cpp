@@ -1,0 +1,6 @@
+#include "summaries/PayoutChooser.h"
+
+TfrmMenuRiepCosti::TfrmMenuRiepCosti(QWidget *parent)
+    : AreaWindow(QStringLiteral("TfrmMenuRiepCosti"), QStringLiteral(" Valtrena - Riepilogo esborsi"), Presentation::Maximised, parent)
+{
+}

@@ -1,0 +1,9 @@
+#pragma once
+#include "app/ui/AreaWindow.h"
+
+class TfrmMenuRiepCosti : public AreaWindow
+{
+    Q_OBJECT
+public:
+    explicit TfrmMenuRiepCosti(QWidget *parent = nullptr);
+};

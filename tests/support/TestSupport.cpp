@@ -1,0 +1,115 @@
+#include "TestSupport.h"
+#include "app/ui/Controls.h"
+#include "app/ui/Modal.h"
+#include "app/ui/Shell.h"
+#include "storage/Clock.h"
+#include "storage/DataFolder.h"
+
+#include <QAbstractButton>
+#include <QFile>
+#include <QTest>
+
+TempDataDir::TempDataDir(const QDateTime &now)
+{
+    DataFolder::set(m_dir.path());
+    Clock::setFixed(now);
+}
+
+TempDataDir::~TempDataDir()
+{
+    DataFolder::set({});
+    Clock::setFixed({});
+}
+
+QString TempDataDir::path() const { return DataFolder::path(); }
+
+QString TempDataDir::file(const QString &name) const { return DataFolder::file(name); }
+
+void TempDataDir::writeBytes(const QString &name, const QByteArray &bytes) const
+{
+    QFile f(file(name));
+    if (f.open(QIODevice::WriteOnly))
+        f.write(bytes);
+}
+
+QByteArray TempDataDir::readBytes(const QString &name) const
+{
+    QFile f(file(name));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+MessageRecorder::MessageRecorder()
+{
+    Messages::setHandler([this](MessageKind kind, const QString &text) {
+        m_entries.append({kind, text});
+        return m_answers.isEmpty() ? true : m_answers.takeFirst();
+    });
+}
+
+MessageRecorder::~MessageRecorder() { Messages::setHandler({}); }
+
+QStringList MessageRecorder::texts() const
+{
+    QStringList out;
+    for (const Entry &e : m_entries)
+        out.append(e.text);
+    return out;
+}
+
+ModalScript::ModalScript()
+{
+    Modal::setRunner([this](QDialog *d) {
+        m_seen.append(d->objectName());
+        if (m_steps.isEmpty())
+            return int(QDialog::Rejected);
+        return m_steps.takeFirst()(d);
+    });
+}
+
+ModalScript::~ModalScript() { Modal::setRunner({}); }
+
+ShellRecorder::ShellRecorder()
+{
+    Shell::setOpener([this](const QString &c) { commands.append(c); });
+}
+
+ShellRecorder::~ShellRecorder() { Shell::setOpener({}); }
+
+FileScript::FileScript()
+{
+    Modal::setFileRunner([this](const Modal::FileRequest &r) {
+        captions.append(r.caption);
+        return answers.isEmpty() ? QString() : answers.takeFirst();
+    });
+    Modal::setInputRunner([this](const QString &label, bool *ok) {
+        captions.append(label);
+        const bool has = !answers.isEmpty();
+        if (ok)
+            *ok = has;
+        return has ? answers.takeFirst() : QString();
+    });
+}
+
+FileScript::~FileScript()
+{
+    Modal::setFileRunner({});
+    Modal::setInputRunner({});
+}
+
+namespace TestSupport {
+
+void typeInto(QWidget *control, const QString &text)
+{
+    control->setFocus();
+    QTest::keyClicks(control, text);
+}
+
+void click(QWidget *window, const QString &name)
+{
+    if (auto *b = qobject_cast<QAbstractButton *>(Controls::child(window, name)))
+        b->click();
+    else
+        qWarning("no button %s", qPrintable(name));
+}
+
+} // namespace TestSupport

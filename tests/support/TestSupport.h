@@ -1,0 +1,90 @@
+#pragma once
+#include "app/ui/Messages.h"
+
+#include <QDialog>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <functional>
+
+// A fresh data folder for one test, removed afterwards; the clock is fixed
+// at a known moment while it lives.
+class TempDataDir
+{
+public:
+    explicit TempDataDir(const QDateTime &now = QDateTime(QDate(2025, 6, 15), QTime(10, 30)));
+    ~TempDataDir();
+    QString path() const;                    // with trailing separator
+    QString file(const QString &name) const;
+    void writeBytes(const QString &name, const QByteArray &bytes) const;
+    QByteArray readBytes(const QString &name) const;
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// Records every message box instead of showing it; answers confirmations
+// from a script (yes when the script is empty).
+class MessageRecorder
+{
+public:
+    struct Entry
+    {
+        MessageKind kind;
+        QString text;
+    };
+    MessageRecorder();
+    ~MessageRecorder();
+    void answerNext(bool yes) { m_answers.append(yes); }
+    const QList<Entry> &entries() const { return m_entries; }
+    QStringList texts() const;
+    bool isEmpty() const { return m_entries.isEmpty(); }
+    Entry last() const { return m_entries.isEmpty() ? Entry{MessageKind::Plain, {}} : m_entries.last(); }
+    void clear() { m_entries.clear(); }
+
+private:
+    QList<Entry> m_entries;
+    QList<bool> m_answers;
+};
+
+// Runs modal dialogs through a script: each scripted step receives the live
+// dialog and returns its result; unscripted dialogs are rejected.
+class ModalScript
+{
+public:
+    using Step = std::function<int(QDialog *)>;
+    ModalScript();
+    ~ModalScript();
+    void then(Step step) { m_steps.append(std::move(step)); }
+    QStringList seen() const { return m_seen; }  // objectNames of the dialogs run
+
+private:
+    QList<Step> m_steps;
+    QStringList m_seen;
+};
+
+// Records what would have been handed to the desktop.
+class ShellRecorder
+{
+public:
+    ShellRecorder();
+    ~ShellRecorder();
+    QStringList commands;
+};
+
+// Answers file dialogs and the input box from scripts.
+class FileScript
+{
+public:
+    FileScript();
+    ~FileScript();
+    QStringList answers;  // next path per request; empty means cancelled
+    QStringList captions;
+};
+
+namespace TestSupport {
+// Types text into a control as a user would, one key at a time.
+void typeInto(QWidget *control, const QString &text);
+void click(QWidget *window, const QString &name);
+}

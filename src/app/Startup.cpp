@@ -3,6 +3,12 @@
 #include "access/ReportingPage.h"
 #include "app/MainMenu.h"
 #include "app/ui/AppWindows.h"
+#include "checks/ChecksModule.h"
+#include "customers/CustomersModule.h"
+#include "export/ExportModule.h"
+#include "receipts/ReceiptsModule.h"
+#include "register/RegisterModule.h"
+#include "summaries/SummariesModule.h"
 #include "customers/CustomerWindow.h"
 #include "receipts/ArchiveChooser.h"
 #include "receipts/ReceiptWindow.h"
@@ -34,6 +40,13 @@ namespace Startup {
 
 QList<QWidget *> createAreaWindows()
 {
+    ChecksModule::registerDialogs();
+    CustomersModule::registerDialogs();
+    ExportModule::registerDialogs();
+    ReceiptsModule::registerDialogs();
+    RegisterModule::registerDialogs();
+    SummariesModule::registerDialogs();
+
     QList<QWidget *> created;
     for (auto factory : kAreaWindows) {
         QWidget *w = factory();

@@ -1,0 +1,36 @@
+#include "app/ui/Dialogs.h"
+#include "app/ui/Controls.h"
+#include "app/ui/Modal.h"
+
+#include <QHash>
+#include <memory>
+
+namespace {
+QHash<QString, Dialogs::Factory> &factories()
+{
+    static QHash<QString, Dialogs::Factory> table;
+    return table;
+}
+}
+
+namespace Dialogs {
+
+void add(const QString &className, Factory factory) { factories().insert(className, std::move(factory)); }
+
+bool has(const QString &className) { return factories().contains(className); }
+
+int open(const QString &className, QWidget *parent, const Texts &texts,
+         const std::function<void(QDialog *)> &prepare)
+{
+    const Factory factory = factories().value(className);
+    if (!factory)
+        return -1;
+    std::unique_ptr<QDialog> dialog(factory(parent));
+    for (const auto &[control, text] : texts)
+        Controls::setText(dialog.get(), control, text);
+    if (prepare)
+        prepare(dialog.get());
+    return Modal::exec(dialog.get());
+}
+
+} // namespace Dialogs

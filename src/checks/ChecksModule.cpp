@@ -1,0 +1,7 @@
+#include "checks/ChecksModule.h"
+
+namespace ChecksModule {
+void registerDialogs()
+{
+}
+}

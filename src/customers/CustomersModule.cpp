@@ -1,0 +1,7 @@
+#include "customers/CustomersModule.h"
+
+namespace CustomersModule {
+void registerDialogs()
+{
+}
+}

@@ -1,0 +1,7 @@
+#include "export/ExportModule.h"
+
+namespace ExportModule {
+void registerDialogs()
+{
+}
+}

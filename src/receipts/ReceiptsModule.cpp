@@ -1,0 +1,7 @@
+#include "receipts/ReceiptsModule.h"
+
+namespace ReceiptsModule {
+void registerDialogs()
+{
+}
+}

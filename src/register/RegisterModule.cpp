@@ -1,0 +1,7 @@
+#include "register/RegisterModule.h"
+
+namespace RegisterModule {
+void registerDialogs()
+{
+}
+}

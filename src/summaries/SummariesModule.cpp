@@ -1,0 +1,7 @@
+#include "summaries/SummariesModule.h"
+
+namespace SummariesModule {
+void registerDialogs()
+{
+}
+}

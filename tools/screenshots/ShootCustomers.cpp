@@ -1,0 +1,5 @@
+#include "Shooter.h"
+
+void shootCustomers(Shooter &)
+{
+}

@@ -1,0 +1,5 @@
+#include "Shooter.h"
+
+void shootSummaries(Shooter &)
+{
+}

@@ -1,0 +1,27 @@
+#include "Shooter.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QTest>
+#include <QWidget>
+
+Shooter::Shooter(const QString &outDir) : m_outDir(outDir) { QDir().mkpath(outDir); }
+
+void Shooter::window(QWidget *w, const QString &name)
+{
+    const bool fixed = w->minimumSize() == w->maximumSize();
+    if (!fixed && !qobject_cast<QDialog *>(w))
+        w->resize(1366, 768);
+    w->show();
+    QApplication::processEvents();
+    QTest::qWait(30);
+    w->grab().save(m_outDir + u'/' + name + QStringLiteral(".png"));
+    ++m_count;
+}
+
+void Shooter::image(const QImage &page, const QString &name)
+{
+    page.save(m_outDir + u'/' + name + QStringLiteral(".png"));
+    ++m_count;
+}

@@ -1,0 +1,31 @@
+#pragma once
+#include <QImage>
+#include <QString>
+
+class QWidget;
+
+// Writes one PNG per window or printed page into the output folder.
+class Shooter
+{
+public:
+    explicit Shooter(const QString &outDir);
+    // Shows the window at 1366x768 (or its fixed size), lets it lay out and saves it.
+    void window(QWidget *w, const QString &name);
+    void image(const QImage &page, const QString &name);
+    int count() const { return m_count; }
+
+private:
+    QString m_outDir;
+    int m_count = 0;
+};
+
+// Each area of the program contributes its windows and pages; every
+// function seeds the sample data it needs into the current data folder.
+void shootSpine(Shooter &shoot);
+void shootRegister(Shooter &shoot);
+void shootCustomers(Shooter &shoot);
+void shootReceipts(Shooter &shoot);
+void shootChecks(Shooter &shoot);
+void shootSummaries(Shooter &shoot);
+void shootExport(Shooter &shoot);
+void shootReport(Shooter &shoot);

@@ -1,6 +1,210 @@
 #include "receipts/ArchiveChooser.h"
+#include "app/ui/AppWindows.h"
+#include "app/ui/Controls.h"
+#include "app/ui/Dialogs.h"
+#include "app/ui/FieldBehaviour.h"
+#include "app/ui/Guide.h"
+#include "app/ui/Icons.h"
+#include "app/ui/LinkLabel.h"
+#include "app/ui/Messages.h"
+#include "receipts/ReceiptArchive.h"
+#include "receipts/ReceiptsHelp.h"
+#include "storage/Clock.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kToMainMenu = QStringLiteral("avvio");
+const QString kToReceipts = QStringLiteral("ricevute");
+const QString kToStatistics = QStringLiteral("statistiche_ric");
+
+QToolButton *imageButton(QWidget *parent, const char *name, const char *icon, const QString &tip)
+{
+    auto *b = new QToolButton(parent);
+    b->setObjectName(QLatin1StringView(name));
+    b->setIcon(Icons::icon(QLatin1StringView(icon)));
+    b->setIconSize(QSize(32, 32));
+    b->setAutoRaise(true);
+    b->setToolTip(tip);
+    b->setCursor(Qt::PointingHandCursor);
+    return b;
+}
+
+QPushButton *openButton(QWidget *parent, const char *name)
+{
+    auto *b = new QPushButton(QStringLiteral("Apri"), parent);
+    b->setObjectName(QLatin1StringView(name));
+    b->setMinimumWidth(110);
+    b->setCursor(Qt::PointingHandCursor);
+    return b;
+}
+
+} // namespace
 
 TfrmMenuRicevute::TfrmMenuRicevute(QWidget *parent)
-    : AreaWindow(QStringLiteral("TfrmMenuRicevute"), QStringLiteral(" Valtrena - Emissione ricevute"), Presentation::Maximised, parent)
+    : AreaWindow(QStringLiteral("TfrmMenuRicevute"), QStringLiteral(" Valtrena - Emissione ricevute"),
+                 Presentation::Maximised, parent)
 {
+    setStyleSheet(QStringLiteral(
+        "#TfrmMenuRicevute{background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 #408AB3,stop:1 white);}"
+        "#panMenu{background:white;border:1px solid #9CB8CC;border-radius:10px;}"
+        "QGroupBox{font:bold 11pt 'Verdana';color:#1F4E79;border:1px solid #C5D5E2;"
+        "border-radius:6px;margin-top:14px;padding:12px;}"
+        "QGroupBox::title{subcontrol-origin:margin;left:10px;padding:0 4px;}"
+        "QPushButton{font:bold 10pt 'Verdana';padding:6px 16px;}"));
+
+    auto *panel = new QWidget(this);
+    panel->setObjectName(QStringLiteral("panMenu"));
+    panel->setAttribute(Qt::WA_StyledBackground);
+    panel->setMinimumWidth(620);
+
+    auto *imgIcona = new QLabel(panel);
+    imgIcona->setObjectName(QStringLiteral("imgIcona"));
+    imgIcona->setPixmap(Icons::pixmap(QStringLiteral("area-receipts"), 64));
+    auto *lblTitolo = new QLabel(QStringLiteral("Emissione ricevute"), panel);
+    lblTitolo->setObjectName(QStringLiteral("lblTitolo"));
+    lblTitolo->setFont(QFont(QStringLiteral("Arial"), 24, QFont::Bold));
+    lblTitolo->setStyleSheet(QStringLiteral("color:#1F4E79;"));
+    auto *lblInfo = new QLabel(QStringLiteral(
+        "In questo ambiente è possibile emettere ricevute per i propri clienti e visualizzare "
+        "grafici statistici degli incassi mensili."), panel);
+    lblInfo->setObjectName(QStringLiteral("lblInfo"));
+    lblInfo->setWordWrap(true);
+    lblInfo->setFont(QFont(QStringLiteral("Verdana"), 11));
+    lblInfo->setStyleSheet(QStringLiteral("color:#444;"));
+
+    auto *grpArchivio = new QGroupBox(QStringLiteral("Archivio ricevute:"), panel);
+    grpArchivio->setObjectName(QStringLiteral("grpArchivio"));
+    auto *lblAnnoFatture = new QLabel(QStringLiteral("Anno:"), grpArchivio);
+    lblAnnoFatture->setFont(QFont(QStringLiteral("Verdana"), 11));
+    txtAnnoFatture = new QLineEdit(grpArchivio);
+    txtAnnoFatture->setObjectName(QStringLiteral("txtAnnoFatture"));
+    txtAnnoFatture->setMaxLength(4);
+    txtAnnoFatture->setFont(QFont(QStringLiteral("Verdana"), 14, QFont::Bold));
+    txtAnnoFatture->setAlignment(Qt::AlignCenter);
+    txtAnnoFatture->setFixedWidth(110);
+    auto *btnApriFatture = openButton(grpArchivio, "btnApriFatture");
+    auto *archivio = new QHBoxLayout(grpArchivio);
+    archivio->addWidget(lblAnnoFatture);
+    archivio->addSpacing(6);
+    archivio->addWidget(txtAnnoFatture);
+    archivio->addStretch();
+    archivio->addWidget(btnApriFatture);
+
+    auto *grpStatistiche = new QGroupBox(QStringLiteral("Grafici statistici incassi mensili:"), panel);
+    grpStatistiche->setObjectName(QStringLiteral("grpStatistiche"));
+    auto *imgGrafico = new QLabel(grpStatistiche);
+    imgGrafico->setPixmap(Icons::pixmap(QStringLiteral("chart"), 32));
+    auto *lblGrafici = new QLabel(QStringLiteral("Incassi di ogni mese dell'anno, a barre o a torta."),
+                                  grpStatistiche);
+    lblGrafici->setFont(QFont(QStringLiteral("Verdana"), 10));
+    auto *btnApriRiepStats = openButton(grpStatistiche, "btnApriRiepStats");
+    auto *statistiche = new QHBoxLayout(grpStatistiche);
+    statistiche->addWidget(imgGrafico);
+    statistiche->addWidget(lblGrafici, 1);
+    statistiche->addWidget(btnApriRiepStats);
+
+    auto *imgEmail = new QLabel(panel);
+    imgEmail->setObjectName(QStringLiteral("imgEmail"));
+    imgEmail->setPixmap(Icons::pixmap(QStringLiteral("logo"), 28));
+    auto *lnkWeb = new LinkLabel(QStringLiteral("lnkWeb"), QStringLiteral("Imposta Logo Ditta"), panel, 12);
+    lnkWeb->addBuddy(imgEmail);
+
+    auto *imgGuida = imageButton(panel, "imgGuida", "help", QStringLiteral("Guida"));
+    auto *imgEsci = imageButton(panel, "imgEsci", "exit", QStringLiteral("Esci"));
+    lblMemory = new QLabel(kToMainMenu, panel);
+    lblMemory->setObjectName(QStringLiteral("lblMemory"));
+    lblMemory->hide();
+
+    auto *head = new QHBoxLayout;
+    head->addWidget(imgIcona);
+    head->addSpacing(10);
+    head->addWidget(lblTitolo, 1);
+    head->addWidget(imgGuida, 0, Qt::AlignTop);
+    head->addWidget(imgEsci, 0, Qt::AlignTop);
+    auto *logo = new QHBoxLayout;
+    logo->addWidget(imgEmail);
+    logo->addWidget(lnkWeb);
+    logo->addStretch();
+
+    auto *panelLayout = new QVBoxLayout(panel);
+    panelLayout->setContentsMargins(32, 24, 32, 24);
+    panelLayout->setSpacing(16);
+    panelLayout->addLayout(head);
+    panelLayout->addWidget(lblInfo);
+    panelLayout->addWidget(grpArchivio);
+    panelLayout->addWidget(grpStatistiche);
+    panelLayout->addLayout(logo);
+
+    auto *outer = new QGridLayout(this);
+    outer->addWidget(panel, 1, 1);
+    outer->setRowStretch(0, 1);
+    outer->setRowStretch(2, 1);
+    outer->setColumnStretch(0, 1);
+    outer->setColumnStretch(2, 1);
+
+    FieldBehaviour::highlightWithRectangle(txtAnnoFatture);
+    FieldBehaviour::filterDigitKeys(txtAnnoFatture);
+    FieldBehaviour::enterChain(this, {{QStringLiteral("txtAnnoFatture"), QStringLiteral("btnApriFatture")}});
+
+    connect(btnApriFatture, &QPushButton::clicked, this, &TfrmMenuRicevute::btnApriFattureClick);
+    connect(btnApriRiepStats, &QPushButton::clicked, this, &TfrmMenuRicevute::btnApriRiepStatsClick);
+    connect(lnkWeb, &LinkLabel::clicked, this, &TfrmMenuRicevute::lnkWebClick);
+    connect(imgGuida, &QToolButton::clicked, this, &TfrmMenuRicevute::imgGuidaClick);
+    connect(imgEsci, &QToolButton::clicked, this, &TfrmMenuRicevute::imgEsciClick);
+}
+
+void TfrmMenuRicevute::formShow()
+{
+    txtAnnoFatture->setText(Clock::today().toString(QStringLiteral("yyyy")));
+    lblMemory->setText(kToMainMenu);
+    txtAnnoFatture->setFocus();
+}
+
+void TfrmMenuRicevute::btnApriFattureClick()
+{
+    if (txtAnnoFatture->text().size() != 4) {
+        Messages::warning(QStringLiteral("Attenzione: indicare l'anno solare utilizzando quattro cifre."), this);
+        txtAnnoFatture->setFocus();
+        return;
+    }
+    const QString year = txtAnnoFatture->text().trimmed();
+    if (QWidget *receipts = AppWindows::get(QStringLiteral("TfrmRicevute"))) {
+        Controls::setText(receipts, QStringLiteral("lblFile"), ReceiptArchive::path(year));
+        Controls::setText(receipts, QStringLiteral("lblAnno"), year);
+        receipts->setWindowTitle(QStringLiteral(" Valtrena - Archivio ricevute anno ") + year);
+    }
+    lblMemory->setText(kToReceipts);
+    close();
+}
+
+void TfrmMenuRicevute::btnApriRiepStatsClick()
+{
+    lblMemory->setText(kToStatistics);
+    close();
+}
+
+void TfrmMenuRicevute::lnkWebClick() { Dialogs::open(QStringLiteral("TfrmLogo"), this); }
+
+void TfrmMenuRicevute::imgGuidaClick() { TfrmGuida::open(this, ReceiptsHelp::title(), ReceiptsHelp::text()); }
+
+void TfrmMenuRicevute::imgEsciClick() { close(); }
+
+void TfrmMenuRicevute::formClose()
+{
+    const QString token = lblMemory->text().trimmed();
+    if (token == kToReceipts)
+        AppWindows::show(QStringLiteral("TfrmRicevute"));
+    else if (token == kToStatistics)
+        AppWindows::show(QStringLiteral("TfrmStatistiche"));
+    else
+        AppWindows::show(AppWindows::mainMenu());
 }

@@ -1,6 +1,345 @@
 #include "receipts/ReceiptWindow.h"
+#include "app/ui/ArchiveNavigatorBinding.h"
+#include "app/ui/CodeChecks.h"
+#include "app/ui/Dialogs.h"
+#include "app/ui/FieldBehaviour.h"
+#include "app/ui/Guide.h"
+#include "app/ui/Messages.h"
+#include "app/ui/NumberingDialog.h"
+#include "receipts/ReceiptArchive.h"
+#include "receipts/ReceiptForm.h"
+#include "receipts/ReceiptLines.h"
+#include "receipts/ReceiptRecord.h"
+#include "receipts/ReceiptTotals.h"
+#include "receipts/ReceiptWindowStyle.h"
+#include "receipts/ReceiptsHelp.h"
+#include "storage/ArchiveTexts.h"
+#include "storage/Clock.h"
+#include "storage/DataFolder.h"
+#include "storage/DateText.h"
+#include "storage/IniFile.h"
+#include "storage/Numbering.h"
+#include "storage/RecordFile.h"
+#include "storage/StorageError.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+namespace {
+
+// The customer and receipt fields that Clear empties; the issuer fields and
+// the stamp duty stay for the next receipt.
+constexpr const char *kClearedFields[] = {
+    "txtNumRic", "txtData", "txtCliente", "txtViaCliente", "txtCapCliente", "txtCittaCliente",
+    "txtIvaCliente", "txtCodFiscCliente", "txtNote", "txtRiferimenti", "txtPagamento", "txtBanca",
+    "txtTotCorrispettivi", "txtTotale",
+};
+
+constexpr const char *kIssuerFields[] = {
+    "txtDitta", "txtViaDitta", "txtCapDitta", "txtCittaDitta", "txtProvDitta",
+    "txtIvaDitta", "txtCodFiscDitta", "txtLibero01", "txtLibero02",
+};
+
+// Enter moves along the header fields, then to the totals.
+constexpr const char *kEnterChain[] = {
+    "txtDitta", "txtViaDitta", "txtCapDitta", "txtCittaDitta", "txtProvDitta", "txtIvaDitta",
+    "txtCodFiscDitta", "txtLibero01", "txtLibero02", "txtCliente", "txtViaCliente", "txtCapCliente",
+    "txtCittaCliente", "txtProvCliente", "txtIvaCliente", "txtCodFiscCliente", "txtNote", "txtNumRic",
+    "txtData", "txtRiferimenti", "txtPagamento", "txtBanca", "txtAcconti", "txtTassa", "cmdCalcola",
+};
+
+QString name(const char *n) { return QLatin1StringView(n); }
+
+} // namespace
 
 TfrmRicevute::TfrmRicevute(QWidget *parent)
-    : AreaWindow(QStringLiteral("TfrmRicevute"), QStringLiteral(" Valtrena - Archivio ricevute"), Presentation::Maximised, parent)
+    : AreaWindow(QStringLiteral("TfrmRicevute"), QStringLiteral(" Valtrena - Archivio ricevute"),
+                 Presentation::Maximised, parent)
 {
+    setFont(QFont(QStringLiteral("Verdana"), 9));
+    setStyleSheet(ReceiptWindowStyle::sheet());
+
+    QWidget *toolbar = buildToolbar();
+    QWidget *issuer = buildIssuerPanel();
+    QWidget *customer = buildCustomerPanel();
+    QWidget *receipt = buildReceiptPanel();
+    m_lines = new ReceiptLines(this);
+    QWidget *totals = buildTotalsPanel();
+
+    panInfo = new QLabel(QStringLiteral("Pronto per archiviare una nuova ricevuta..."), this);
+    panInfo->setObjectName(QStringLiteral("panInfo"));
+    lblFile = ReceiptForm::stateLabel(this, "lblFile");
+    lblAnno = ReceiptForm::stateLabel(this, "lblAnno");
+    lblInizio = ReceiptForm::stateLabel(this, "lblInizio", QStringLiteral("1"));
+    lblSolare = ReceiptForm::stateLabel(this, "lblSolare", QStringLiteral("ANNO"));
+
+    auto *parties = new QHBoxLayout;
+    parties->setSpacing(10);
+    parties->addWidget(issuer, 10);
+    parties->addWidget(customer, 11);
+    parties->addWidget(receipt, 9);
+    auto *body = new QHBoxLayout;
+    body->setSpacing(10);
+    body->addWidget(m_lines, 1);
+    body->addWidget(totals);
+
+    auto *content = new QVBoxLayout;
+    content->setContentsMargins(10, 8, 10, 4);
+    content->setSpacing(8);
+    content->addLayout(parties);
+    content->addLayout(body);
+    content->addStretch(1);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(toolbar);
+    layout->addLayout(content, 1);
+    layout->addWidget(panInfo);
+
+    txtDitta = findChild<QLineEdit *>(QStringLiteral("txtDitta"));
+    txtProvDitta = findChild<QComboBox *>(QStringLiteral("txtProvDitta"));
+    txtIvaDitta = findChild<QLineEdit *>(QStringLiteral("txtIvaDitta"));
+    txtCodFiscDitta = findChild<QLineEdit *>(QStringLiteral("txtCodFiscDitta"));
+    txtCliente = findChild<QLineEdit *>(QStringLiteral("txtCliente"));
+    txtProvCliente = findChild<QComboBox *>(QStringLiteral("txtProvCliente"));
+    txtIvaCliente = findChild<QLineEdit *>(QStringLiteral("txtIvaCliente"));
+    txtCodFiscCliente = findChild<QLineEdit *>(QStringLiteral("txtCodFiscCliente"));
+    txtNumRic = findChild<QLineEdit *>(QStringLiteral("txtNumRic"));
+    txtData = findChild<QLineEdit *>(QStringLiteral("txtData"));
+
+    wireKeyboard();
+    FieldBehaviour::installHintLine(this, panInfo);
+    connect(m_lines, &ReceiptLines::importRequested, this, &TfrmRicevute::impMagClick);
+
+    m_navigator = std::make_unique<ArchiveNavigator>(
+        lblPosizione, recordBinding<ReceiptRecord>(this, [this] { return archivePath(); }));
 }
+
+TfrmRicevute::~TfrmRicevute() = default;
+
+void TfrmRicevute::wireKeyboard()
+{
+    FieldBehaviour::highlightAllWithRectangles(this);
+    for (QComboBox *province : {txtProvDitta, txtProvCliente}) {
+        FieldBehaviour::highlightWithRectangle(province->lineEdit());
+        FieldBehaviour::upperCaseOnKeyRelease(province->lineEdit());
+    }
+    FieldBehaviour::upperCaseOnKeyRelease(txtCodFiscDitta);
+    FieldBehaviour::upperCaseOnKeyRelease(txtCodFiscCliente);
+    connect(txtProvCliente->lineEdit(), &QLineEdit::editingFinished, this, [this] {
+        txtProvCliente->setEditText(FieldBehaviour::upperAscii(txtProvCliente->currentText().trimmed()));
+    });
+
+    for (QLineEdit *amount : {txtAcconti, txtTassa}) {
+        FieldBehaviour::filterAmountKeys(amount);
+        FieldBehaviour::normaliseAmountOnExit(amount, 4, QStringLiteral("0,00"));
+        connect(amount, &QLineEdit::textEdited, txtTotale, &QLabel::clear);
+    }
+    connect(m_lines, &ReceiptLines::amountEdited, this, [this] {
+        txtTotCorrispettivi->clear();
+        txtTotale->clear();
+    });
+
+    QList<QPair<QString, QString>> links;
+    for (std::size_t i = 0; i + 1 < std::size(kEnterChain); ++i)
+        links.append({name(kEnterChain[i]), name(kEnterChain[i + 1])});
+    for (int line = 1; line <= ReceiptLines::kLines; ++line) {
+        const QString amount = ReceiptArchive::lineControl("txtPrezzo", line);
+        links.append({ReceiptArchive::lineControl("txtDesc", line), amount});
+        // The last line of each page goes to the advances; the page stays.
+        links.append({amount, line % ReceiptLines::kPerPage == 0
+                                  ? QStringLiteral("txtAcconti")
+                                  : ReceiptArchive::lineControl("txtDesc", line + 1)});
+    }
+    FieldBehaviour::enterChain(this, links);
+}
+
+QString TfrmRicevute::archivePath() const { return lblFile->text().trimmed(); }
+
+void TfrmRicevute::loadReceipt(int index) { m_navigator->load(index); }
+
+void TfrmRicevute::formShow()
+{
+    try {
+        const IniFile ini(DataFolder::file(FileNames::settings()));
+        for (const auto &k : IssuerSettings::kKeys)
+            Controls::setText(this, name(k.control), ini.value(IssuerSettings::section(), QString::fromUtf16(k.key)));
+    } catch (const StorageError &) {
+        // An unreadable settings file leaves the issuer fields as they were.
+    }
+    clearReceipt();
+}
+
+void TfrmRicevute::clearReceipt()
+{
+    for (const char *field : kClearedFields)
+        Controls::setText(this, name(field), QString());
+    for (int line = 1; line <= ReceiptLines::kLines; ++line) {
+        m_lines->description(line)->clear();
+        m_lines->amount(line)->clear();
+    }
+    txtAcconti->setText(QStringLiteral("0,00"));
+    m_lines->showPage(0);
+    chkSaldata->setChecked(false);
+    // Both province lists lose their selection; the issuer's province text stays.
+    const QString issuerProvince = txtProvDitta->currentText();
+    txtProvDitta->setCurrentIndex(-1);
+    txtProvDitta->setEditText(issuerProvince);
+    txtProvCliente->setCurrentIndex(-1);
+    txtProvCliente->clearEditText();
+    lblPosizione->clear();
+    txtCliente->setFocus();
+}
+
+void TfrmRicevute::formClose()
+{
+    try {
+        IniFile ini(DataFolder::file(FileNames::settings()));
+        for (const auto &k : IssuerSettings::kKeys)
+            ini.setValue(IssuerSettings::section(), QString::fromUtf16(k.key),
+                         Controls::text(this, name(k.control)).trimmed());
+        ini.save();
+    } catch (const StorageError &) {
+        Messages::error(ArchiveTexts::ioFailure(), this);
+    }
+    AreaWindow::formClose();
+}
+
+void TfrmRicevute::cmdNuovoClick()
+{
+    runArchiveOperation([this] {
+        const IniFile ini(DataFolder::file(FileNames::settings()));
+        const QString start = ini.value(Numbering::receiptSection(), Numbering::startKey());
+        lblInizio->setText(start.trimmed().isEmpty() ? QStringLiteral("1") : start);
+        lblSolare->setText(ini.value(Numbering::receiptSection(), Numbering::yearKey()));
+        const int count = countRecords(archivePath(), ReceiptRecordLayout::size);
+        // Composed before clearing, so a bad start value leaves the screen as it was.
+        const QString number = Numbering::compose(lblInizio->text(), lblSolare->text(), count,
+                                                  Clock::today().year());
+        clearReceipt();
+        txtNumRic->setText(number);
+        txtData->setText(DateText::today());
+        txtCliente->setFocus();
+    });
+}
+
+void TfrmRicevute::cmdSalvaClick()
+{
+    cmdCalcolaClick();
+    struct Check
+    {
+        QLineEdit *field;
+        bool failed;
+        const char16_t *message;
+    };
+    const Check checks[] = {
+        {txtCliente, txtCliente->text().trimmed().isEmpty(),
+         u"Attenzione: per salvare la scheda è necessario indicare il nome o la ragione sociale del Cliente."},
+        {txtNumRic, txtNumRic->text().trimmed().isEmpty(),
+         u"Attenzione: per salvare la scheda è necessario indicare il numero della ricevuta."},
+        {txtData, txtData->text().trimmed().isEmpty(),
+         u"Attenzione: per salvare la scheda è necessario indicare la data della ricevuta."},
+        {txtData, !DateText::isValid(txtData->text()),
+         u"Attenzione: la data indicata non esiste.\n\r\n\rPer poter salvare la scheda è necessario "
+         u"indicare una data valida nel formato gg/mm/anno."},
+    };
+    for (const Check &c : checks) {
+        if (c.failed) {
+            Messages::warning(QString::fromUtf16(c.message), this);
+            c.field->setFocus();
+            return;
+        }
+    }
+    const bool isNew = lblPosizione->text().trimmed().isEmpty();
+    if (!m_navigator->store())
+        return;
+    Messages::information(isNew ? QStringLiteral("La scheda corrente è stata inserita in archivio.")
+                                : QStringLiteral("Le modifiche apportate alla scheda corrente sono state "
+                                                 "salvate in archivio."),
+                          this);
+}
+
+void TfrmRicevute::cmdCalcolaClick()
+{
+    ReceiptTotals::Inputs in;
+    for (int line = 1; line <= ReceiptLines::kLines; ++line)
+        in.lines[line - 1] = m_lines->amount(line)->text();
+    in.advances = txtAcconti->text();
+    in.duty = txtTassa->text();
+    const ReceiptTotals::Result r = ReceiptTotals::compute(in);
+    txtAcconti->setText(r.advances);
+    txtTotCorrispettivi->setText(r.sum);
+    txtTassa->setText(r.duty);
+    txtTotale->setText(r.total);
+}
+
+void TfrmRicevute::cmdPrimoClick() { m_navigator->first(); }
+void TfrmRicevute::cmdIndietroClick() { m_navigator->previous(); }
+void TfrmRicevute::cmdAvantiClick() { m_navigator->next(); }
+void TfrmRicevute::cmdUltimoClick() { m_navigator->last(); }
+
+void TfrmRicevute::cmdTrovaClick()
+{
+    Dialogs::openWithToken(QStringLiteral("TfrmTrovaRicevute"), this, QStringLiteral("ricevute"));
+}
+
+void TfrmRicevute::cmdImportaClick()
+{
+    Dialogs::openWithToken(QStringLiteral("TfrmTrovaClienti"), this, QStringLiteral("ricevute"));
+}
+
+void TfrmRicevute::impMagClick(int line)
+{
+    Dialogs::openWithToken(QStringLiteral("TfrmTrovaRegistro"), this,
+                           QStringLiteral("ric_art_") + ReceiptArchive::lineNumber(line));
+}
+
+void TfrmRicevute::cmdSospeseClick() { Dialogs::open(QStringLiteral("TfrmSospese"), this); }
+
+void TfrmRicevute::cmdRiepMensileClick()
+{
+    Dialogs::open(QStringLiteral("TfrmRiepMensile"), this, {{QStringLiteral("lblAnno"), lblAnno->text().trimmed()}});
+}
+
+void TfrmRicevute::cmdRiepTrimestraleClick()
+{
+    Dialogs::open(QStringLiteral("TfrmRiepTrimestrale"), this,
+                  {{QStringLiteral("lblAnno"), lblAnno->text().trimmed()}});
+}
+
+void TfrmRicevute::cmdRiepAnnualeClick() { Dialogs::open(QStringLiteral("TfrmRiepAnnuale"), this); }
+
+void TfrmRicevute::cmdNumerazioneClick()
+{
+    TfrmNumerazione::open(this, QStringLiteral("ricevute"), QStringLiteral(" Impostazione inizio numerazione ricevute"));
+}
+
+void TfrmRicevute::cmdEsportaClick() { Dialogs::open(QStringLiteral("TfrmExpRicevute"), this); }
+void TfrmRicevute::cmdStampaClick() { Dialogs::open(QStringLiteral("TfrmStampaRicevuta"), this); }
+void TfrmRicevute::cmdAnteprimaClick() { Dialogs::open(QStringLiteral("TfrmAnteprimaRicevuta"), this); }
+void TfrmRicevute::cmdPDFClick() { Dialogs::open(QStringLiteral("TfrmPDF_Ricevuta"), this); }
+void TfrmRicevute::btnLogoClick() { Dialogs::open(QStringLiteral("TfrmLogo"), this); }
+
+void TfrmRicevute::cmdGuidaClick() { TfrmGuida::open(this, ReceiptsHelp::title(), ReceiptsHelp::text()); }
+
+void TfrmRicevute::cmdEsciClick() { close(); }
+
+void TfrmRicevute::btnCancDittaClick()
+{
+    for (const char *field : kIssuerFields)
+        Controls::setText(this, name(field), QString());
+    txtDitta->setFocus();
+}
+
+void TfrmRicevute::btnIvaDittaClick() { CodeChecks::openVat(this, txtIvaDitta->text()); }
+void TfrmRicevute::btnCodFiscDittaClick() { CodeChecks::openFiscalCode(this, txtCodFiscDitta->text()); }
+void TfrmRicevute::btnIvaClienteClick() { CodeChecks::openVat(this, txtIvaCliente->text()); }
+void TfrmRicevute::btnCodFiscClienteClick() { CodeChecks::openFiscalCode(this, txtCodFiscCliente->text()); }
+
+void TfrmRicevute::impOggiClick() { txtData->setText(DateText::today()); }

@@ -1,5 +1,105 @@
 #include "Shooter.h"
+#include "app/ui/AppWindows.h"
+#include "app/ui/Controls.h"
+#include "receipts/ReceiptArchive.h"
+#include "storage/DataFolder.h"
+#include "storage/IniFile.h"
 
-void shootReceipts(Shooter &)
+#include <QAbstractButton>
+#include <QApplication>
+#include <QTest>
+#include <QWidget>
+
+namespace {
+
+void seedIssuer()
 {
+    IniFile ini(DataFolder::file(FileNames::settings()));
+    const QString section = IssuerSettings::section();
+    const QStringList values = {
+        QStringLiteral("Oro & Preziosi Valtrena S.r.l."), QStringLiteral("Via Roma, 18"),
+        QStringLiteral("20121"), QStringLiteral("Milano"), QStringLiteral("MI"),
+        QStringLiteral("01234567890"), QStringLiteral("01234567890"),
+        QStringLiteral("Compro oro autorizzato n. 4521"), QStringLiteral("Tel. 02 1234567"),
+        QStringLiteral("2,00")};
+    for (std::size_t i = 0; i < IssuerSettings::kKeys.size(); ++i)
+        ini.setValue(section, QString::fromUtf16(IssuerSettings::kKeys[i].key), values[int(i)]);
+    ini.save();
+}
+
+void fillReceipt(QWidget *w)
+{
+    const QList<QPair<const char *, QString>> header = {
+        {"txtCliente", QStringLiteral("ROSSI MARIO")},
+        {"txtViaCliente", QStringLiteral("Corso Garibaldi, 42")},
+        {"txtCapCliente", QStringLiteral("20100")},
+        {"txtCittaCliente", QStringLiteral("Milano")},
+        {"txtProvCliente", QStringLiteral("MI")},
+        {"txtCodFiscCliente", QStringLiteral("RSSMRA70A01F205X")},
+        {"txtNote", QStringLiteral("Consegna oggetti restaurati")},
+        {"txtNumRic", QStringLiteral("12/2025")},
+        {"txtData", QStringLiteral("15/06/2025")},
+        {"txtRiferimenti", QStringLiteral("Ordine del 02/06/2025")},
+        {"txtPagamento", QStringLiteral("Bonifico bancario")},
+        {"txtBanca", QStringLiteral("Banca Popolare di Milano")},
+        {"txtAcconti", QStringLiteral("150,00")},
+    };
+    for (const auto &[name, text] : header)
+        Controls::setText(w, QLatin1StringView(name), text);
+    const QStringList lines = {
+        QStringLiteral("Anello oro giallo 18 kt con rubino"), QStringLiteral("Collana oro bianco 750 maglia veneziana"),
+        QStringLiteral("Bracciale tennis argento 925"), QStringLiteral("Orecchini pendenti oro rosa"),
+        QStringLiteral("Fede nuziale oro giallo 5 g"), QStringLiteral("Ciondolo cuore oro bianco"),
+        QStringLiteral("Orologio da taschino argento"), QStringLiteral("Spilla antica con perle"),
+        QStringLiteral("Catenina oro giallo 45 cm"), QStringLiteral("Pulizia e lucidatura gioielli"),
+        QStringLiteral("Riparazione chiusura collana"), QStringLiteral("Incisione personalizzata")};
+    const QStringList amounts = {
+        QStringLiteral("420,00"), QStringLiteral("685,50"), QStringLiteral("95,00"), QStringLiteral("210,00"),
+        QStringLiteral("180,00"), QStringLiteral("145,00"), QStringLiteral("320,00"), QStringLiteral("260,00"),
+        QStringLiteral("198,40"), QStringLiteral("35,00"), QStringLiteral("25,00"), QStringLiteral("18,00")};
+    for (int i = 0; i < lines.size(); ++i) {
+        Controls::setText(w, ReceiptArchive::lineControl("txtDesc", i + 1), lines[i]);
+        Controls::setText(w, ReceiptArchive::lineControl("txtPrezzo", i + 1), amounts[i]);
+    }
+    Controls::setText(w, QStringLiteral("chkSaldata"), QStringLiteral("Sì"));
+    qobject_cast<QAbstractButton *>(Controls::child(w, QStringLiteral("cmdCalcola")))->click();
+}
+
+void turnPage(QWidget *w, const char *arrow)
+{
+    qobject_cast<QAbstractButton *>(Controls::child(w, QLatin1StringView(arrow)))->click();
+    QApplication::processEvents();
+}
+
+} // namespace
+
+void shootReceipts(Shooter &shoot)
+{
+    seedIssuer();
+    QWidget *chooser = AppWindows::get(QStringLiteral("TfrmMenuRicevute"));
+    shoot.window(chooser, QStringLiteral("TfrmMenuRicevute"));
+    chooser->hide();
+
+    QWidget *receipts = AppWindows::get(QStringLiteral("TfrmRicevute"));
+    Controls::setText(receipts, QStringLiteral("lblFile"), ReceiptArchive::path(QStringLiteral("2025")));
+    Controls::setText(receipts, QStringLiteral("lblAnno"), QStringLiteral("2025"));
+    receipts->setWindowTitle(QStringLiteral(" Valtrena - Archivio ricevute anno 2025"));
+    shoot.window(receipts, QStringLiteral("TfrmRicevute-vuota"));
+
+    fillReceipt(receipts);
+    Controls::setText(receipts, QStringLiteral("lblPosizione"), QStringLiteral("12"));
+    shoot.window(receipts, QStringLiteral("TfrmRicevute"));
+    turnPage(receipts, "imgAvanti_A");
+    shoot.window(receipts, QStringLiteral("TfrmRicevute-righe-11-20"));
+    turnPage(receipts, "imgAvanti_B");
+    shoot.window(receipts, QStringLiteral("TfrmRicevute-righe-21-30"));
+    turnPage(receipts, "imgIndietro_C");
+    turnPage(receipts, "imgIndietro_B");
+
+    // The same receipt on a large screen.
+    receipts->resize(1920, 1080);
+    QApplication::processEvents();
+    QTest::qWait(30);
+    shoot.image(receipts->grab().toImage(), QStringLiteral("TfrmRicevute-1920"));
+    receipts->hide();
 }

@@ -1,0 +1,7 @@
+#pragma once
+#include <QString>
+
+// The look of the receipt window: a light workspace with white cards.
+namespace ReceiptWindowStyle {
+QString sheet();
+}

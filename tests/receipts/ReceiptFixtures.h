@@ -1,0 +1,41 @@
+#pragma once
+#include "receipts/ReceiptRecord.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+// Small receipt archives written straight to disk for the tests.
+namespace ReceiptFixtures {
+
+inline ReceiptRecord receipt(const QString &number, const QString &customer)
+{
+    ReceiptRecord r;
+    r.NumRic = number;
+    r.Data = QStringLiteral("10/03/2025");
+    r.Cliente = customer;
+    r.Acconti = QStringLiteral("0,00");
+    r.Tassa = QStringLiteral("0,00");
+    r.TotCorrispettivi = QStringLiteral("0,00");
+    r.Totale = QStringLiteral("0,00");
+    r.Saldata = QStringLiteral("No");
+    return r;
+}
+
+inline QByteArray archive(const QList<ReceiptRecord> &records)
+{
+    QByteArray bytes;
+    for (const ReceiptRecord &r : records)
+        bytes += ReceiptRecordLayout::encode(r);
+    return bytes;
+}
+
+inline QByteArray customers(const QStringList &names)
+{
+    QList<ReceiptRecord> records;
+    for (int i = 0; i < names.size(); ++i)
+        records.append(receipt(QString::number(i + 1), names[i]));
+    return archive(records);
+}
+
+} // namespace ReceiptFixtures

@@ -1,5 +1,6 @@
 #include "checks/CheckDialog.h"
 #include "app/ui/FieldBehaviour.h"
+#include "app/ui/Icons.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -33,6 +34,7 @@ QLineEdit *makeInput(const CheckDialog::Setup &setup, QWidget *parent)
     const QFontMetrics metrics(font);
     box->setMinimumWidth(metrics.horizontalAdvance(QString(setup.maxLength + 1, u'W')) + 16);
     box->setMinimumHeight(metrics.height() + 14);
+    box->setTextMargins(6, 0, 6, 0);
     return box;
 }
 
@@ -45,7 +47,13 @@ CheckDialog::CheckDialog(const Setup &setup, QWidget *parent) : QDialog(parent),
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::MSWindowsFixedSizeDialogHint);
 
-    auto *imgLogo = new QLabel(this);
+    // The picture sits on a light band across the top.
+    auto *header = new QFrame(this);
+    header->setObjectName(QStringLiteral("panIntestazione"));
+    header->setStyleSheet(QStringLiteral(
+        "#panIntestazione{background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 #FFFFFF,stop:1 #E2EBF4);"
+        "border-bottom:1px solid #B9C8D8;}"));
+    auto *imgLogo = new QLabel(header);
     imgLogo->setObjectName(QStringLiteral("imgLogo"));
     imgLogo->setPixmap(CheckPicture::draw(setup.picture, devicePixelRatioF()));
     imgLogo->setAlignment(Qt::AlignCenter);
@@ -60,10 +68,12 @@ CheckDialog::CheckDialog(const Setup &setup, QWidget *parent) : QDialog(parent),
     m_input = makeInput(setup, this);
     auto *btnControlla = new QPushButton(QStringLiteral("Controlla"), this);
     btnControlla->setObjectName(QStringLiteral("btnControlla"));
+    btnControlla->setIcon(Icons::icon(QStringLiteral("check")));
     btnControlla->setMinimumHeight(m_input->minimumHeight());
     btnControlla->setMinimumWidth(110);
     auto *btnChiudi = new QPushButton(QStringLiteral("Chiudi"), this);
     btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
+    btnChiudi->setIcon(Icons::icon(QStringLiteral("exit")));
     btnChiudi->setMinimumWidth(110);
 
     auto *rule = new QFrame(this);
@@ -78,15 +88,24 @@ CheckDialog::CheckDialog(const Setup &setup, QWidget *parent) : QDialog(parent),
     closing->addStretch();
     closing->addWidget(btnChiudi);
 
+    auto *headerLayout = new QVBoxLayout(header);
+    headerLayout->setContentsMargins(0, 10, 0, 6);
+    headerLayout->addWidget(imgLogo);
+
+    auto *body = new QVBoxLayout;
+    body->setContentsMargins(22, 14, 22, 16);
+    body->setSpacing(12);
+    body->addWidget(lblTitolo);
+    body->addLayout(entry);
+    body->addSpacing(4);
+    body->addWidget(rule);
+    body->addLayout(closing);
+
     auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(22, 14, 22, 16);
-    layout->setSpacing(12);
-    layout->addWidget(imgLogo);
-    layout->addWidget(lblTitolo);
-    layout->addLayout(entry);
-    layout->addSpacing(4);
-    layout->addWidget(rule);
-    layout->addLayout(closing);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(header);
+    layout->addLayout(body);
     setFixedSize(sizeHint());
 
     if (setup.digitsOnly)

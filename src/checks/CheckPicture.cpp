@@ -23,7 +23,7 @@ Look lookOf(CheckPicture::Kind kind)
     case CheckPicture::Kind::PaymentCard:
         return {0xFF42A5F5, 0xFF0D47A1, u"CARTA DI CREDITO", u"\u2022\u2022\u2022\u2022 \u2022\u2022\u2022\u2022 \u2022\u2022\u2022\u2022 \u2022\u2022\u2022\u2022"};
     case CheckPicture::Kind::Iban:
-        return {0xFF4DB6AC, 0xFF00695C, u"IBAN", u"IT\u2022\u2022 \u2022 \u2022\u2022\u2022\u2022\u2022 \u2022\u2022\u2022\u2022\u2022 \u2022\u2022\u2022\u2022\u2022\u2022"};
+        return {0xFF4DB6AC, 0xFF00695C, u"IBAN", u"IT\u2022\u2022 \u2022\u2022\u2022\u2022 \u2022\u2022\u2022\u2022"};
     }
     return {0xFF90A4AE, 0xFF37474F, u"", u""};
 }

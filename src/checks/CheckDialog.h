@@ -7,7 +7,7 @@
 class QLineEdit;
 
 // The frame shared by the four code checks: picture, instruction, a big
-// input box with its keys rules, "Controlla" and "Chiudi". Each check only
+// input box with its key rules, "Controlla" and "Chiudi". Each check only
 // says what it looks like and what "Controlla" does.
 class CheckDialog : public QDialog
 {

@@ -1,7 +1,10 @@
 #include "receipts/ReceiptsModule.h"
+#include "app/ui/Dialogs.h"
+#include "receipts/ReceiptSearch.h"
 
 namespace ReceiptsModule {
 void registerDialogs()
 {
+    Dialogs::add(QStringLiteral("TfrmTrovaRicevute"), [](QWidget *parent) { return new TfrmTrovaRicevute(parent); });
 }
 }

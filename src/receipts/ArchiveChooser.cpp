@@ -44,6 +44,7 @@ QPushButton *openButton(QWidget *parent, const char *name)
     b->setObjectName(QLatin1StringView(name));
     b->setMinimumWidth(110);
     b->setCursor(Qt::PointingHandCursor);
+    b->setAutoDefault(true);  // Enter on the focused button opens
     return b;
 }
 

@@ -151,6 +151,7 @@ QWidget *TfrmRicevute::buildTotalsPanel()
     auto *cmdCalcola = new QPushButton(QStringLiteral("CALCOLA >>"), panel);
     cmdCalcola->setObjectName(QStringLiteral("cmdCalcola"));
     cmdCalcola->setCursor(Qt::PointingHandCursor);
+    cmdCalcola->setAutoDefault(true);  // Enter, after the chain lands here, computes
     FieldBehaviour::setHint(cmdCalcola, QStringLiteral("Calcola gli importi totali."));
     txtTotale = new QLabel(panel);
     txtTotale->setObjectName(QStringLiteral("txtTotale"));

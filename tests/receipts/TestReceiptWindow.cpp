@@ -11,6 +11,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEnterEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QStackedWidget>
@@ -86,6 +87,9 @@ private slots:
     void buttonsOpenTheirWindows_data();
     void buttonsOpenTheirWindows();
     void deleteIssuerKeepsDuty();
+    void hintsFollowTheMouse_data();
+    void hintsFollowTheMouse();
+    void unreachableArchiveIsReported();
 };
 
 void TestReceiptWindow::newProposesNumberAndDate_data()
@@ -324,6 +328,15 @@ void TestReceiptWindow::typingInAmountsBlanksTotals()
     TestSupport::typeInto(Controls::child(f.w(), QStringLiteral("txtPrezzo03")), QStringLiteral("5"));
     QCOMPARE(text(f.w(), "txtTotale"), QString());
     QCOMPARE(text(f.w(), "txtTotCorrispettivi"), QString());
+    // Enter from the stamp duty lands on CALCOLA, and Enter there computes.
+    setText(f.w(), "txtPrezzo03", QStringLiteral("106"));
+    setText(f.w(), "txtTassa", QStringLiteral("0,00"));
+    QLineEdit *duty = f.w()->findChild<QLineEdit *>(QStringLiteral("txtTassa"));
+    duty->setFocus();
+    QTest::keyClick(duty, Qt::Key_Return);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(text(f.w(), "txtTotale"), QStringLiteral("106,00"));
+
     // Letters, points and signs never reach an amount.
     const QString typed = text(f.w(), "txtPrezzo03");
     TestSupport::typeInto(Controls::child(f.w(), QStringLiteral("txtPrezzo03")), QStringLiteral("a.- "));
@@ -476,6 +489,47 @@ void TestReceiptWindow::deleteIssuerKeepsDuty()
 
     click(f.w(), "impOggi");
     QCOMPARE(text(f.w(), "txtData"), QStringLiteral("15/06/2025"));
+}
+
+void TestReceiptWindow::hintsFollowTheMouse_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("hint");
+    QTest::newRow("save") << "cmdSalva" << "Salva o aggiorna la ricevuta corrente.";
+    QTest::newRow("quarter") << "cmdRiepTrimestrale" << "Visualizza il riepilogo trimestrale delle ricevute emesse.";
+    QTest::newRow("compute") << "cmdCalcola" << "Calcola gli importi totali.";
+    QTest::newRow("issuer delete") << "btnCancDitta" << "Cancella i dati della Ditta emittente.";
+    QTest::newRow("customer code") << "btnCodFiscCliente" << "Controlla il codice fiscale.";
+    QTest::newRow("today") << "impOggi" << "Inserisci la data corrente.";
+    QTest::newRow("line import") << "impMag30" << "Importa i dati dal Registro Operazioni.";
+    QTest::newRow("back arrow") << "imgIndietro_C" << "Visualizza i prodotti e servizi precedenti.";
+    QTest::newRow("panel clears") << "panCliente" << "";
+}
+
+void TestReceiptWindow::hintsFollowTheMouse()
+{
+    QFETCH(QString, control);
+    Fixture f;
+    setText(f.w(), "panInfo", QStringLiteral("prima"));
+    QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+    QApplication::sendEvent(Controls::child(f.w(), control), &enter);
+    QTEST(text(f.w(), "panInfo"), "hint");
+}
+
+void TestReceiptWindow::unreachableArchiveIsReported()
+{
+    Fixture f;
+    setText(f.w(), "lblFile", f.dir.file(QStringLiteral("manca/2025.ric")));
+    setText(f.w(), "txtCliente", QStringLiteral("ROSSI"));
+    setText(f.w(), "txtNumRic", QStringLiteral("1"));
+    setText(f.w(), "txtData", QStringLiteral("15/06/2025"));
+    click(f.w(), "cmdSalva");
+    QCOMPARE(f.messages.texts(), QStringList{ArchiveTexts::ioFailure()});
+    QCOMPARE(text(f.w(), "lblPosizione"), QString());
+    QCOMPARE(text(f.w(), "txtCliente"), QStringLiteral("ROSSI"));
+    click(f.w(), "cmdNuovo");
+    QCOMPARE(f.messages.entries().size(), 2);
+    QCOMPARE(text(f.w(), "txtCliente"), QStringLiteral("ROSSI"));
 }
 
 QTEST_MAIN(TestReceiptWindow)

@@ -2,10 +2,13 @@
 #include "app/ui/AppWindows.h"
 #include "app/ui/Controls.h"
 #include "receipts/ReceiptArchive.h"
+#include "receipts/ReceiptRecord.h"
+#include "receipts/ReceiptSearch.h"
 #include "storage/DataFolder.h"
 #include "storage/IniFile.h"
 
 #include <QAbstractButton>
+#include <QFile>
 #include <QApplication>
 #include <QTest>
 #include <QWidget>
@@ -65,6 +68,47 @@ void fillReceipt(QWidget *w)
     qobject_cast<QAbstractButton *>(Controls::child(w, QStringLiteral("cmdCalcola")))->click();
 }
 
+// A year of receipts for the search list.
+void seedArchive(const QString &path)
+{
+    const struct { const char *customer, *code, *date, *advances, *duty, *sum; } rows[] = {
+        {"ROSSI MARIO", "RSSMRA70A01F205X", "08/01/2025", "0,00", "2,00", "1250,00"},
+        {"BIANCHI LAURA", "BNCLRA82M41L219K", "21/01/2025", "100,00", "2,00", "480,50"},
+        {"ORO E ARGENTO S.N.C.", "01234567890", "03/02/2025", "0,00", "0,00", "3200,00"},
+        {"VERDI GIUSEPPE", "VRDGPP55B12H501Y", "17/02/2025", "50,00", "2,00", "215,00"},
+        {"CARROSI ANNA", "CRRNNA90C45F205P", "04/03/2025", "0,00", "2,00", "89,90"},
+        {"ESPOSITO CIRO", "SPSCRI68D10F839Q", "29/03/2025", "300,00", "2,00", "1540,00"},
+        {"AMBROSIO LUCA", "MBRLCU77E03L736Z", "12/04/2025", "0,00", "2,00", "640,00"},
+        {"GALLO FRANCESCA", "GLLFNC85H52A944B", "06/05/2025", "0,00", "2,00", "72,00"},
+    };
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return;
+    int number = 1;
+    for (const auto &r : rows) {
+        ReceiptRecord rec;
+        rec.NumRic = QStringLiteral("%1/2025").arg(number++);
+        rec.Data = QLatin1StringView(r.date);
+        rec.Cliente = QLatin1StringView(r.customer);
+        rec.CodFiscCliente = QLatin1StringView(r.code);
+        rec.Acconti = QLatin1StringView(r.advances);
+        rec.Tassa = QLatin1StringView(r.duty);
+        rec.TotCorrispettivi = QLatin1StringView(r.sum);
+        rec.Totale = rec.TotCorrispettivi;
+        rec.Saldata = QStringLiteral("No");
+        file.write(ReceiptRecordLayout::encode(rec));
+    }
+}
+
+void shootSearch(Shooter &shoot, QWidget *receipts)
+{
+    TfrmTrovaRicevute search(receipts);
+    Controls::setToken(&search, QStringLiteral("ricevute"));
+    shoot.window(&search, QStringLiteral("TfrmTrovaRicevute"));
+    qobject_cast<QAbstractButton *>(Controls::child(&search, QStringLiteral("btnCerca")))->click();
+    shoot.window(&search, QStringLiteral("TfrmTrovaRicevute-risultati"));
+}
+
 void turnPage(QWidget *w, const char *arrow)
 {
     qobject_cast<QAbstractButton *>(Controls::child(w, QLatin1StringView(arrow)))->click();
@@ -85,6 +129,8 @@ void shootReceipts(Shooter &shoot)
     Controls::setText(receipts, QStringLiteral("lblAnno"), QStringLiteral("2025"));
     receipts->setWindowTitle(QStringLiteral(" Valtrena - Archivio ricevute anno 2025"));
     shoot.window(receipts, QStringLiteral("TfrmRicevute-vuota"));
+    seedArchive(ReceiptArchive::path(QStringLiteral("2025")));
+    shootSearch(shoot, receipts);
 
     fillReceipt(receipts);
     Controls::setText(receipts, QStringLiteral("lblPosizione"), QStringLiteral("12"));

@@ -171,7 +171,8 @@ void TfrmRicevute::formShow()
         for (const auto &k : IssuerSettings::kKeys)
             Controls::setText(this, name(k.control), ini.value(IssuerSettings::section(), QString::fromUtf16(k.key)));
     } catch (const StorageError &) {
-        // An unreadable settings file leaves the issuer fields as they were.
+        // The issuer fields keep what they showed.
+        Messages::error(ArchiveTexts::ioFailure(), this);
     }
     clearReceipt();
 }

@@ -30,11 +30,11 @@ inline QByteArray archive(const QList<ReceiptRecord> &records)
     return bytes;
 }
 
-inline QByteArray customers(const QStringList &names)
+inline QByteArray archiveOf(const QStringList &customers)
 {
     QList<ReceiptRecord> records;
-    for (int i = 0; i < names.size(); ++i)
-        records.append(receipt(QString::number(i + 1), names[i]));
+    for (int i = 0; i < customers.size(); ++i)
+        records.append(receipt(QString::number(i + 1), customers[i]));
     return archive(records);
 }
 

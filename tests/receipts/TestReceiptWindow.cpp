@@ -117,7 +117,7 @@ void TestReceiptWindow::newProposesNumberAndDate()
     QStringList names;
     for (int i = 0; i < stored; ++i)
         names.append(QStringLiteral("CLIENTE %1").arg(i));
-    Fixture f(ReceiptFixtures::customers(names), QDateTime(today, QTime(9, 0)));
+    Fixture f(ReceiptFixtures::archiveOf(names), QDateTime(today, QTime(9, 0)));
     setIni(QStringLiteral("Numerazione Ricevute"), QStringLiteral("Inizio"), start);
     setIni(QStringLiteral("Numerazione Ricevute"), QStringLiteral("Indicazione Anno Solare"), yearOption);
     setText(f.w(), "txtCliente", QStringLiteral("RESIDUO"));

@@ -8,7 +8,17 @@
 
 QtCameraSource::QtCameraSource(QObject *parent) : CameraSource(parent) {}
 
-QtCameraSource::~QtCameraSource() { stop(); }
+QtCameraSource::~QtCameraSource()
+{
+    if (!m_camera)
+        return;
+    // No frame may reach this object once it starts going away.
+    disconnect(m_sink.get(), nullptr, this, nullptr);
+    m_camera->stop();
+    m_session.reset();
+    m_camera.reset();
+    m_sink.reset();
+}
 
 void QtCameraSource::start()
 {

@@ -101,8 +101,8 @@ const QList<Section> &cardSections()
         {QStringLiteral("Vendita o cessione"),
          {{QStringLiteral("txtCompratore")},
           {QStringLiteral("txtDestinazione")},
-          {QStringLiteral("txtDataVen"), QStringLiteral("txtValutazione"), QStringLiteral("txtPrezzoVen"),
-           QStringLiteral("chkVenduto")}}},
+          {QStringLiteral("txtDataVen"), QStringLiteral("txtPrezzoVen"), QStringLiteral("chkVenduto")},
+          {QStringLiteral("txtValutazione")}}},
     };
     return sections;
 }
@@ -204,7 +204,7 @@ void TfrmRegistro::buildForm()
     auto *body = new QHBoxLayout;
     body->setContentsMargins(10, 8, 10, 8);
     body->setSpacing(10);
-    body->addWidget(buildPhotoPanel(), 0, Qt::AlignTop);
+    body->addWidget(buildPhotoPanel());
     body->addWidget(buildCard(), 1);
 
     panInfo = new QLabel(QStringLiteral("Pronto per archiviare una nuova scheda..."), this);
@@ -330,7 +330,6 @@ QWidget *TfrmRegistro::buildCard()
     chkVenduto = new QCheckBox(QStringLiteral("Venduto"), card);
     chkVenduto->setObjectName(QStringLiteral("chkVenduto"));
     chkVenduto->setFont(QFont(QStringLiteral("Verdana"), 11, QFont::Bold));
-    chkVenduto->setIcon(Icons::icon(QStringLiteral("check")));
     FieldBehaviour::setHint(chkVenduto, QStringLiteral(
         "Spunta questa casella per indicare che l'oggetto prezioso è stato venduto."));
     controls.insert(impCliente->objectName(), impCliente);
@@ -360,7 +359,7 @@ QWidget *TfrmRegistro::buildCard()
                     auto *first = fieldLabel(card, label);
                     first->setFont(labelFont);
                     first->setWordWrap(true);
-                    first->setFixedWidth(250);
+                    first->setFixedWidth(195);
                     grid->addWidget(first, line, 0);
                 } else if (!label.isEmpty()) {
                     auto *inner = fieldLabel(card, label);
@@ -377,7 +376,10 @@ QWidget *TfrmRegistro::buildCard()
             grid->addLayout(row, line++, 1);
         }
     }
-    grid->setRowStretch(line, 1);
+    // Spare height opens the rows up a little and leaves the rest below.
+    for (int r = 0; r < line; ++r)
+        grid->setRowStretch(r, 1);
+    grid->setRowStretch(line, line / 2);
 
     auto *scroll = new QScrollArea(this);
     scroll->setObjectName(QStringLiteral("scrScheda"));

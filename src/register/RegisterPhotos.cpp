@@ -95,6 +95,7 @@ QWidget *TfrmRegistro::buildPhotoPanel()
     layout->addWidget(title);
     layout->addWidget(buildPhotoSide(u'A', imgFoto));
     layout->addWidget(buildPhotoSide(u'B', imgFoto02));
+    layout->addStretch();
     return panel;
 }
 
@@ -103,7 +104,6 @@ QWidget *TfrmRegistro::buildPhotoSide(QChar side, PhotoFrame *frame)
     const bool isA = side == u'A';
     auto *box = new QWidget;
     frame->setParent(box);
-    frame->setFixedSize(Placeholder::kWidth, Placeholder::kHeight);
     frame->setPicture(Placeholder::ringPhoto());
     frame->setCursor(Qt::PointingHandCursor);
     frame->setToolTip(QStringLiteral("Fare clic per vedere la foto a schermo intero"));
@@ -139,6 +139,18 @@ QWidget *TfrmRegistro::buildPhotoSide(QChar side, PhotoFrame *frame)
     row->addWidget(frame);
     row->addLayout(column);
     return box;
+}
+
+void TfrmRegistro::fitPhotoFrames()
+{
+    // 370 x 260 at least; on a larger screen the photos grow with the window,
+    // keeping their proportions and leaving the card two thirds of the width.
+    const int byHeight = (height() - 170) / 2;
+    const int byWidth = (width() / 3 - 60) * Placeholder::kHeight / Placeholder::kWidth;
+    const int frameHeight = qMax(Placeholder::kHeight, qMin(byHeight, byWidth));
+    const QSize size(frameHeight * Placeholder::kWidth / Placeholder::kHeight, frameHeight);
+    for (PhotoFrame *frame : {imgFoto, imgFoto02})
+        frame->setFixedSize(size);
 }
 
 QImage TfrmRegistro::photo(int which) const

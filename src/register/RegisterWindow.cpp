@@ -33,6 +33,7 @@ TfrmRegistro::TfrmRegistro(QWidget *parent)
                  Presentation::Maximised, parent)
 {
     buildForm();
+    fitPhotoFrames();
     m_navigator = std::make_unique<ArchiveNavigator>(
         lblPosizione, recordBinding<RegisterRecord>(this, registerPath,
                                                     [this](const RegisterRecord &, int index) {
@@ -43,6 +44,12 @@ TfrmRegistro::TfrmRegistro(QWidget *parent)
 TfrmRegistro::~TfrmRegistro() = default;
 
 void TfrmRegistro::formShow() { resetCard(); }
+
+void TfrmRegistro::resizeEvent(QResizeEvent *event)
+{
+    AreaWindow::resizeEvent(event);
+    fitPhotoFrames();
+}
 
 void TfrmRegistro::resetCard()
 {

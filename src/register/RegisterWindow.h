@@ -67,6 +67,7 @@ public slots:
 protected:
     void formShow() override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     struct CardField;
@@ -76,6 +77,7 @@ private:
     QWidget *buildCard();
     QWidget *buildPhotoPanel();
     QWidget *buildPhotoSide(QChar side, PhotoFrame *frame);
+    void fitPhotoFrames();
 
     void resetCard();
     void resetPhotos();

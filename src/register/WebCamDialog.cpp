@@ -83,11 +83,13 @@ TfrmWebCam::TfrmWebCam(QWidget *parent) : QDialog(parent)
     views->addWidget(imgCamera, 1, 0);
     views->addWidget(imgTarget, 1, 1);
     auto *cameraButtons = new QHBoxLayout;
+    cameraButtons->setSpacing(6);
     cameraButtons->addWidget(btnAccendi);
     cameraButtons->addWidget(btnSpegni);
     cameraButtons->addWidget(btnCattura);
     views->addLayout(cameraButtons, 2, 0);
     auto *photoButtons = new QHBoxLayout;
+    photoButtons->setSpacing(6);
     photoButtons->addWidget(btnSalvaFotogramma);
     photoButtons->addWidget(btnImportaFoto);
     views->addLayout(photoButtons, 2, 1);

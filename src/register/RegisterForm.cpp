@@ -343,6 +343,7 @@ QWidget *TfrmRegistro::buildCard()
     grid->setVerticalSpacing(5);
     grid->setColumnStretch(1, 1);
     int line = 0;
+    QList<QWidget *> tabOrder;
     for (const Section &section : cardSections()) {
         auto *title = new QLabel(section.title, card);
         title->setObjectName(QStringLiteral("lblSezione"));
@@ -354,6 +355,7 @@ QWidget *TfrmRegistro::buildCard()
             bool stretched = false;
             for (qsizetype i = 0; i < names.size(); ++i) {
                 QWidget *control = controls.value(names[i]);
+                tabOrder.append(control);
                 const QString label = labels.value(names[i]);
                 if (i == 0) {
                     auto *first = fieldLabel(card, label);
@@ -376,6 +378,10 @@ QWidget *TfrmRegistro::buildCard()
             grid->addLayout(row, line++, 1);
         }
     }
+    // Tab follows the card as it is laid out; Enter keeps its own chain.
+    for (qsizetype i = 1; i < tabOrder.size(); ++i)
+        QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
+
     // Spare height opens the rows up a little and leaves the rest below.
     for (int r = 0; r < line; ++r)
         grid->setRowStretch(r, 1);

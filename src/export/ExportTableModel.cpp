@@ -1,6 +1,8 @@
 #include "export/ExportTableModel.h"
 #include "storage/StorageError.h"
 
+#include <QColor>
+
 ExportTableModel::ExportTableModel(ExportTable &table, QObject *parent)
     : QAbstractTableModel(parent), m_table(table)
 {
@@ -18,7 +20,11 @@ int ExportTableModel::columnCount(const QModelIndex &parent) const
 
 QVariant ExportTableModel::data(const QModelIndex &index, int role) const
 {
-    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
+    if (!index.isValid())
+        return {};
+    if (index.column() == 0 && role == Qt::BackgroundRole)
+        return QColor(0xE4, 0xE8, 0xED);  // the record number reads as a fixed column
+    if (role != Qt::DisplayRole && role != Qt::EditRole)
         return {};
     if (index.column() == 0)
         return index.row() < m_table.recordCount() ? QString::number(index.row() + 1) : QString();

@@ -184,13 +184,16 @@ void ExportWindow::sizeColumns()
     QHeaderView *header = grdRecords->horizontalHeader();
     QFont bold = header->font();
     bold.setBold(true);
-    const QFontMetrics fm(bold);
-    header->resizeSection(0, fm.horizontalAdvance(QStringLiteral("000000")) + 16);
-    const auto &columns = m_config.sheet->columns;
-    for (qsizetype i = 0; i < columns.size(); ++i) {
-        // On screen a little narrower than in the file, never clipping the title.
-        const int width = qMax(columns[i].width * 3 / 5, fm.horizontalAdvance(columns[i].gridTitle) + 20);
-        header->resizeSection(int(i) + 1, width);
+    const QFontMetrics titleMetrics(bold);
+    const QFontMetrics cellMetrics(grdRecords->font());
+    header->resizeSection(0, titleMetrics.horizontalAdvance(QStringLiteral("000000")) + 16);
+    // Wide enough for the title and for the first rows' text, within reason.
+    const int sampleRows = qMin(m_table.rowCount(), 100);
+    for (int c = 0; c < m_table.columnCount(); ++c) {
+        int width = titleMetrics.horizontalAdvance(m_config.sheet->columns[c].gridTitle);
+        for (int r = 0; r < sampleRows; ++r)
+            width = qMax(width, cellMetrics.horizontalAdvance(m_table.text(r, c)));
+        header->resizeSection(c + 1, qBound(70, width + 24, 360));
     }
 }
 
@@ -221,6 +224,7 @@ void ExportWindow::formShow()
             m_table.addPlaceholderRows();
     }
     m_model->endReload();
+    sizeColumns();
     showArchiveSummary();
     // An unreadable archive must not pass for an empty one.
     if (failed)

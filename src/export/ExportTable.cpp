@@ -4,7 +4,14 @@
 #include "storage/RecordFile.h"
 #include "storage/StorageError.h"
 
+#include <cstring>
+
 #include <limits>
+
+namespace {
+// Cells address the pool with 32 bits.
+constexpr quint64 kMaxPool = std::numeric_limits<quint32>::max();
+}
 
 QByteArrayView trimmedBytes(QByteArrayView bytes)
 {
@@ -20,12 +27,15 @@ QByteArrayView trimmedBytes(QByteArrayView bytes)
 ExportTable::ExportTable(const ExportSheet &sheet)
     : m_sheet(&sheet), m_columns(int(sheet.columns.size()))
 {
+    for (const ExportColumn &c : sheet.columns)
+        for (const FieldSlot &p : c.parts)
+            m_widestRow += p.capacity + 1;
 }
 
 QByteArrayView ExportTable::bytes(int row, int column) const
 {
     const Cell &c = cell(row, column);
-    return QByteArrayView(m_pool.constData() + c.offset, c.length);
+    return QByteArrayView(m_pool.data() + c.offset, c.length);
 }
 
 QString ExportTable::text(int row, int column) const
@@ -37,7 +47,7 @@ QString ExportTable::text(int row, int column) const
 void ExportTable::setText(int row, int column, const QString &text)
 {
     const QByteArray encoded = Cp1252::encode(text);
-    if (quint64(m_pool.size()) + quint64(encoded.size()) > std::numeric_limits<quint32>::max())
+    if (quint64(m_pool.size()) + quint64(encoded.size()) > kMaxPool)
         throw StorageError(QStringLiteral("export grid too large"));
     // The old bytes stay in the pool unused; edits are few.
     cell(row, column) = Cell{quint32(m_pool.size()), quint32(encoded.size())};
@@ -56,30 +66,32 @@ void ExportTable::reserve(int rows)
 {
     m_cells.reserve(size_t(rows) * size_t(m_columns));
     // Most fields are far from full; a quarter of their capacity is a fair guess.
-    qsizetype perRow = 0;
-    for (const ExportColumn &c : m_sheet->columns)
-        for (const FieldSlot &p : c.parts)
-            perRow += p.capacity / 4 + 1;
-    m_pool.reserve(qsizetype(rows) * perRow);
+    m_pool.reserve(qsizetype(rows) * (m_widestRow / 4) + m_widestRow);
 }
 
 void ExportTable::appendRecord(const char *record)
 {
-    if (m_pool.size() > qsizetype(std::numeric_limits<quint32>::max() / 2))
+    // Records may fill half of the pool; the rest stays for edits.
+    if (quint64(m_pool.size()) + quint64(m_widestRow) > kMaxPool / 2)
         throw StorageError(QStringLiteral("export grid too large"));
+    const qsizetype base = m_pool.size();
+    char *const room = m_pool.room(m_widestRow);
+    char *at = room;
     for (const ExportColumn &column : m_sheet->columns) {
-        const auto start = quint32(m_pool.size());
+        char *const start = at;
         for (qsizetype i = 0; i < column.parts.size(); ++i) {
             const FieldSlot &p = column.parts[i];
             if (i > 0)
-                m_pool.append(' ');
-            m_pool.append(trimmedBytes(ShortText::rawBytes(record + p.offset, p.capacity)));
+                *at++ = ' ';
+            const QByteArrayView value = trimmedBytes(ShortText::rawBytes(record + p.offset, p.capacity));
+            std::memcpy(at, value.data(), size_t(value.size()));
+            at += value.size();
         }
         // A composite value with an empty part must not keep the joining blank.
-        const QByteArrayView joined(m_pool.constData() + start, m_pool.size() - start);
-        const QByteArrayView value = trimmedBytes(joined);
-        m_cells.push_back(Cell{quint32(start + (value.data() - joined.data())), quint32(value.size())});
+        const QByteArrayView value = trimmedBytes(QByteArrayView(start, at - start));
+        m_cells.push_back(Cell{quint32(base + (value.data() - room)), quint32(value.size())});
     }
+    m_pool.commit(at);
     ++m_rows;
     ++m_records;
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include "export/ByteBuffer.h"
 #include "export/ExportSheet.h"
 
 #include <QByteArray>
@@ -52,7 +53,8 @@ private:
     int m_columns;
     int m_rows = 0;
     int m_records = 0;
-    QByteArray m_pool;
+    qsizetype m_widestRow = 0;  // bytes a record can take at most
+    ByteBuffer m_pool;
     std::vector<Cell> m_cells;
 };
 

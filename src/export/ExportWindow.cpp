@@ -251,7 +251,7 @@ void ExportWindow::cmdEsportaClick()
     const QString path = exportPath();
     try {
         WaitCursor wait;
-        ExportWriter::writeFile(path, ExportWriter::render(m_table));
+        ExportWriter::write(m_table, path);
     } catch (const StorageError &) {
         Messages::plain(kFailure, this);
         return;

@@ -4,6 +4,7 @@
 #include "storage/StorageError.h"
 
 #include <QFile>
+#include <cstring>
 
 namespace {
 
@@ -29,42 +30,42 @@ constexpr char kAfterName[] =
 constexpr char kTitleCell[] = "<td style=\"text-align: left; font-weight: bold;\" width=";
 constexpr char kDataCell[] = "<td style=\"text-align: left;\">";
 constexpr char kTail[] = "</table></body></html>";
+constexpr qsizetype kBlockSize = 1 << 20;
+
+template <std::size_t N>
+char *put(char *at, const char (&literal)[N])
+{
+    std::memcpy(at, literal, N - 1);
+    return at + N - 1;
+}
 
 } // namespace
 
 namespace ExportWriter {
 
-void appendCell(QByteArray &out, QByteArrayView text)
+void appendCell(ByteBuffer &out, QByteArrayView text)
 {
-    out.append(kDataCell);
     const QByteArrayView cell = trimmedBytes(text);
-    qsizetype plainFrom = 0;
-    for (qsizetype i = 0; i < cell.size(); ++i) {
-        const char *entity = nullptr;
-        switch (cell[i]) {
-        case '&': entity = "&amp;"; break;
-        case '<': entity = "&lt;"; break;
-        case '>': entity = "&gt;"; break;
-        default: continue;
+    char *at = out.room(qsizetype(sizeof kDataCell) + 5 + cell.size() * 5);
+    at = put(at, kDataCell);
+    for (const char c : cell) {
+        switch (c) {
+        case '&': at = put(at, "&amp;"); break;
+        case '<': at = put(at, "&lt;"); break;
+        case '>': at = put(at, "&gt;"); break;
+        default: *at++ = c;
         }
-        out.append(cell.sliced(plainFrom, i - plainFrom));
-        out.append(entity);
-        plainFrom = i + 1;
     }
-    out.append(cell.sliced(plainFrom));
-    out.append("</td>");
+    at = put(at, "</td>");
+    out.commit(at);
 }
 
-QByteArray render(const ExportTable &table)
+// Writes the file into `out`, calling `rowDone` after each row so that a
+// caller may hand the bytes on and reuse the buffer.
+template <class RowDone>
+void renderInto(const ExportTable &table, ByteBuffer &out, RowDone rowDone)
 {
     const ExportSheet &sheet = table.sheet();
-    QByteArray out;
-    qsizetype textBytes = 0;
-    for (int r = 0; r < table.recordCount(); ++r)
-        for (int c = 0; c < table.columnCount(); ++c)
-            textBytes += table.bytes(r, c).size();
-    out.reserve(4096 + textBytes + qsizetype(table.rowCount() + 1) * (table.columnCount() * 40 + 9));
-
     out.append(kHead);
     out.append(Cp1252::encode(sheet.worksheet));
     out.append(kAfterName);
@@ -73,11 +74,12 @@ QByteArray render(const ExportTable &table)
     for (const ExportColumn &column : sheet.columns) {
         out.append(kTitleCell);
         out.append(QByteArray::number(column.width));
-        out.append('>');
+        out.append(">");
         out.append(Cp1252::encode(column.title));
         out.append("</td>");
     }
     out.append("</tr>");
+    rowDone();
 
     for (int r = 0; r < table.rowCount(); ++r) {
         if (r >= table.recordCount() && table.isRowBlank(r))
@@ -86,18 +88,36 @@ QByteArray render(const ExportTable &table)
         for (int c = 0; c < table.columnCount(); ++c)
             appendCell(out, table.bytes(r, c));
         out.append("</tr>");
+        rowDone();
     }
     out.append(kTail);
-    return out;
 }
 
-void writeFile(const QString &path, const QByteArray &content)
+QByteArray render(const ExportTable &table)
+{
+    ByteBuffer out;
+    renderInto(table, out, [] {});
+    return out.take();
+}
+
+void write(const ExportTable &table, const QString &path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
         throw StorageError(file.errorString());
-    if (file.write(content) != content.size() || !file.flush())
-        throw StorageError(file.errorString());
+    ByteBuffer block;
+    // A row never comes near the slack, so the block is claimed once.
+    block.reserve(kBlockSize + kBlockSize / 4);
+    const auto writeOut = [&] {
+        if (file.write(block.data(), block.size()) != block.size())
+            throw StorageError(file.errorString());
+        block.clear();
+    };
+    renderInto(table, block, [&] {
+        if (block.size() >= kBlockSize)
+            writeOut();
+    });
+    writeOut();
     file.close();
     if (file.error() != QFileDevice::NoError)
         throw StorageError(file.errorString());

@@ -1,4 +1,6 @@
 #pragma once
+#include "export/ByteBuffer.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -7,11 +9,12 @@ class ExportTable;
 // The spreadsheet file: an HTML table with the Excel workbook extensions,
 // in Windows-1252 and on one line.
 namespace ExportWriter {
-// Record rows are written from the first to the last; placeholder rows
-// only when something was typed into them.
+// The whole file. Record rows are written from the first to the last;
+// placeholder rows only when something was typed into them.
 QByteArray render(const ExportTable &table);
-// Replaces any file at `path`; throws StorageError when it cannot.
-void writeFile(const QString &path, const QByteArray &content);
+// Writes the same bytes to `path` block by block, replacing any file there;
+// throws StorageError when it cannot.
+void write(const ExportTable &table, const QString &path);
 // Cell text as the file holds it: trimmed, with "&", "<" and ">" as entities.
-void appendCell(QByteArray &out, QByteArrayView text);
+void appendCell(ByteBuffer &out, QByteArrayView text);
 }

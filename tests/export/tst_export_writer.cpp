@@ -21,6 +21,7 @@ private slots:
     void emptyArchiveWritesTitleRowOnly();
     void typedPlaceholderRowIsWritten();
     void damagedArchiveKeepsWholeRecords();
+    void fileWrittenInBlocksEqualsWholeText();
 };
 
 void TestExportWriter::cellText_data()
@@ -39,9 +40,9 @@ void TestExportWriter::cellText()
 {
     QFETCH(QByteArray, text);
     QFETCH(QByteArray, written);
-    QByteArray out;
+    ByteBuffer out;
     ExportWriter::appendCell(out, text);
-    QCOMPARE(out, kCellStart + written + QByteArrayLiteral("</td>"));
+    QCOMPARE(out.take(), kCellStart + written + QByteArrayLiteral("</td>"));
 }
 
 void TestExportWriter::emptyArchiveWritesTitleRowOnly()
@@ -84,6 +85,23 @@ void TestExportWriter::damagedArchiveKeepsWholeRecords()
     QCOMPARE(table.recordCount(), 1);
     QCOMPARE(table.text(0, 24), QStringLiteral("No"));
     QCOMPARE(table.text(0, 12), QStringLiteral("Roma RM"));
+}
+
+void TestExportWriter::fileWrittenInBlocksEqualsWholeText()
+{
+    // Several output blocks' worth of rows.
+    const QByteArray card = ExportArchives::encode({ExportArchives::firstCard()});
+    TempDataDir dir;
+    dir.writeBytes(QStringLiteral("Registro_Operazioni.vtr"), card.repeated(4000));
+    ExportTable table(ExportSheets::registerSheet());
+    table.load(dir.file(QStringLiteral("Registro_Operazioni.vtr")));
+    QCOMPARE(table.recordCount(), 4000);
+
+    ExportWriter::write(table, dir.file(QStringLiteral("Registro_Operazioni.xls")));
+    const QByteArray whole = ExportWriter::render(table);
+    QVERIFY(whole.size() > 3 * (1 << 20));
+    QCOMPARE(whole.count("<tr>"), 4001);
+    QVERIFY(dir.readBytes(QStringLiteral("Registro_Operazioni.xls")) == whole);
 }
 
 QTEST_MAIN(TestExportWriter)

@@ -234,6 +234,10 @@ void ExportWindow::formShow()
 void ExportWindow::showArchiveSummary()
 {
     const QString archive = QFileInfo(m_archive).fileName();
+    if (archive.isEmpty()) {
+        lblDettaglio->setText(QStringLiteral("Nessun archivio aperto"));
+        return;
+    }
     const int n = m_table.recordCount();
     const QString count = n == 0 ? QStringLiteral("nessuna scheda")
                           : n == 1 ? QStringLiteral("1 scheda")

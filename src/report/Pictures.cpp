@@ -70,6 +70,78 @@ QImage euroSign(int size)
     return image;
 }
 
+namespace {
+// A sheet of paper with a few lines of text on it.
+void paintSheet(QPainter &painter, const QRectF &sheet)
+{
+    painter.setPen(QPen(QColor(0x90, 0x9A, 0xA6), sheet.width() * 0.03));
+    painter.setBrush(Qt::white);
+    painter.drawRect(sheet);
+    painter.setPen(QPen(QColor(0xB0, 0xBC, 0xC8), sheet.height() * 0.04));
+    for (int i = 1; i <= 4; ++i) {
+        const qreal y = sheet.top() + sheet.height() * (0.1 + 0.18 * i);
+        painter.drawLine(QPointF(sheet.left() + sheet.width() * 0.18, y),
+                         QPointF(sheet.right() - sheet.width() * (i % 2 ? 0.18 : 0.35), y));
+    }
+}
+
+void paintPrinter(QPainter &painter, qreal s)
+{
+    paintSheet(painter, QRectF(0.28 * s, 0.06 * s, 0.44 * s, 0.36 * s));
+    QLinearGradient body(0, 0.34 * s, 0, 0.78 * s);
+    body.setColorAt(0, QColor(0x78, 0x86, 0x94));
+    body.setColorAt(1, QColor(0x37, 0x47, 0x4F));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(body);
+    painter.drawRoundedRect(QRectF(0.08 * s, 0.34 * s, 0.84 * s, 0.42 * s), 0.06 * s, 0.06 * s);
+    painter.setBrush(QColor(0x26, 0x32, 0x38));
+    painter.drawRect(QRectF(0.2 * s, 0.62 * s, 0.6 * s, 0.06 * s));
+    paintSheet(painter, QRectF(0.24 * s, 0.66 * s, 0.52 * s, 0.28 * s));
+    painter.setBrush(QColor(0x43, 0xA0, 0x47));
+    painter.drawEllipse(QPointF(0.82 * s, 0.44 * s), 0.035 * s, 0.035 * s);
+}
+
+void paintPreview(QPainter &painter, qreal s)
+{
+    paintSheet(painter, QRectF(0.14 * s, 0.06 * s, 0.58 * s, 0.78 * s));
+    const QPointF centre(0.6 * s, 0.56 * s);
+    painter.setPen(QPen(QColor(0x4E, 0x34, 0x2E), 0.1 * s, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(centre + QPointF(0.14 * s, 0.14 * s), centre + QPointF(0.3 * s, 0.3 * s));
+    painter.setPen(QPen(QColor(0x00, 0x83, 0x8F), 0.06 * s));
+    painter.setBrush(QColor(0xB2, 0xEB, 0xF2, 0xA0));
+    painter.drawEllipse(centre, 0.2 * s, 0.2 * s);
+}
+
+void paintPdf(QPainter &painter, qreal s)
+{
+    paintSheet(painter, QRectF(0.18 * s, 0.06 * s, 0.64 * s, 0.86 * s));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0xC6, 0x28, 0x28));
+    const QRectF band(0.08 * s, 0.56 * s, 0.64 * s, 0.26 * s);
+    painter.drawRoundedRect(band, 0.04 * s, 0.04 * s);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setBold(true);
+    font.setPixelSize(qMax(6, qRound(0.18 * s)));
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    painter.drawText(band, Qt::AlignCenter, QStringLiteral("PDF"));
+}
+} // namespace
+
+QImage illustration(Illustration kind, int size)
+{
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    switch (kind) {
+    case Illustration::Printer: paintPrinter(painter, size); break;
+    case Illustration::Preview: paintPreview(painter, size); break;
+    case Illustration::Pdf: paintPdf(painter, size); break;
+    }
+    return image;
+}
+
 QImage companyLogo()
 {
     QImageReader reader(DataFolder::file(FileNames::logo()));

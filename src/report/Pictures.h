@@ -9,4 +9,8 @@ QImage defaultLogo();
 QImage euroSign(int size);
 // Logo.bmp of the data folder; the built-in logo when it is missing or unreadable.
 QImage companyLogo();
+
+// The illustrations of the small print, preview and PDF windows.
+enum class Illustration { Printer, Preview, Pdf };
+QImage illustration(Illustration kind, int size);
 }

@@ -7,6 +7,7 @@
 #include "customers/CustomersModule.h"
 #include "export/ExportModule.h"
 #include "receipts/ReceiptsModule.h"
+#include "receipts/print/ReceiptPrintModule.h"
 #include "register/RegisterModule.h"
 #include "register/print/RegisterPrintModule.h"
 #include "summaries/SummariesModule.h"
@@ -45,6 +46,7 @@ QList<QWidget *> createAreaWindows()
     CustomersModule::registerDialogs();
     ExportModule::registerDialogs();
     ReceiptsModule::registerDialogs();
+    ReceiptPrintModule::registerDialogs();
     RegisterModule::registerDialogs();
     RegisterPrintModule::registerDialogs();
     SummariesModule::registerDialogs();

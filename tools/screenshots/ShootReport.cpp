@@ -2,6 +2,8 @@
 #include "app/ui/AppWindows.h"
 #include "app/ui/Controls.h"
 #include "register/print/CardTemplate.h"
+#include "receipts/print/LogoWindow.h"
+#include "receipts/print/ReceiptOutputDialogs.h"
 #include "register/print/RegisterCardDialogs.h"
 #include "report/ListReport.h"
 #include "report/ReportOutput.h"
@@ -41,6 +43,69 @@ const QList<QPair<QString, QString>> kSampleCard = {
     {QStringLiteral("txtPrezzoVen"), QStringLiteral("360,00")},
 };
 
+QList<QPair<QString, QString>> sampleReceipt()
+{
+    QList<QPair<QString, QString>> fields = {
+        {QStringLiteral("txtDitta"), QStringLiteral("Compro Oro Valtrena di Neri Luca")},
+        {QStringLiteral("txtViaDitta"), QStringLiteral("Corso Italia 8")},
+        {QStringLiteral("txtCapDitta"), QStringLiteral("50123")},
+        {QStringLiteral("txtCittaDitta"), QStringLiteral("Firenze")},
+        {QStringLiteral("txtProvDitta"), QStringLiteral("FI")},
+        {QStringLiteral("txtIvaDitta"), QStringLiteral("01234567890")},
+        {QStringLiteral("txtCodFiscDitta"), QStringLiteral("NRELCU80A01D612K")},
+        {QStringLiteral("txtLibero01"), QStringLiteral("Tel. 055 123456")},
+        {QStringLiteral("txtLibero02"), QStringLiteral("info@valtrena.example")},
+        {QStringLiteral("txtCliente"), QStringLiteral("Bianchi Anna")},
+        {QStringLiteral("txtViaCliente"), QStringLiteral("Via Verdi 3")},
+        {QStringLiteral("txtCapCliente"), QStringLiteral("20100")},
+        {QStringLiteral("txtCittaCliente"), QStringLiteral("Milano")},
+        {QStringLiteral("txtProvCliente"), QStringLiteral("MI")},
+        {QStringLiteral("txtIvaCliente"), QString()},
+        {QStringLiteral("txtCodFiscCliente"), QStringLiteral("BNCNNA75B41F205Z")},
+        {QStringLiteral("txtNote"), QStringLiteral("Vendita di oggetti preziosi usati")},
+        {QStringLiteral("txtNumRic"), QStringLiteral("7/2025")},
+        {QStringLiteral("txtData"), QStringLiteral("15/06/2025")},
+        {QStringLiteral("txtRiferimenti"), QStringLiteral("Scheda registro n. 125")},
+        {QStringLiteral("txtPagamento"), QStringLiteral("Bonifico bancario")},
+        {QStringLiteral("txtBanca"), QStringLiteral("Banca Toscana - IT60X0542811101000000123456")},
+        {QStringLiteral("txtTotCorrispettivi"), QStringLiteral("1305,00")},
+        {QStringLiteral("txtAcconti"), QStringLiteral("100,00")},
+        {QStringLiteral("txtTassa"), QStringLiteral("2,00")},
+        {QStringLiteral("txtTotale"), QStringLiteral("1207,00")},
+    };
+    const QStringList items = {QStringLiteral("Anello oro giallo 18 kt con pietra azzurra"),
+                               QStringLiteral("Collana in oro bianco 18 kt con pendente e zaffiri"),
+                               QStringLiteral("Bracciale tennis oro giallo"),
+                               QStringLiteral("Orecchini a cerchio oro rosa")};
+    const QStringList amounts = {QStringLiteral("360,00"), QStringLiteral("520,00"), QStringLiteral("280,00"),
+                                 QStringLiteral("145,00")};
+    for (int n = 1; n <= 30; ++n) {
+        const QString number = QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
+        const bool filled = n <= 4 || n == 18;
+        const int item = n == 18 ? 1 : n - 1;
+        fields.append({QStringLiteral("txtDesc") + number, filled ? items.at(item) : QString()});
+        fields.append({QStringLiteral("txtPrezzo") + number, filled && n != 18 ? amounts.at(item) : QString()});
+    }
+    return fields;
+}
+
+// An area window filled with sample values: the real one when it already has
+// its controls, otherwise a stand-in with the same control names.
+QWidget *windowWithSample(const QString &className, const QList<QPair<QString, QString>> &fields,
+                          std::unique_ptr<QWidget> &standIn)
+{
+    QWidget *window = AppWindows::get(className);
+    if (!window || !Controls::child(window, fields.first().first)) {
+        standIn = std::make_unique<QWidget>();
+        window = standIn.get();
+        for (const auto &[name, text] : fields)
+            (new QLineEdit(window))->setObjectName(name);
+    }
+    for (const auto &[name, text] : fields)
+        Controls::setText(window, name, text);
+    return window;
+}
+
 // A sample object photo: a gold ring on a soft background.
 QImage samplePhoto(const QColor &background)
 {
@@ -61,26 +126,40 @@ QImage samplePhoto(const QColor &background)
     return photo;
 }
 
-// The register window as the card printing reads it. The real window when
-// it has its controls; otherwise a stand-in with the same control names.
+// The register window as the card printing reads it, with photos.
 QWidget *registerWindowWithSampleCard(std::unique_ptr<QWidget> &standIn)
 {
-    QWidget *window = AppWindows::get(QStringLiteral("TfrmRegistro"));
-    if (!window || !Controls::child(window, QStringLiteral("txtCliente"))) {
-        standIn = std::make_unique<QWidget>();
-        window = standIn.get();
-        for (const auto &[name, text] : kSampleCard)
-            (new QLineEdit(window))->setObjectName(name);
-        for (const QString &name : {QStringLiteral("imgFoto"), QStringLiteral("imgFoto02")})
-            (new QLabel(window))->setObjectName(name);
-        qobject_cast<QLabel *>(Controls::child(window, QStringLiteral("imgFoto")))
-            ->setPixmap(QPixmap::fromImage(samplePhoto(QColor(0x90, 0xA4, 0xAE))));
-        qobject_cast<QLabel *>(Controls::child(window, QStringLiteral("imgFoto02")))
-            ->setPixmap(QPixmap::fromImage(samplePhoto(QColor(0xBC, 0xAA, 0xA4))));
+    QWidget *window = windowWithSample(QStringLiteral("TfrmRegistro"), kSampleCard, standIn);
+    if (window == standIn.get()) {
+        for (const auto &[name, colour] : {std::pair{QStringLiteral("imgFoto"), QColor(0x90, 0xA4, 0xAE)},
+                                           std::pair{QStringLiteral("imgFoto02"), QColor(0xBC, 0xAA, 0xA4)}}) {
+            auto *frame = new QLabel(window);
+            frame->setObjectName(name);
+            frame->setPixmap(QPixmap::fromImage(samplePhoto(colour)));
+        }
     }
-    for (const auto &[name, text] : kSampleCard)
-        Controls::setText(window, name, text);
     return window;
+}
+
+void shootReceiptPrinting(Shooter &shoot)
+{
+    std::unique_ptr<QWidget> standIn;
+    QWidget *window = windowWithSample(QStringLiteral("TfrmRicevute"), sampleReceipt(), standIn);
+    TfrmStampaRicevuta print(window);
+    shoot.window(&print, QStringLiteral("TfrmStampaRicevuta"));
+    print.hide();
+    TfrmAnteprimaRicevuta preview(window);
+    shoot.window(&preview, QStringLiteral("TfrmAnteprimaRicevuta"));
+    preview.hide();
+    TfrmPDF_Ricevuta pdf(window);
+    shoot.window(&pdf, QStringLiteral("TfrmPDF_Ricevuta"));
+    pdf.hide();
+    TfrmLogo logo(window);
+    shoot.window(&logo, QStringLiteral("TfrmLogo"));
+    logo.hide();
+    Report::PageTemplate receipt = ReceiptTemplate::make(ReceiptTemplate::Variant::Paper);
+    ReceiptTemplate::fill(receipt, window, Report::Pictures::companyLogo());
+    shoot.image(Report::renderPage(receipt, 0, 150, Clock::now()), QStringLiteral("stampa-ricevuta"));
 }
 } // namespace
 
@@ -109,4 +188,6 @@ void shootReport(Shooter &shoot)
                          .arg(QDate(2025, 6, 1).addDays(n).toString(QStringLiteral("dd/MM/yyyy"))));
     list.setLines(lines);
     shoot.image(Report::renderPage(list, 0, 150, Clock::now()), QStringLiteral("stampa-elenco"));
+
+    shootReceiptPrinting(shoot);
 }

@@ -7,7 +7,9 @@
 #include "customers/CustomersModule.h"
 #include "export/ExportModule.h"
 #include "receipts/ReceiptsModule.h"
+#include "receipts/print/ReceiptPrintModule.h"
 #include "register/RegisterModule.h"
+#include "register/print/RegisterPrintModule.h"
 #include "summaries/SummariesModule.h"
 #include "customers/CustomerWindow.h"
 #include "receipts/ArchiveChooser.h"
@@ -44,7 +46,9 @@ QList<QWidget *> createAreaWindows()
     CustomersModule::registerDialogs();
     ExportModule::registerDialogs();
     ReceiptsModule::registerDialogs();
+    ReceiptPrintModule::registerDialogs();
     RegisterModule::registerDialogs();
+    RegisterPrintModule::registerDialogs();
     SummariesModule::registerDialogs();
 
     QList<QWidget *> created;

@@ -8,6 +8,7 @@
 #include "export/ExportModule.h"
 #include "receipts/ReceiptsModule.h"
 #include "register/RegisterModule.h"
+#include "summaries/ReceiptSummariesModule.h"
 #include "summaries/SummariesModule.h"
 #include "customers/CustomerWindow.h"
 #include "receipts/ArchiveChooser.h"
@@ -46,6 +47,7 @@ QList<QWidget *> createAreaWindows()
     ReceiptsModule::registerDialogs();
     RegisterModule::registerDialogs();
     SummariesModule::registerDialogs();
+    ReceiptSummariesModule::registerDialogs();
 
     QList<QWidget *> created;
     for (auto factory : kAreaWindows) {

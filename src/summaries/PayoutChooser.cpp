@@ -181,7 +181,7 @@ TfrmMenuRiepCosti::TfrmMenuRiepCosti(QWidget *parent)
     layout->addLayout(buttons);
 
     auto *outer = new QVBoxLayout(this);
-    outer->addStretch();
+    outer->addStretch(1);
     outer->addWidget(page, 0, Qt::AlignHCenter);
     outer->addStretch(2);
 
@@ -213,7 +213,7 @@ QWidget *TfrmMenuRiepCosti::buildFilters()
 
     auto *impCliente = new QToolButton(box);
     impCliente->setObjectName(QStringLiteral("impCliente"));
-    impCliente->setIcon(Icons::icon(QStringLiteral("area-customers")));
+    impCliente->setIcon(Icons::icon(QStringLiteral("import")));
     impCliente->setIconSize(QSize(26, 26));
     impCliente->setAutoRaise(true);
     impCliente->setCursor(Qt::PointingHandCursor);

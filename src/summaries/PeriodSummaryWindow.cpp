@@ -25,6 +25,7 @@ struct Variant
 {
     const char *className;
     const char16_t *caption;
+    const char16_t *heading;
     const char16_t *prompt;        // lblApri
     const char16_t *defaultTitle;  // titTipologia before the list is built
 };
@@ -32,11 +33,11 @@ struct Variant
 const Variant &variantOf(Period period)
 {
     static const Variant kVariants[] = {
-        {"TfrmRiepMensile", u" Valtrena - Riepilogo mensile ricevute emesse",
+        {"TfrmRiepMensile", u" Valtrena - Riepilogo mensile ricevute emesse", u"Riepilogo mensile ricevute emesse",
          u"Selezionare un mese dell'anno e premere Visualizza.", u"Ricevute emesse nel mese."},
         {"TfrmRiepTrimestrale", u" Valtrena - Riepilogo trimestrale ricevute emesse",
-         u"Selezionare un trimestre dell'anno e premere Visualizza.", u"Ricevute emesse nel trimestre."},
-        {"TfrmRiepAnnuale", u" Valtrena - Riepilogo annuale ricevute emesse", u"",
+         u"Riepilogo trimestrale ricevute emesse", u"Selezionare un trimestre dell'anno e premere Visualizza.", u"Ricevute emesse nel trimestre."},
+        {"TfrmRiepAnnuale", u" Valtrena - Riepilogo annuale ricevute emesse", u"", u"",
          u"Ricevute emesse nell'anno solare."},
     };
     return kVariants[int(period)];
@@ -147,6 +148,9 @@ QFrame *PeriodSummaryWindow::buildSelection()
     lblAnno->setObjectName(QStringLiteral("lblAnno"));
     lblAnno->setFont(QFont(QStringLiteral("Verdana"), 28, QFont::Bold));
     lblAnno->setStyleSheet(QStringLiteral("color:#800000;"));
+    auto *heading = new QLabel(QString::fromUtf16(variantOf(m_period).heading), frame);
+    heading->setFont(QFont(QStringLiteral("Arial"), 18, QFont::Bold));
+    heading->setStyleSheet(QStringLiteral("color:#1F4E79;"));
     auto *lblApri = new QLabel(QString::fromUtf16(variantOf(m_period).prompt), frame);
     lblApri->setObjectName(QStringLiteral("lblApri"));
     lblApri->setFont(QFont(QStringLiteral("Verdana"), 10));
@@ -180,6 +184,7 @@ QFrame *PeriodSummaryWindow::buildSelection()
     auto *layout = new QVBoxLayout(frame);
     layout->setContentsMargins(28, 22, 28, 16);
     layout->setSpacing(16);
+    layout->addWidget(heading, 0, Qt::AlignHCenter);
     layout->addWidget(lblApri, 0, Qt::AlignHCenter);
     layout->addLayout(choose);
     layout->addLayout(bottom);

@@ -308,6 +308,8 @@ void TfrmMenuRiepCosti::refuse(const QString &message, bool warning, const QStri
         Messages::warning(message, this);
     else
         Messages::plain(message, this);
+    if (focus.isEmpty())
+        return;  // the focus stays where it was
     if (QWidget *w = Controls::child(this, focus))
         w->setFocus();
 }

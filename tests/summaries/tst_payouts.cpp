@@ -170,6 +170,13 @@ void TestPayouts::failedCheckHidesTheWaitingLabel()
     QVERIFY(messages.last().text.startsWith(u"Attenzione: la data 31/04/2024 di inizio intervallo non esiste.\n\r\n\r"_qs));
     QCOMPARE(Controls::text(&c.window, u"lblDataInizio"_qs), u"31/04/2024"_qs);
     QVERIFY(!c.get("lblAttendere")->isVisible());
+
+    // End before start: both dates named; the focus stays on the pressed button.
+    c.interval(u"02"_qs, u"Marzo"_qs, u"01"_qs, u"Marzo"_qs);
+    c.visualizza();
+    QVERIFY(messages.last().text.startsWith(
+        u"Attenzione: la data di fine intervallo (01/03/2024) non può essere anteriore a quella di inizio intervallo (02/03/2024)."_qs));
+    QCOMPARE(QApplication::focusWidget(), c.get("btnVisualizza"));
     QVERIFY(modal.seen().isEmpty());
 }
 

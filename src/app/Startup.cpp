@@ -10,6 +10,7 @@
 #include "receipts/print/ReceiptPrintModule.h"
 #include "register/RegisterModule.h"
 #include "register/print/RegisterPrintModule.h"
+#include "summaries/ReceiptSummariesModule.h"
 #include "summaries/SummariesModule.h"
 #include "customers/CustomerWindow.h"
 #include "receipts/ArchiveChooser.h"
@@ -50,6 +51,7 @@ QList<QWidget *> createAreaWindows()
     RegisterModule::registerDialogs();
     RegisterPrintModule::registerDialogs();
     SummariesModule::registerDialogs();
+    ReceiptSummariesModule::registerDialogs();
 
     QList<QWidget *> created;
     for (auto factory : kAreaWindows) {

@@ -5,8 +5,10 @@
 #include "storage/AmountText.h"
 #include "storage/DateText.h"
 
+#include <QDate>
 #include <QFile>
 #include <QRandomGenerator>
+#include <functional>
 
 namespace {
 
@@ -45,6 +47,24 @@ QString dateIn(QRandomGenerator &g, int firstYear, int lastYear)
     return DateText::format(start.addDays(g.bounded(int(start.daysTo(QDate(lastYear, 12, 31))) + 1)));
 }
 
+// Archives grow day by day: record i of n falls at i/n of the span.
+QDate dateAt(int i, int count, int firstYear, int lastYear)
+{
+    const QDate start(firstYear, 1, 1);
+    const qint64 days = start.daysTo(QDate(lastYear, 12, 31)) + 1;
+    return start.addDays(qint64(i) * days / qMax(1, count));
+}
+
+// Sixteen characters in the shape of an Italian fiscal code.
+QString fiscalCode(QRandomGenerator &g)
+{
+    static const char kShape[] = "LLLLLLDDLDDLDDDL";
+    QString code;
+    for (const char kind : QByteArrayView(kShape))
+        code += kind == 'L' ? QChar(u'A' + g.bounded(26)) : QChar(u'0' + g.bounded(10));
+    return code;
+}
+
 template <class R>
 void writeAll(const QString &path, int count, const std::function<R(int)> &make)
 {
@@ -71,8 +91,9 @@ void writeRegister(const QString &path, int count, unsigned seed)
     QRandomGenerator g(seed);
     writeAll<RegisterRecord>(path, count, [&](int i) {
         RegisterRecord r;
-        r.NumScheda = QString::number(i + 1) + u'/' + QString::number(2015 + i * 11 / qMax(1, count));
-        r.Data = dateIn(g, 2015, 2025);
+        const QDate bought = dateAt(i, count, 2015, 2025);
+        r.NumScheda = QString::number(i + 1);
+        r.Data = DateText::format(bought);
         r.Ora = QStringLiteral("%1:%2").arg(9 + g.bounded(10), 2, 10, QChar(u'0')).arg(g.bounded(60), 2, 10, QChar(u'0'));
         r.Importo = amount(g, 3000);
         r.Mezzo = pick(g, kPayments);
@@ -81,7 +102,7 @@ void writeRegister(const QString &path, int count, unsigned seed)
         r.Caratteristiche = r.Descrizione + QStringLiteral(", peso ") + QString::number(1 + g.bounded(80)) + QStringLiteral(" g");
         r.Quotazione = QStringLiteral("Oro 18 kt € ") + amount(g, 60) + QStringLiteral(" al grammo");
         r.Cliente = pick(g, kSurnames) + u' ' + pick(g, kNames);
-        r.CodFisc = QStringLiteral("RSSMRA80A01H501U");
+        r.CodFisc = fiscalCode(g);
         r.LuogoNasc = pick(g, kTowns);
         r.ProvNasc = pick(g, kProvinces);
         r.Sesso = g.bounded(2) ? QStringLiteral("M") : QStringLiteral("F");
@@ -94,7 +115,7 @@ void writeRegister(const QString &path, int count, unsigned seed)
         if (sold) {
             r.Compratore = QStringLiteral("Fonderia ") + pick(g, kSurnames) + QStringLiteral(" S.r.l.");
             r.Destinazione = QStringLiteral("Fusione");
-            r.DataVen = dateIn(g, 2016, 2025);
+            r.DataVen = DateText::format(bought.addDays(1 + g.bounded(365)));
         }
         return r;
     });
@@ -107,7 +128,7 @@ void writeCustomers(const QString &path, int count, unsigned seed)
         CustomerRecord c;
         c.Cognome = pick(g, kSurnames);
         c.Nome = pick(g, kNames);
-        c.CodFisc = QStringLiteral("BNCMRA70B41F205X");
+        c.CodFisc = fiscalCode(g);
         c.Sesso = g.bounded(2) ? QStringLiteral("M") : QStringLiteral("F");
         c.DataNasc = dateIn(g, 1940, 2000);
         c.ComuneNasc = pick(g, kTowns);
@@ -135,7 +156,7 @@ void writeReceipts(const QString &path, int count, int year, unsigned seed)
     writeAll<ReceiptRecord>(path, count, [&](int i) {
         ReceiptRecord r;
         r.NumRic = QString::number(i + 1);
-        r.Data = dateIn(g, year, year);
+        r.Data = DateText::format(dateAt(i, count, year, year));
         r.Ditta = QStringLiteral("Oro Italia di Bianchi Anna");
         r.ViaDitta = QStringLiteral("Corso Vittorio Emanuele 12");
         r.CapDitta = QStringLiteral("00186");
@@ -144,6 +165,7 @@ void writeReceipts(const QString &path, int count, int year, unsigned seed)
         r.IvaDitta = QStringLiteral("01234567890");
         r.Cliente = pick(g, kSurnames) + u' ' + pick(g, kNames);
         r.CittaCliente = pick(g, kTowns);
+        r.CodFiscCliente = fiscalCode(g);
         r.Pagamento = pick(g, kPayments);
         const int lines = 1 + g.bounded(5);
         double sum = 0;

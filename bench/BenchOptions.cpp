@@ -21,13 +21,14 @@ QString BenchOptions::usage()
 {
     return QStringLiteral(
         "usage: valtrena-bench [--scale F] [--register N] [--customers N] [--receipts N]\n"
-        "                      [--runs R] [--dir FOLDER] [--no-startup]\n"
+        "                      [--runs R] [--dir FOLDER] [--only TEXT] [--no-startup]\n"
         "  --scale F      every record count times F (--scale 0.1 for a quick run)\n"
         "  --register N   register cards (default 100000)\n"
         "  --customers N  customers (default 50000)\n"
         "  --receipts N   receipts of the year's archive (default 20000)\n"
         "  --runs R       best of R runs for every timing (default 5)\n"
         "  --dir FOLDER   keep the archives in FOLDER and reuse them when their size fits\n"
+        "  --only TEXT    only the operations whose name holds TEXT (for profiling)\n"
         "  --no-startup   skip the start-up timing\n");
 }
 
@@ -61,6 +62,12 @@ std::optional<BenchOptions> BenchOptions::parse(const QStringList &args, QString
                 return std::nullopt;
             }
             o.folder = args[++i];
+        } else if (a == u"--only") {
+            if (i + 1 >= args.size()) {
+                *error = QStringLiteral("--only needs a text");
+                return std::nullopt;
+            }
+            o.only = args[++i];
         } else if (a == u"--no-startup") {
             o.startup = false;
         } else {

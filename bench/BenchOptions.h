@@ -12,6 +12,7 @@ struct BenchOptions
     int runs = 5;           // each timing is the best of these
     QString folder;         // empty: a fresh temporary folder, removed at the end
     bool startup = true;    // also time the start-up against a minimal program
+    QString only;           // when set, only the operations whose name holds it
 
     // Usage text on a bad option; nullopt with `error` set.
     static std::optional<BenchOptions> parse(const QStringList &arguments, QString *error);

@@ -13,29 +13,12 @@ namespace {
 constexpr quint64 kMaxPool = std::numeric_limits<quint32>::max();
 }
 
-QByteArrayView trimmedBytes(QByteArrayView bytes)
-{
-    qsizetype begin = 0;
-    qsizetype end = bytes.size();
-    while (begin < end && static_cast<unsigned char>(bytes[begin]) <= 32)
-        ++begin;
-    while (end > begin && static_cast<unsigned char>(bytes[end - 1]) <= 32)
-        --end;
-    return bytes.sliced(begin, end - begin);
-}
-
 ExportTable::ExportTable(const ExportSheet &sheet)
     : m_sheet(&sheet), m_columns(int(sheet.columns.size()))
 {
     for (const ExportColumn &c : sheet.columns)
         for (const FieldSlot &p : c.parts)
             m_widestRow += p.capacity + 1;
-}
-
-QByteArrayView ExportTable::bytes(int row, int column) const
-{
-    const Cell &c = cell(row, column);
-    return QByteArrayView(m_pool.data() + c.offset, c.length);
 }
 
 QString ExportTable::text(int row, int column) const
@@ -57,7 +40,7 @@ void ExportTable::setText(int row, int column, const QString &text)
 bool ExportTable::isRowBlank(int row) const
 {
     for (int c = 0; c < m_columns; ++c)
-        if (!trimmedBytes(bytes(row, c)).isEmpty())
+        if (!ShortText::trimmedBytes(bytes(row, c)).isEmpty())
             return false;
     return true;
 }
@@ -83,12 +66,12 @@ void ExportTable::appendRecord(const char *record)
             const FieldSlot &p = column.parts[i];
             if (i > 0)
                 *at++ = ' ';
-            const QByteArrayView value = trimmedBytes(ShortText::rawBytes(record + p.offset, p.capacity));
+            const QByteArrayView value = ShortText::trimmedBytes(ShortText::rawBytes(record + p.offset, p.capacity));
             std::memcpy(at, value.data(), size_t(value.size()));
             at += value.size();
         }
         // A composite value with an empty part must not keep the joining blank.
-        const QByteArrayView value = trimmedBytes(QByteArrayView(start, at - start));
+        const QByteArrayView value = ShortText::trimmedBytes(QByteArrayView(start, at - start));
         m_cells.push_back(Cell{quint32(base + (value.data() - room)), quint32(value.size())});
     }
     m_pool.commit(at);

@@ -23,7 +23,11 @@ public:
     // Rows read from the archive; the rows after them are placeholders.
     int recordCount() const { return m_records; }
 
-    QByteArrayView bytes(int row, int column) const;
+    QByteArrayView bytes(int row, int column) const
+    {
+        const Cell &c = cell(row, column);
+        return QByteArrayView(m_pool.data() + c.offset, c.length);
+    }
     QString text(int row, int column) const;
     // Characters the code page cannot hold become '?', as in the archives.
     void setText(int row, int column, const QString &text);
@@ -57,7 +61,3 @@ private:
     ByteBuffer m_pool;
     std::vector<Cell> m_cells;
 };
-
-// Leading and trailing characters of code 32 or lower removed, as every
-// text of the archives is trimmed.
-QByteArrayView trimmedBytes(QByteArrayView bytes);

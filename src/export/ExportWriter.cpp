@@ -1,6 +1,7 @@
 #include "export/ExportWriter.h"
 #include "export/ExportTable.h"
 #include "storage/Cp1252.h"
+#include "storage/Record.h"
 #include "storage/StorageError.h"
 
 #include <QFile>
@@ -45,16 +46,26 @@ namespace ExportWriter {
 
 void appendCell(ByteBuffer &out, QByteArrayView text)
 {
-    const QByteArrayView cell = trimmedBytes(text);
+    const QByteArrayView cell = ShortText::trimmedBytes(text);
     char *at = out.room(qsizetype(sizeof kDataCell) + 5 + cell.size() * 5);
     at = put(at, kDataCell);
-    for (const char c : cell) {
-        switch (c) {
-        case '&': at = put(at, "&amp;"); break;
-        case '<': at = put(at, "&lt;"); break;
-        case '>': at = put(at, "&gt;"); break;
-        default: *at++ = c;
+    // Plain runs are copied whole; only the three markup characters are
+    // written one by one, as entities.
+    const char *run = cell.data();
+    const char *const end = run + cell.size();
+    for (const char *c = run; c != end; ++c) {
+        if (*c != '&' && *c != '<' && *c != '>')
+            continue;
+        if (c != run) {
+            std::memcpy(at, run, size_t(c - run));
+            at += c - run;
         }
+        at = *c == '&' ? put(at, "&amp;") : *c == '<' ? put(at, "&lt;") : put(at, "&gt;");
+        run = c + 1;
+    }
+    if (end != run) {
+        std::memcpy(at, run, size_t(end - run));
+        at += end - run;
     }
     at = put(at, "</td>");
     out.commit(at);

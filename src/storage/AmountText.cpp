@@ -1,5 +1,6 @@
 #include "storage/AmountText.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -85,26 +86,47 @@ QString completeDecimals(const QString &input)
 
 std::optional<double> parse(const QString &input)
 {
-    const QString text = input.trimmed();
+    const QStringView text = QStringView(input).trimmed();
     if (text.isEmpty())
         return std::nullopt;
     // Optional sign, digits, at most one comma: nothing else is a number here.
+    // Summaries parse amounts of every listed record, so the usual short
+    // amount is converted from a stack copy with the comma as a point.
+    char ascii[64];
+    qsizetype used = 0;
     qsizetype i = 0;
-    if (text[0] == u'-' || text[0] == u'+')
+    if (text[0] == u'-' || text[0] == u'+') {
+        if (text[0] == u'-')
+            ascii[used++] = '-';
         ++i;
+    }
     int digits = 0;
     int commas = 0;
     for (; i < text.size(); ++i) {
-        if (text[i].isDigit() && text[i].unicode() < 128)
+        const char16_t c = text[i].unicode();
+        char plain = 0;
+        if (c >= u'0' && c <= u'9') {
             ++digits;
-        else if (text[i] == u',' && ++commas == 1)
-            continue;
-        else
+            plain = char(c);
+        } else if (c == u',' && ++commas == 1) {
+            plain = '.';
+        } else {
             return std::nullopt;
+        }
+        if (used < qsizetype(sizeof ascii))
+            ascii[used] = plain;
+        ++used;
     }
     if (digits == 0)
         return std::nullopt;
-    QString c = text;
+    if (used <= qsizetype(sizeof ascii)) {
+        double v = 0;
+        const auto [end, error] = std::from_chars(ascii, ascii + used, v);
+        if (error == std::errc() && end == ascii + used && std::isfinite(v))
+            return v;
+    }
+    // Long or extreme texts: Qt's own conversion decides.
+    QString c = text.toString();
     c.replace(u',', u'.');
     bool ok = false;
     const double v = c.toDouble(&ok);

@@ -1,24 +1,35 @@
 #include "storage/DateText.h"
-#include "storage/AmountText.h"
 #include "storage/Clock.h"
-
-#include <QStringList>
 
 namespace DateText {
 
 QDate parse(const QString &input)
 {
-    const QStringList parts = input.trimmed().split(u'/');
-    if (parts.size() < 2 || parts.size() > 3)
-        return {};
-    int numbers[3] = {0, 0, Clock::today().year()};
-    for (qsizetype i = 0; i < parts.size(); ++i) {
-        const QString &p = parts[i];
-        if (p.isEmpty() || p.size() > (i == 2 ? 4 : 2) || !AmountText::isDigitsOnly(p))
+    // Read in place, and today's date looked up only when the year needs it:
+    // summaries parse a date for every record of an archive.
+    const QStringView text = QStringView(input).trimmed();
+    int numbers[3] = {0, 0, 0};
+    int lengths[3] = {0, 0, 0};
+    int parts = 1;
+    for (const QChar c : text) {
+        if (c == u'/') {
+            if (++parts > 3)
+                return {};
+            continue;
+        }
+        const int part = parts - 1;
+        if (c < u'0' || c > u'9' || ++lengths[part] > (part == 2 ? 4 : 2))
             return {};
-        numbers[i] = p.toInt();
+        numbers[part] = numbers[part] * 10 + (c.unicode() - u'0');
     }
-    if (parts.size() == 3 && parts[2].size() <= 2) {
+    if (parts < 2)
+        return {};
+    for (int i = 0; i < parts; ++i)
+        if (lengths[i] == 0)
+            return {};
+    if (parts == 2) {
+        numbers[2] = Clock::today().year();
+    } else if (lengths[2] <= 2) {
         // Within fifty years of the current year, as the legacy conversion did.
         const int current = Clock::today().year();
         int year = current - current % 100 + numbers[2];

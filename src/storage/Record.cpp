@@ -25,8 +25,10 @@ void write(char *slot, int capacity, QStringView text)
 
 QString read(const char *slot, int capacity)
 {
-    const QByteArrayView raw = rawBytes(slot, capacity);
-    return trimmed(Cp1252::decode(raw.data(), raw.size()));
+    // Bytes of code 32 or lower are the characters of code 32 or lower, so
+    // trimming before decoding gives the same text with one allocation.
+    const QByteArrayView raw = trimmedBytes(rawBytes(slot, capacity));
+    return Cp1252::decode(raw.data(), raw.size());
 }
 
 } // namespace ShortText

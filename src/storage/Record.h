@@ -33,6 +33,19 @@ QString trimmed(QStringView text);
 void write(char *slot, int capacity, QStringView text);
 // Reads a slot; a length byte above the capacity reads at most the capacity.
 QString read(const char *slot, int capacity);
+// Leading and trailing bytes of code 32 or lower removed: the encoded
+// counterpart of trimmed().
+inline QByteArrayView trimmedBytes(QByteArrayView bytes)
+{
+    const auto *data = reinterpret_cast<const unsigned char *>(bytes.data());
+    qsizetype begin = 0;
+    qsizetype end = bytes.size();
+    while (begin < end && data[begin] <= 32)
+        ++begin;
+    while (end > begin && data[end - 1] <= 32)
+        --end;
+    return bytes.sliced(begin, end - begin);
+}
 // The raw, still encoded bytes of a slot, without decoding (for fast scans).
 inline QByteArrayView rawBytes(const char *slot, int capacity)
 {

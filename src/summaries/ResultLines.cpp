@@ -1,7 +1,9 @@
 #include "summaries/ResultLines.h"
 
+#include <QVarLengthArray>
+
 #include <algorithm>
-#include <numeric>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -12,21 +14,21 @@ inline char16_t foldLower(char16_t c) { return (c >= u'A' && c <= u'Z') ? char16
 // The Windows-1252 code of a character, with a-z as A-Z. Every character a
 // line can hold comes from a record or from our own separators, so all of
 // them have a code; anything else sorts last.
-unsigned char orderCode(QChar ch)
+inline unsigned char orderCode(QChar ch)
 {
     const char16_t c = foldUpper(ch.unicode());
     if (c < 0x100)
         return static_cast<unsigned char>(c);
-    const QByteArray b = Cp1252::encode(QStringView(&ch, 1));
-    return b.at(0) == '?' ? 0xFF : static_cast<unsigned char>(b.at(0));
+    const int b = Cp1252::byteOf(c);
+    return b < 0 ? 0xFF : static_cast<unsigned char>(b);
 }
 
-QByteArray orderKey(QStringView line)
+// Writes the order key of a line, one byte a character, at `out`.
+char *orderKey(QStringView line, char *out)
 {
-    QByteArray key(line.size(), Qt::Uninitialized);
-    for (qsizetype i = 0; i < line.size(); ++i)
-        key[i] = static_cast<char>(orderCode(line[i]));
-    return key;
+    for (const QChar c : line)
+        *out++ = static_cast<char>(orderCode(c));
+    return out;
 }
 
 } // namespace
@@ -84,20 +86,35 @@ bool lessThan(QStringView a, QStringView b)
 
 void sort(QStringList &lines)
 {
-    // One key per line, compared as unsigned bytes: QByteArray's order is
-    // exactly "by code, prefix first".
-    std::vector<QByteArray> keys;
-    keys.reserve(size_t(lines.size()));
+    // One key per line, all in one buffer, compared as unsigned bytes with
+    // the shorter first on a tie: exactly "by code, prefix first".
+    struct Key
+    {
+        qsizetype offset;
+        qsizetype length;
+        qsizetype line;
+    };
+    qsizetype total = 0;
     for (const QString &line : lines)
-        keys.push_back(orderKey(line));
-    std::vector<int> order(size_t(lines.size()));
-    std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(),
-                     [&keys](int x, int y) { return keys[size_t(x)] < keys[size_t(y)]; });
+        total += line.size();
+    std::vector<char> pool(size_t(qMax<qsizetype>(total, 1)));
+    std::vector<Key> keys;
+    keys.reserve(size_t(lines.size()));
+    char *at = pool.data();
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        char *end = orderKey(lines[i], at);
+        keys.push_back({at - pool.data(), end - at, i});
+        at = end;
+    }
+    const char *base = pool.data();
+    std::stable_sort(keys.begin(), keys.end(), [base](const Key &x, const Key &y) {
+        const int c = std::memcmp(base + x.offset, base + y.offset, size_t(std::min(x.length, y.length)));
+        return c != 0 ? c < 0 : x.length < y.length;
+    });
     QStringList sorted;
     sorted.reserve(lines.size());
-    for (int i : order)
-        sorted.append(std::move(lines[i]));
+    for (const Key &k : keys)
+        sorted.append(std::move(lines[k.line]));
     lines = std::move(sorted);
 }
 
@@ -105,12 +122,36 @@ void sort(QStringList &lines)
 
 QString LineFormat::build(const char *record) const
 {
-    QString line;
-    line.reserve(160);
-    for (const Column &c : m_columns) {
-        line += c.before;
-        const QString value = c.value(record);
-        line += c.width == kRest ? ShortText::trimmed(value) : ResultLines::fit(value, c.width);
+    // One allocation a line: field columns are trimmed as bytes and measured
+    // first, then decoded straight into the line.
+    QVarLengthArray<QByteArrayView, 16> fieldBytes(m_columns.size());
+    QVarLengthArray<QString, 16> computed(m_columns.size());
+    qsizetype length = 0;
+    for (qsizetype i = 0; i < m_columns.size(); ++i) {
+        const Column &c = m_columns[i];
+        length += c.before.size();
+        if (c.offset >= 0) {
+            fieldBytes[i] = ShortText::trimmedBytes(ShortText::rawBytes(record + c.offset, c.capacity));
+            length += c.width == kRest ? fieldBytes[i].size() : c.width;
+        } else {
+            const QString value = c.value(record);
+            computed[i] = c.width == kRest ? ShortText::trimmed(value) : ResultLines::fit(value, c.width);
+            length += computed[i].size();
+        }
+    }
+    QString line(length, Qt::Uninitialized);
+    QChar *at = line.data();
+    for (qsizetype i = 0; i < m_columns.size(); ++i) {
+        const Column &c = m_columns[i];
+        at = std::copy(c.before.cbegin(), c.before.cend(), at);
+        if (c.offset < 0) {
+            at = std::copy(computed[i].cbegin(), computed[i].cend(), at);
+            continue;
+        }
+        const QByteArrayView text = c.width == kRest ? fieldBytes[i] : fieldBytes[i].first(qMin<qsizetype>(fieldBytes[i].size(), c.width));
+        at = Cp1252::decodeInto(at, text.data(), text.size());
+        if (c.width != kRest)
+            at = std::fill_n(at, c.width - text.size(), QChar(u' '));
     }
     return line;
 }

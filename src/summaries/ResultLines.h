@@ -39,6 +39,10 @@ public:
         QString before;
         std::function<QString(const char *record)> value;
         int width = kRest;
+        // A column of one field also names its slot, so a line is built
+        // from the record bytes without a text per column.
+        int offset = -1;
+        int capacity = 0;
     };
 
     LineFormat() = default;
@@ -51,7 +55,8 @@ public:
     {
         const int index = RecordLayout<R>::indexOf(QString::fromLatin1(name));
         Q_ASSERT_X(index >= 0, "LineFormat::field", name);
-        return {before, [index](const char *r) { return RecordLayout<R>::field(r, index); }, width};
+        return {before, [index](const char *r) { return RecordLayout<R>::field(r, index); }, width,
+                RecordLayout<R>::offsets()[index], R::kFields[index].capacity};
     }
     // A column of several fields, each trimmed, joined by one blank.
     template <class R>

@@ -2,6 +2,10 @@
 
 #include <array>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace {
 // Unicode code points of bytes 0x80-0x9F; 0 where the code page has a hole.
 constexpr char16_t kHigh[32] = {
@@ -53,7 +57,24 @@ QByteArray encode(QStringView text)
 
 QChar *decodeInto(QChar *dst, const char *data, qsizetype length)
 {
-    for (qsizetype i = 0; i < length; ++i)
+    qsizetype i = 0;
+#if defined(__SSE2__)
+    // Sixteen bytes at a time while none of them is in 0x80-0x9F: there the
+    // code page is Latin-1, so each byte widens to its character as it is.
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i c1Start = _mm_set1_epi8(static_cast<char>(0x80));
+    const __m128i c1Last = _mm_set1_epi8(0x1F);
+    for (; i + 16 <= length; i += 16) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i *>(data + i));
+        const __m128i fromC1 = _mm_sub_epi8(bytes, c1Start);
+        const __m128i inC1 = _mm_cmpeq_epi8(_mm_min_epu8(fromC1, c1Last), fromC1);
+        if (_mm_movemask_epi8(inC1) != 0)
+            break;
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(dst + i), _mm_unpacklo_epi8(bytes, zero));
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(dst + i + 8), _mm_unpackhi_epi8(bytes, zero));
+    }
+#endif
+    for (; i < length; ++i)
         dst[i] = QChar(kDecode[static_cast<unsigned char>(data[i])]);
     return dst + length;
 }

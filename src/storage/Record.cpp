@@ -13,6 +13,13 @@ QString trimmed(QStringView text)
     return text.mid(begin, end - begin).toString();
 }
 
+QString trimmed(const QString &text)
+{
+    if (text.isEmpty() || (text.front().unicode() > 32 && text.back().unicode() > 32))
+        return text;
+    return trimmed(QStringView(text));
+}
+
 void write(char *slot, int capacity, QStringView text)
 {
     QByteArray bytes = Cp1252::encode(trimmed(text));

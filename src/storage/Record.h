@@ -28,6 +28,9 @@ constexpr int recordSize(const std::array<FieldDef<R>, N> &fields)
 namespace ShortText {
 // Trimmed as the archives always were: every character of code 32 or lower.
 QString trimmed(QStringView text);
+// The same for a whole text, shared rather than copied when nothing is cut
+// (as field values read back always are).
+QString trimmed(const QString &text);
 // Writes `text` trimmed and cut to `capacity` into `slot` (capacity + 1 bytes);
 // the bytes after the text are zeros.
 void write(char *slot, int capacity, QStringView text);

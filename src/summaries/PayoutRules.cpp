@@ -134,9 +134,13 @@ SummarySums::Result collect(const QString &registerPath, const Filter &filter, c
     static const int kNatura = L::indexOf(u"Natura");
     static const int kCodFisc = L::indexOf(u"CodFisc");
     static const int kData = L::indexOf(u"Data");
+    // Without filters every card with a nature passes them; the nature is
+    // checked on its bytes, so most cards are judged by their date alone.
+    const bool filtered = filter.count() > 0;
     const auto qualifies = [&](const char *record, int index) {
-        const QString natura = L::field(record, kNatura);
-        if (!filter.matches(natura, L::field(record, kCodFisc)) || ShortText::trimmed(natura).isEmpty())
+        if (ShortText::trimmedBytes(L::rawField(record, kNatura)).isEmpty())
+            return false;
+        if (filtered && !filter.matches(L::field(record, kNatura), L::field(record, kCodFisc)))
             return false;
         const QString data = L::field(record, kData);
         const QDate date = DateText::parse(data);

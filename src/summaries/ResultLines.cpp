@@ -3,22 +3,30 @@
 #include <QVarLengthArray>
 
 #include <algorithm>
+#include <array>
+#include <memory>
 #include <cstring>
 #include <vector>
 
 namespace {
 
-inline char16_t foldUpper(char16_t c) { return (c >= u'a' && c <= u'z') ? char16_t(c - 32) : c; }
 inline char16_t foldLower(char16_t c) { return (c >= u'A' && c <= u'Z') ? char16_t(c + 32) : c; }
 
 // The Windows-1252 code of a character, with a-z as A-Z. Every character a
 // line can hold comes from a record or from our own separators, so all of
 // them have a code; anything else sorts last.
+constexpr std::array<unsigned char, 256> kLatinOrder = [] {
+    std::array<unsigned char, 256> t{};
+    for (int c = 0; c < 256; ++c)
+        t[size_t(c)] = static_cast<unsigned char>(c >= 'a' && c <= 'z' ? c - 32 : c);
+    return t;
+}();
+
 inline unsigned char orderCode(QChar ch)
 {
-    const char16_t c = foldUpper(ch.unicode());
+    const char16_t c = ch.unicode();
     if (c < 0x100)
-        return static_cast<unsigned char>(c);
+        return kLatinOrder[c];
     const int b = Cp1252::byteOf(c);
     return b < 0 ? 0xFF : static_cast<unsigned char>(b);
 }
@@ -97,16 +105,16 @@ void sort(QStringList &lines)
     qsizetype total = 0;
     for (const QString &line : lines)
         total += line.size();
-    std::vector<char> pool(size_t(qMax<qsizetype>(total, 1)));
+    const std::unique_ptr<char[]> pool(new char[size_t(total) + 1]);
     std::vector<Key> keys;
     keys.reserve(size_t(lines.size()));
-    char *at = pool.data();
+    char *at = pool.get();
     for (qsizetype i = 0; i < lines.size(); ++i) {
         char *end = orderKey(lines[i], at);
-        keys.push_back({at - pool.data(), end - at, i});
+        keys.push_back({at - pool.get(), end - at, i});
         at = end;
     }
-    const char *base = pool.data();
+    const char *base = pool.get();
     std::stable_sort(keys.begin(), keys.end(), [base](const Key &x, const Key &y) {
         const int c = std::memcmp(base + x.offset, base + y.offset, size_t(std::min(x.length, y.length)));
         return c != 0 ? c < 0 : x.length < y.length;
@@ -125,7 +133,7 @@ QString LineFormat::build(const char *record) const
     // One allocation a line: field columns are trimmed as bytes and measured
     // first, then decoded straight into the line.
     QVarLengthArray<QByteArrayView, 16> fieldBytes(m_columns.size());
-    QVarLengthArray<QString, 16> computed(m_columns.size());
+    QVarLengthArray<QString, 4> computed;  // the columns that are not one field
     qsizetype length = 0;
     for (qsizetype i = 0; i < m_columns.size(); ++i) {
         const Column &c = m_columns[i];
@@ -135,20 +143,23 @@ QString LineFormat::build(const char *record) const
             length += c.width == kRest ? fieldBytes[i].size() : c.width;
         } else {
             const QString value = c.value(record);
-            computed[i] = c.width == kRest ? ShortText::trimmed(value) : ResultLines::fit(value, c.width);
-            length += computed[i].size();
+            computed.append(c.width == kRest ? ShortText::trimmed(value) : ResultLines::fit(value, c.width));
+            length += computed.last().size();
         }
     }
     QString line(length, Qt::Uninitialized);
     QChar *at = line.data();
+    const QString *nextComputed = computed.cbegin();
     for (qsizetype i = 0; i < m_columns.size(); ++i) {
         const Column &c = m_columns[i];
         at = std::copy(c.before.cbegin(), c.before.cend(), at);
         if (c.offset < 0) {
-            at = std::copy(computed[i].cbegin(), computed[i].cend(), at);
+            at = std::copy(nextComputed->cbegin(), nextComputed->cend(), at);
+            ++nextComputed;
             continue;
         }
-        const QByteArrayView text = c.width == kRest ? fieldBytes[i] : fieldBytes[i].first(qMin<qsizetype>(fieldBytes[i].size(), c.width));
+        const QByteArrayView text =
+            c.width == kRest ? fieldBytes[i] : fieldBytes[i].first(qMin<qsizetype>(fieldBytes[i].size(), c.width));
         at = Cp1252::decodeInto(at, text.data(), text.size());
         if (c.width != kRest)
             at = std::fill_n(at, c.width - text.size(), QChar(u' '));

@@ -16,13 +16,18 @@ struct Amount
 {
     QString field;
     std::function<QString(const char *record)> text;
+    // The field's slot when the amount is one field: read without a text
+    // allocated for it.
+    int offset = -1;
+    int capacity = 0;
 
     template <class R>
     static Amount of(const char *name)
     {
         const int index = RecordLayout<R>::indexOf(QString::fromLatin1(name));
         Q_ASSERT_X(index >= 0, "SummarySums::Amount::of", name);
-        return {QString::fromLatin1(name), [index](const char *r) { return RecordLayout<R>::field(r, index); }};
+        return {QString::fromLatin1(name), [index](const char *r) { return RecordLayout<R>::field(r, index); },
+                RecordLayout<R>::offsets()[index], R::kFields[index].capacity};
     }
 };
 

@@ -7,6 +7,10 @@
 #include <QFile>
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace {
 
 constexpr char kHead[] =
@@ -40,6 +44,29 @@ char *put(char *at, const char (&literal)[N])
     return at + N - 1;
 }
 
+inline bool isMarkup(char c) { return c == '&' || c == '<' || c == '>'; }
+
+// The first '&', '<' or '>' in [from, end), or end. Most cells hold none,
+// so a long cell is looked through sixteen bytes at a time.
+const char *findMarkup(const char *from, const char *end)
+{
+#if defined(__SSE2__)
+    const __m128i amp = _mm_set1_epi8('&');
+    const __m128i lt = _mm_set1_epi8('<');
+    const __m128i gt = _mm_set1_epi8('>');
+    for (; end - from >= 16; from += 16) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i *>(from));
+        const __m128i hits = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(bytes, amp), _mm_cmpeq_epi8(bytes, lt)),
+                                          _mm_cmpeq_epi8(bytes, gt));
+        if (const int mask = _mm_movemask_epi8(hits))
+            return from + __builtin_ctz(unsigned(mask));
+    }
+#endif
+    while (from != end && !isMarkup(*from))
+        ++from;
+    return from;
+}
+
 } // namespace
 
 namespace ExportWriter {
@@ -53,9 +80,7 @@ void appendCell(ByteBuffer &out, QByteArrayView text)
     // written one by one, as entities.
     const char *run = cell.data();
     const char *const end = run + cell.size();
-    for (const char *c = run; c != end; ++c) {
-        if (*c != '&' && *c != '<' && *c != '>')
-            continue;
+    for (const char *c = findMarkup(run, end); c != end; c = findMarkup(run, end)) {
         if (c != run) {
             std::memcpy(at, run, size_t(c - run));
             at += c - run;

@@ -94,7 +94,7 @@ void RecordFile::scan(const std::function<bool(const char *, int)> &visit)
         return;
     if (!m_file.seek(0))
         throw StorageError(m_file.errorString());
-    const int perBlock = qMax(1, (1 << 20) / m_recordSize);
+    const int perBlock = qMax(1, (1 << 18) / m_recordSize);
     std::vector<char> buffer(size_t(perBlock) * size_t(m_recordSize));
     int index = 0;
     while (index < total) {

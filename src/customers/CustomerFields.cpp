@@ -9,6 +9,7 @@
 #include <QEvent>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QToolButton>
@@ -107,12 +108,31 @@ QString captionOf(const Box &box)
                                                                            : CustomerCard::soldLabel();
 }
 
-int maxLengthOf(const Box &box)
+int capacityOf(const Box &box)
 {
-    if (box.maxLength)
-        return box.maxLength;
     return CustomerRecord::kFields[CustomerRecordLayout::indexOf(QString::fromLatin1(box.field))].capacity;
 }
+
+// Limits what the user types without cutting a longer text the card
+// already holds (a box may be shorter than its field).
+class TypingLimit : public QObject
+{
+public:
+    TypingLimit(int length, QLineEdit *edit) : QObject(edit), m_length(length) {}
+    bool eventFilter(QObject *o, QEvent *e) override
+    {
+        if (e->type() != QEvent::KeyPress)
+            return false;
+        const QString typed = static_cast<QKeyEvent *>(e)->text();
+        if (typed.isEmpty() || !typed.at(0).isPrint())
+            return false;
+        auto *edit = static_cast<QLineEdit *>(o);
+        return edit->text().size() - edit->selectedText().size() >= m_length;
+    }
+
+private:
+    int m_length;
+};
 
 // Trims the text after every key release (the e-mail address).
 class TrimOnKeyRelease : public QObject
@@ -149,13 +169,17 @@ QWidget *makeBox(const Box &def, QWidget *parent)
         combo->addItems(Provinces::codes());
         combo->setCurrentIndex(-1);
         combo->setMaxVisibleItems(16);
+        // Inline completion would fight the capitals written on key release.
+        combo->setCompleter(nullptr);
         box = combo;
     } else {
         box = new QLineEdit(parent);
     }
     box->setObjectName(name);
     QLineEdit *edit = lineEditOf(box);
-    edit->setMaxLength(def.flags & Province ? 2 : maxLengthOf(def));
+    edit->setMaxLength(def.flags & Province ? 2 : capacityOf(def));
+    if (def.maxLength)
+        edit->installEventFilter(new TypingLimit(def.maxLength, edit));
     if (def.flags & Centred)
         edit->setAlignment(Qt::AlignCenter);
     if (def.flags & RightAligned)

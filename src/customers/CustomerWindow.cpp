@@ -13,6 +13,7 @@
 #include "storage/DataFolder.h"
 
 #include <QComboBox>
+#include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -72,9 +73,10 @@ const char *const kHiddenLabels[] = {"lblFile01", "lblFile02", "lblFile03", "lbl
 
 QString greeting() { return QStringLiteral("Pronto per salvare una nuova scheda..."); }
 
-QWidget *whitePanel(QWidget *parent, const char *name)
+// A frame, so that the hint line empties when the mouse crosses it.
+QFrame *whitePanel(QWidget *parent, const char *name)
 {
-    auto *panel = new QWidget(parent);
+    auto *panel = new QFrame(parent);
     panel->setObjectName(QLatin1StringView(name));
     panel->setAttribute(Qt::WA_StyledBackground);
     panel->setProperty("panel", true);

@@ -1,0 +1,75 @@
+#pragma once
+#include "storage/Record.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <initializer_list>
+
+// The text lines of the result lists: fixed-width columns, the list order
+// and the case folding of the find, all without widgets.
+namespace ResultLines {
+
+// A middle column: the text trimmed, then blank-padded or cut to `width`.
+QString fit(QStringView text, int width);
+// Only A-Z become a-z; accented capitals stay as they are.
+QString lowerAscii(QStringView text);
+// Whether `lowerKey` (already folded) occurs in `line` with A-Z folded.
+bool containsFolded(QStringView line, QStringView lowerKey);
+
+// The list order: character by character by Windows-1252 code with a-z
+// compared as A-Z; a text that begins a longer one comes first.
+bool lessThan(QStringView a, QStringView b);
+// Sorts in that order; lines that compare equal keep their order.
+void sort(QStringList &lines);
+
+} // namespace ResultLines
+
+// The layout of one kind of line: its columns in order, each with the fixed
+// separator text in front of it. Values are decoded from the encoded record,
+// one field at a time, so a scan decodes only what the line shows.
+class LineFormat
+{
+public:
+    static constexpr int kRest = -1;  // the last column: trimmed, never padded or cut
+    struct Column
+    {
+        QString before;
+        std::function<QString(const char *record)> value;
+        int width = kRest;
+    };
+
+    LineFormat() = default;
+    explicit LineFormat(QList<Column> columns) : m_columns(std::move(columns)) {}
+    QString build(const char *record) const;
+
+    // A column holding one field of a record of type R.
+    template <class R>
+    static Column field(const QString &before, const char *name, int width)
+    {
+        const int index = RecordLayout<R>::indexOf(QString::fromLatin1(name));
+        Q_ASSERT_X(index >= 0, "LineFormat::field", name);
+        return {before, [index](const char *r) { return RecordLayout<R>::field(r, index); }, width};
+    }
+    // A column of several fields, each trimmed, joined by one blank.
+    template <class R>
+    static Column joined(const QString &before, std::initializer_list<const char *> names, int width)
+    {
+        QList<int> indexes;
+        for (const char *name : names)
+            indexes.append(RecordLayout<R>::indexOf(QString::fromLatin1(name)));
+        return {before,
+                [indexes](const char *r) {
+                    QStringList parts;
+                    for (int i : indexes)
+                        parts.append(RecordLayout<R>::field(r, i));
+                    return parts.join(u' ');
+                },
+                width};
+    }
+
+private:
+    QList<Column> m_columns;
+};

@@ -1,0 +1,161 @@
+#include "summaries/ResultList.h"
+#include "summaries/ResultLines.h"
+#include "summaries/ResultListModel.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+QLabel *instruction(QWidget *parent, const char *name, const QString &text)
+{
+    auto *l = new QLabel(text, parent);
+    l->setObjectName(QLatin1StringView(name));
+    l->setWordWrap(true);
+    return l;
+}
+} // namespace
+
+ResultList::ResultList(const ResultListOptions &options, QWidget *parent)
+    : QWidget(parent), m_options(options), m_model(new ResultListModel(this))
+{
+    lblRigo01 = instruction(this, "lblRigo01",
+                            QStringLiteral("Immettere una o più parole consecutive presenti nella scheda in "
+                                           "elenco da cercare e premere il pulsante Trova."));
+    lblRigo02 = instruction(this, "lblRigo02",
+                            QStringLiteral("Per spostarsi sulla voce successiva contenente la stessa chiave "
+                                           "di ricerca, fare di nuovo clic su Trova."));
+    txtTrova = new QLineEdit(this);
+    txtTrova->setObjectName(QStringLiteral("txtTrova"));
+    txtTrova->setFont(QFont(QStringLiteral("Verdana"), 11));
+    txtTrova->setPlaceholderText(QStringLiteral("Testo da cercare nell'elenco"));
+    btnTrova = new QPushButton(QStringLiteral("Trova"), this);
+    btnTrova->setObjectName(QStringLiteral("btnTrova"));
+    btnTrova->setAutoDefault(false);
+    btnTrova->setMinimumWidth(110);
+    connect(btnTrova, &QPushButton::clicked, this, &ResultList::btnTrovaClick);
+
+    lstRecords = new QListView(this);
+    lstRecords->setObjectName(QStringLiteral("lstRecords"));
+    lstRecords->setModel(m_model);
+    lstRecords->setUniformItemSizes(true);
+    lstRecords->setLayoutMode(QListView::SinglePass);
+    lstRecords->setSelectionMode(QAbstractItemView::SingleSelection);
+    lstRecords->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lstRecords->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    lstRecords->setAlternatingRowColors(false);
+    lstRecords->setStyleSheet(QStringLiteral(
+        "QListView{background:white;border:1px solid #9CB8CC;}"
+        "QListView::item:selected{background:#1F4E79;color:white;}"));
+    lstRecords->viewport()->installEventFilter(this);
+    txtTrova->installEventFilter(this);
+
+    auto *findRow = new QHBoxLayout;
+    findRow->addWidget(txtTrova, 1);
+    findRow->addWidget(btnTrova);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(lblRigo01);
+    layout->addWidget(lblRigo02);
+    layout->addLayout(findRow);
+    layout->addWidget(lstRecords, 1);
+    if (m_options.doubleClick) {
+        lblRigo03 = instruction(this, "lblRigo03",
+                                QStringLiteral("Per richiamare i dati di una scheda, selezionarla con un doppio clic."));
+        lblRigo03->setStyleSheet(QStringLiteral("color:#DC143C;"));
+        layout->addWidget(lblRigo03);
+    }
+}
+
+QString ResultList::emptyListText()
+{
+    return QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce.");
+}
+
+void ResultList::reset()
+{
+    m_find.forget();
+    txtTrova->clear();
+}
+
+void ResultList::clearFindText() { txtTrova->clear(); }
+
+void ResultList::setLines(QStringList lines)
+{
+    if (m_options.sorted)
+        ResultLines::sort(lines);
+    m_model->setItemWidth(m_options.itemWidth);
+    m_model->setLines(std::move(lines));
+    lstRecords->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    lstRecords->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+}
+
+void ResultList::clear() { m_model->clear(); }
+
+const QStringList &ResultList::lines() const { return m_model->lines(); }
+
+int ResultList::count() const { return int(m_model->lines().size()); }
+
+int ResultList::selectedIndex() const
+{
+    const QModelIndexList rows = lstRecords->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+void ResultList::setSelectedIndex(int index)
+{
+    if (index < 0 || index >= count()) {
+        lstRecords->clearSelection();
+        return;
+    }
+    const QModelIndex i = m_model->index(index);
+    lstRecords->setCurrentIndex(i);
+    lstRecords->selectionModel()->select(i, QItemSelectionModel::ClearAndSelect);
+    lstRecords->scrollTo(i);
+}
+
+QString ResultList::selectedLine() const
+{
+    const int i = selectedIndex();
+    return i < 0 ? QString() : lines().at(i);
+}
+
+void ResultList::focusFind() { txtTrova->setFocus(); }
+
+void ResultList::btnTrovaClick()
+{
+    const FindNext::Outcome outcome = m_find.next(lines(), selectedIndex(), txtTrova->text());
+    if (outcome.result == FindNext::Result::EmptyList) {
+        Messages::show(m_options.findMessage, emptyListText(), window());
+        return;
+    }
+    setSelectedIndex(outcome.selected);
+}
+
+void ResultList::lstRecordsDblClick()
+{
+    if (m_options.doubleClick)
+        emit recordRequested();
+}
+
+bool ResultList::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == lstRecords->viewport() && event->type() == QEvent::MouseButtonDblClick) {
+        lstRecordsDblClick();
+        return true;
+    }
+    if (watched == txtTrova && event->type() == QEvent::KeyPress && m_options.enterMovesToFind) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            btnTrova->setFocus();  // the search starts only when the button is pressed
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}

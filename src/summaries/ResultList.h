@@ -1,0 +1,71 @@
+#pragma once
+#include "app/ui/Messages.h"
+#include "summaries/FindNext.h"
+
+#include <QStringList>
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+class QListView;
+class QPushButton;
+class ResultListModel;
+
+// What makes one result list differ from another.
+struct ResultListOptions
+{
+    bool sorted = true;            // false: lines keep file order
+    bool doubleClick = true;       // a double-click hands the record over (and lblRigo03 shows)
+    bool enterMovesToFind = true;  // Enter in txtTrova moves the focus to btnTrova
+    int itemWidth = 1600;          // 1400 in the receipt lists
+    MessageKind findMessage = MessageKind::Plain;  // the kind of the empty-list message
+};
+
+// The list part every search and summary window shares: the instruction
+// labels, the find field with its button and the monospaced list.
+class ResultList : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit ResultList(const ResultListOptions &options, QWidget *parent = nullptr);
+
+    // Before a fill: empties the last search key and the find field.
+    void reset();
+    // Empties the find field only (the search windows after a search).
+    void clearFindText();
+    // Shows the lines (sorted when the list is), with nothing selected.
+    void setLines(QStringList lines);
+    void clear();
+    const QStringList &lines() const;
+    int count() const;
+    int selectedIndex() const;  // -1 when nothing is selected
+    void setSelectedIndex(int index);
+    QString selectedLine() const;  // empty when nothing is selected
+    void focusFind();
+    const ResultListOptions &options() const { return m_options; }
+    QListView *view() const { return lstRecords; }
+
+    static QString emptyListText();
+
+signals:
+    // A double-click on the list (only where the options allow one).
+    void recordRequested();
+
+public slots:
+    void btnTrovaClick();
+    void lstRecordsDblClick();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    ResultListOptions m_options;
+    FindNext m_find;
+    ResultListModel *m_model;
+    QLabel *lblRigo01;
+    QLabel *lblRigo02;
+    QLabel *lblRigo03 = nullptr;
+    QLineEdit *txtTrova;
+    QPushButton *btnTrova;
+    QListView *lstRecords;
+};

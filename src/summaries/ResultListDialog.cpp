@@ -1,0 +1,122 @@
+#include "summaries/ResultListDialog.h"
+#include "storage/StorageError.h"
+#include "summaries/ListPrinting.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+namespace {
+QPushButton *makeButton(QWidget *parent, const QString &name, const QString &text)
+{
+    auto *b = new QPushButton(text, parent);
+    b->setObjectName(name);
+    b->setAutoDefault(false);  // Enter in a field never presses a button
+    b->setMinimumWidth(120);
+    return b;
+}
+} // namespace
+
+ResultListDialog::ResultListDialog(const ListWindowSpec &spec, QWidget *parent)
+    : QDialog(parent), m_spec(spec)
+{
+    setObjectName(spec.className);
+    setWindowTitle(spec.caption);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+
+    m_results = new QWidget(this);
+    m_results->setObjectName(QStringLiteral("panContainer"));
+    m_list = new ResultList(spec.list, m_results);
+    connect(m_list, &ResultList::recordRequested, this, &ResultListDialog::lstRecordsDblClick);
+
+    m_header = new QVBoxLayout;
+    m_footer = new QVBoxLayout;
+    m_buttons = new QHBoxLayout;
+    m_buttons->addStretch(1);
+    auto *print = makeButton(m_results, QStringLiteral("btnStampa"), spec.printButton);
+    auto *close = makeButton(m_results, spec.closeName, spec.closeButton);
+    m_buttons->addWidget(print);
+    m_buttons->addWidget(close);
+    connect(print, &QPushButton::clicked, this, &ResultListDialog::btnStampaClick);
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto *panel = new QVBoxLayout(m_results);
+    panel->setContentsMargins(0, 0, 0, 0);
+    panel->addLayout(m_header);
+    panel->addWidget(m_list, 1);
+    panel->addLayout(m_footer);
+    panel->addLayout(m_buttons);
+
+    m_outer = new QVBoxLayout(this);
+    m_outer->setContentsMargins(14, 12, 14, 12);
+    m_outer->addWidget(m_results, 1);
+
+    if (spec.maximised) {
+        setWindowFlag(Qt::WindowMaximizeButtonHint, true);
+        setWindowState(Qt::WindowMaximized);
+    } else {
+        setFixedSize(spec.fixedSize);
+    }
+}
+
+QPushButton *ResultListDialog::addButton(const QString &name, const QString &text)
+{
+    auto *b = makeButton(m_results, name, text);
+    // A window's own buttons go on the left; Stampa and Chiudi stay on the right.
+    m_buttons->insertWidget(m_ownButtons++, b);
+    return b;
+}
+
+bool ResultListDialog::fillFromArchive(const std::function<bool(const char *)> &qualifies)
+{
+    m_list->reset();
+    m_list->clear();
+    const ArchiveScan::Lines read =
+        ArchiveScan::collect(m_source.path(), m_source.recordSize, m_source.line, qualifies);
+    m_list->setLines(read.lines);
+    m_list->focusFind();
+    return read.complete;
+}
+
+void ResultListDialog::btnStampaClick()
+{
+    ListReport report;
+    report.title = reportTitle();
+    report.text = m_list->lines();
+    report.text += totalsLines();
+    if (m_spec.print == PrintVariant::ConfirmedWithTotals) {
+        report.reportName = QStringLiteral("Riepilogo esborsi");
+        report.footer = ListReport::Footer::DateAndTime;
+    }
+    ListPrinting::run(this, m_spec.print, report, m_list->count() == 0);
+}
+
+void ResultListDialog::lstRecordsDblClick()
+{
+    const bool selected = m_list->selectedIndex() >= 0;
+    if (selected && m_source.path) {
+        try {
+            if (const auto found = ArchiveScan::lastWithLine(m_source.path(), m_source.recordSize,
+                                                             m_source.line, m_list->selectedLine()))
+                deliver(*found);
+        } catch (const StorageError &) {
+            // A failure while re-reading just closes the window.
+        }
+    }
+    accept();
+}
+
+void ResultListDialog::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        formShow();
+}
+
+void ResultListDialog::done(int result)
+{
+    m_list->clear();
+    formClose();
+    QDialog::done(result);
+}

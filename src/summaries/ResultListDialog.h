@@ -1,0 +1,123 @@
+#pragma once
+// Result lists: how a search or summary window uses them.
+//
+//   class TfrmSospese : public ResultListDialog {
+//     TfrmSospese(QWidget *parent) : ResultListDialog(spec(), parent) {
+//       setSource({[] { return <archive path>; }, ReceiptRecordLayout::size, line()});
+//       fillFromArchive([](const char *r) { return <qualifies, on the encoded bytes>; });
+//     }
+//     void deliver(const ArchiveScan::Found &f) override { <load f.record / f.index> }
+//   };
+//
+// - ListWindowSpec: class name, caption, ResultListOptions (sorted, double-click,
+//   Enter to Trova, item width, find-message kind), print variant and title,
+//   button texts, fixed size or maximised.
+// - LineFormat: the columns, e.g. LineFormat::field<RegisterRecord>(u"  -  "_qs,
+//   "Descrizione", 50), LineFormat::kRest for the last one; joined<R>() for
+//   "Cognome Nome". The same format fills the list and re-finds a line's record.
+// - Fill where the window's rules say (formShow() override, constructor or a
+//   button); fillFromArchive() does the whole usual fill, or call list()->reset(),
+//   ArchiveScan::each/collect and list()->setLines() yourself when a fill also
+//   sums totals (see the inventory).
+// - headerArea()/footerArea()/addButton() take the window's own controls;
+//   totalsLines() gives what is printed after the list; reportTitle() the title.
+// - Search windows derive from SearchDialog (SearchDialog.h) with a SearchSpec:
+//   the ListWindowSpec plus SearchField::of<R>("txtCognome", u"Cognome:"_qs,
+//   "Cognome") per criterion; the criteria run on the encoded record bytes.
+// - Pure parts (no widgets, library vt_summaries_core): ResultLines (fit, order,
+//   folding), FindNext, RecordCriteria, ArchiveScan, TotalText (total labels).
+//   Link vt_resultlist for the widgets.
+#include "summaries/ArchiveScan.h"
+#include "summaries/ListReport.h"
+#include "summaries/ResultLines.h"
+#include "summaries/ResultList.h"
+
+#include <QDialog>
+#include <functional>
+
+class QHBoxLayout;
+class QPushButton;
+class QVBoxLayout;
+
+// The data that make one list window: how it looks, how its list behaves,
+// how it prints.
+struct ListWindowSpec
+{
+    QString className;
+    QString caption;
+    ResultListOptions list;
+    PrintVariant print = PrintVariant::Simple;
+    QString printTitle;
+    QString printButton = QStringLiteral("Stampa");
+    QString closeName = QStringLiteral("btnChiudi");
+    QString closeButton = QStringLiteral("Chiudi");
+    bool maximised = false;
+    QSize fixedSize = QSize(1120, 660);  // when not maximised
+};
+
+// The archive behind a list and the line each record gives: enough to fill
+// the list and to find a line's record again.
+struct ListSource
+{
+    std::function<QString()> path;
+    int recordSize = 0;
+    LineFormat line;
+};
+
+// A list window: a dialog whose results panel (panContainer) holds the
+// window's own header, the shared list, its own footer and the buttons.
+// A window configures it with a ListWindowSpec and a ListSource and
+// overrides only what is its own: when it fills, what a double-click
+// delivers, which totals it prints.
+class ResultListDialog : public QDialog
+{
+    Q_OBJECT
+public:
+    ResultListDialog(const ListWindowSpec &spec, QWidget *parent = nullptr);
+
+    ResultList *list() const { return m_list; }
+    const ListWindowSpec &spec() const { return m_spec; }
+
+public slots:
+    void btnStampaClick();
+    // Finds the record of the selected line again, hands it over, closes.
+    void lstRecordsDblClick();
+
+protected:
+    void setSource(ListSource source) { m_source = std::move(source); }
+    const ListSource &source() const { return m_source; }
+
+    // The usual fill: empties the find memory, reads the whole archive and
+    // lists the records that qualify; a failure ends it and keeps the lines
+    // read so far. Returns whether the reading was complete.
+    bool fillFromArchive(const std::function<bool(const char *record)> &qualifies = {});
+
+    QVBoxLayout *outerLayout() const { return m_outer; }  // panels in the same place
+    QWidget *resultsPanel() const { return m_results; }   // panContainer
+    QVBoxLayout *headerArea() const { return m_header; }  // above the list
+    QVBoxLayout *footerArea() const { return m_footer; }  // below the list
+    QHBoxLayout *buttonRow() const { return m_buttons; }  // left of Stampa and Chiudi
+    QPushButton *addButton(const QString &name, const QString &text);
+
+    virtual void formShow() {}   // every time the window is shown
+    virtual void formClose() {}  // after the list has been emptied
+    // The record of the double-clicked line (the last equal one in the file).
+    virtual void deliver(const ArchiveScan::Found &) {}
+    // Lines printed after the list (separator and totals), if any.
+    virtual QStringList totalsLines() const { return {}; }
+    virtual QString reportTitle() const { return m_spec.printTitle; }
+
+    void showEvent(QShowEvent *event) override;
+    void done(int result) override;
+
+private:
+    ListWindowSpec m_spec;
+    ListSource m_source;
+    ResultList *m_list;
+    QVBoxLayout *m_outer;
+    QWidget *m_results;
+    QVBoxLayout *m_header;
+    QVBoxLayout *m_footer;
+    QHBoxLayout *m_buttons;
+    int m_ownButtons = 0;
+};

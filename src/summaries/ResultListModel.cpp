@@ -1,0 +1,55 @@
+#include "summaries/ResultListModel.h"
+
+#include <QBrush>
+#include <QColor>
+#include <QFontMetrics>
+#include <QSize>
+
+ResultListModel::ResultListModel(QObject *parent)
+    : QAbstractListModel(parent), m_font(QStringLiteral("Courier New"), 12)
+{
+    m_font.setStyleHint(QFont::Monospace);
+    m_rowHeight = QFontMetrics(m_font).height() + 2;
+}
+
+void ResultListModel::setLines(QStringList lines)
+{
+    beginResetModel();
+    m_lines = std::move(lines);
+    endResetModel();
+}
+
+void ResultListModel::setItemWidth(int pixels)
+{
+    if (pixels == m_itemWidth)
+        return;
+    m_itemWidth = pixels;
+    if (!m_lines.isEmpty())
+        emit dataChanged(index(0), index(int(m_lines.size()) - 1), {Qt::SizeHintRole});
+    emit layoutChanged();
+}
+
+int ResultListModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_lines.size());
+}
+
+QVariant ResultListModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= m_lines.size())
+        return {};
+    switch (role) {
+    case Qt::DisplayRole:
+        return m_lines.at(index.row());
+    case Qt::FontRole:
+        return m_font;
+    case Qt::ForegroundRole:
+        return QBrush(Qt::black);
+    case Qt::SizeHintRole:
+        if (m_itemWidth > 0)
+            return QSize(m_itemWidth, m_rowHeight);
+        return {};
+    default:
+        return {};
+    }
+}

@@ -4,9 +4,13 @@
 #include "customers/AttachmentsDialog.h"
 #include "customers/CustomerFolderDialog.h"
 #include "customers/CustomerRecord.h"
+#include "customers/CustomerSearch.h"
+#include "customers/InstalmentsDue.h"
 #include "customers/CustomerWindow.h"
 #include "storage/DataFolder.h"
 #include "storage/RecordFile.h"
+
+#include <QAbstractButton>
 
 namespace {
 
@@ -64,6 +68,42 @@ CustomerRecord sampleCustomer()
     return c;
 }
 
+// A few more cards, some with instalments due by mid June 2025.
+QList<CustomerRecord> moreCustomers()
+{
+    struct Row { const char16_t *surname, *name, *fiscal, *company, *phone, *note, *purpose, *due, *notice, *instalment; };
+    const Row rows[] = {
+        {u"Bianchi", u"Giovanni", u"BNCGNN65C12F205K", u"Bianchi Costruzioni S.r.l.", u"02 5567123", u"Cliente dal 2019",
+         u"Orologio Omega Seamaster", u"20/06/2025", u"7", u"450,00"},
+        {u"Esposito", u"Carmela", u"SPSCML58T44F839Z", u"", u"081 7765432", u"Vende spesso monete d'oro",
+         u"Anello solitario", u"31/05/2025", u"0", u"120,00"},
+        {u"Ferrari", u"Luca", u"FRRLCU80A01L219P", u"Ferrari Gioielli", u"011 4456789", u"", u"", u"10/09/2025",
+         u"5", u"0,00"},
+        {u"Romano", u"Alessandra", u"RMNLSN77M41H501W", u"Studio Legale Romano", u"06 3321456",
+         u"Chiede sempre la ricevuta via e-mail", u"Bracciale in oro rosa", u"18/06/2025", u"5", u"95,50"},
+        {u"Colombo", u"Marco", u"CLMMRC69D15F205Q", u"", u"338 9901234", u"", u"Catena in oro bianco",
+         u"01/06/2025", u"0", u"210,00"},
+    };
+    QList<CustomerRecord> out;
+    for (const Row &r : rows) {
+        CustomerRecord c;
+        c.Cognome = QString::fromUtf16(r.surname);
+        c.Nome = QString::fromUtf16(r.name);
+        c.CodFisc = QString::fromUtf16(r.fiscal);
+        c.Zona = QString::fromUtf16(r.company);
+        c.Recapito = QString::fromUtf16(r.phone);
+        c.Note = QString::fromUtf16(r.note);
+        c.Acquisto = QString::fromUtf16(r.purpose);
+        c.Decorrenza = QStringLiteral("01/01/2025");
+        c.Scadenza = QString::fromUtf16(r.due);
+        c.Preavviso = QString::fromUtf16(r.notice);
+        c.Rata = QString::fromUtf16(r.instalment);
+        c.Totale = QStringLiteral("0,00");
+        out.append(c);
+    }
+    return out;
+}
+
 } // namespace
 
 void shootCustomers(Shooter &shoot)
@@ -71,6 +111,8 @@ void shootCustomers(Shooter &shoot)
     {
         RecordFile file(DataFolder::file(FileNames::customerArchive()), CustomerRecordLayout::size);
         file.append(CustomerRecordLayout::encode(sampleCustomer()));
+        for (const CustomerRecord &c : moreCustomers())
+            file.append(CustomerRecordLayout::encode(c));
         file.close();
     }
     auto *window = AppWindows::find<TfrmAnagrafica>();
@@ -90,4 +132,14 @@ void shootCustomers(Shooter &shoot)
     TfrmCartella folder(window);
     Controls::setToken(&folder, QStringLiteral("1"));
     shoot.window(&folder, QStringLiteral("TfrmCartella"));
+
+    TfrmTrovaClienti search(window);
+    Controls::setToken(&search, QStringLiteral("clienti"));
+    Controls::setText(&search, QStringLiteral("txtNote"), QStringLiteral("e"));
+    shoot.window(&search, QStringLiteral("TfrmTrovaClienti"));
+    search.findChild<QAbstractButton *>(QStringLiteral("btnCerca"))->click();
+    shoot.window(&search, QStringLiteral("TfrmTrovaClienti-risultati"));
+
+    TfrmDaRinnovare due(window);
+    shoot.window(&due, QStringLiteral("TfrmDaRinnovare"));
 }

@@ -209,4 +209,4 @@ private slots:
 };
 
 QTEST_MAIN(AttachmentsTest)
-#include "AttachmentsTest.moc"
+#include "tst_attachments.moc"

@@ -350,7 +350,7 @@ private slots:
                               << QStringLiteral("txtIban");
         QTest::newRow("card") << QStringLiteral("btnCarta") << QStringLiteral("txtCarta")
                               << QStringLiteral("4532015112830366") << QStringLiteral("TfrmCarta")
-                              << QStringLiteral("txtCarta");
+                              << QStringLiteral("txtNumero");
     }
 
     void checkButtons()
@@ -364,7 +364,7 @@ private slots:
         const QStringList checks{QStringLiteral("TfrmCodFisc"), QStringLiteral("TfrmPartitaIva"),
                                  QStringLiteral("TfrmIban"), QStringLiteral("TfrmCarta")};
         const QStringList inputs{QStringLiteral("txtCodFisc"), QStringLiteral("txtPartitaIva"),
-                                 QStringLiteral("txtIban"), QStringLiteral("txtCarta")};
+                                 QStringLiteral("txtIban"), QStringLiteral("txtNumero")};
         for (qsizetype i = 0; i < checks.size(); ++i)
             Dialogs::add(checks[i], [name = checks[i], field = inputs[i]](QWidget *parent) {
                 auto *d = new QDialog(parent);
@@ -466,4 +466,4 @@ private slots:
 };
 
 QTEST_MAIN(CustomerWindowTest)
-#include "CustomerWindowTest.moc"
+#include "tst_customerwindow.moc"

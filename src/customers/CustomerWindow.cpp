@@ -14,6 +14,7 @@
 
 #include <QComboBox>
 #include <QFrame>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -120,20 +121,24 @@ TfrmAnagrafica::TfrmAnagrafica(QWidget *parent)
     panels->addWidget(left, 3);
     panels->addWidget(right, 2);
 
-    // The card keeps a comfortable width on wide screens, centred.
+    // On large screens the card keeps a comfortable size, centred.
     auto *page = new QWidget(this);
-    page->setMaximumWidth(1600);
+    page->setMaximumSize(1600, 880);
     auto *content = new QVBoxLayout(page);
     content->setContentsMargins(0, 0, 0, 0);
     content->setSpacing(8);
     content->addWidget(buildToolbar());
     content->addLayout(panels, 1);
     content->addWidget(panInfo);
-    auto *outer = new QHBoxLayout(this);
+    auto *outer = new QGridLayout(this);
     outer->setContentsMargins(12, 10, 12, 8);
-    outer->addStretch(1);
-    outer->addWidget(page, 1000);
-    outer->addStretch(1);
+    outer->addWidget(page, 1, 1);
+    outer->setRowStretch(0, 1);
+    outer->setRowStretch(1, 1000);
+    outer->setRowStretch(2, 1);
+    outer->setColumnStretch(0, 1);
+    outer->setColumnStretch(1, 1000);
+    outer->setColumnStretch(2, 1);
 
     FieldBehaviour::highlightAllWithRectangles(this);
     connectBoxes();

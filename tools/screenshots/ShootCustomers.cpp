@@ -11,6 +11,7 @@
 #include "storage/RecordFile.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 
 namespace {
 
@@ -119,6 +120,9 @@ void shootCustomers(Shooter &shoot)
     shoot.window(window, QStringLiteral("TfrmAnagrafica-vuota"));
     window->loadCard(0);
     shoot.window(window, QStringLiteral("TfrmAnagrafica"));
+    window->resize(1920, 1080);
+    QApplication::processEvents();
+    shoot.image(window->grab().toImage(), QStringLiteral("TfrmAnagrafica-1920x1080"));
     window->hide();
 
     TfrmAllegaCartella attachments(window);

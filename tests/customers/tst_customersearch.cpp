@@ -67,9 +67,10 @@ private:
 
     // Runs a search with the given criteria and returns the dialog on its results.
     std::unique_ptr<TfrmTrovaClienti> search(const QList<QPair<QString, QString>> &criteria,
-                                             const QString &token = QStringLiteral("clienti"))
+                                             const QString &token = QStringLiteral("clienti"),
+                                             QWidget *opener = nullptr)
     {
-        auto dialog = std::make_unique<TfrmTrovaClienti>();
+        auto dialog = std::make_unique<TfrmTrovaClienti>(opener);
         Controls::setToken(dialog.get(), token);
         for (const auto &[box, text] : criteria)
             Controls::setText(dialog.get(), box, text);
@@ -172,9 +173,10 @@ private slots:
         third.CodFisc = QStringLiteral("CCC");
         write({first, second, third, fourth});
 
+        // Opened by the customer window, whose boxes share the criteria's names.
         TfrmAnagrafica window;
         AppWindows::add(&window);
-        auto dialog = search({});
+        auto dialog = search({}, QStringLiteral("clienti"), &window);
         QCOMPARE(dialog->list()->count(), 4);
         QVERIFY(dialog->list()->lines().at(0).startsWith(QStringLiteral("Dellavalle Brambilla Giovanb  C.F. AAA")));
         pick(dialog.get(), line);

@@ -10,6 +10,7 @@
 #include "customers/CustomerCard.h"
 #include "customers/CustomerFields.h"
 #include "customers/CustomerHelp.h"
+#include "customers/CustomerPrint.h"
 #include "storage/DataFolder.h"
 
 #include <QComboBox>
@@ -298,7 +299,8 @@ void TfrmAnagrafica::cmdFileClick()
     Dialogs::open(QStringLiteral("TfrmAllegaCartella"), this, texts);
 }
 
-void TfrmAnagrafica::cmdStampaClick() {}
+// Prints the card as it is on screen, unsaved changes included.
+void TfrmAnagrafica::cmdStampaClick() { CustomerPrint::print(this, Binder<CustomerRecord>::fromWindow(this)); }
 
 void TfrmAnagrafica::cmdPrimoClick() { m_navigator->first(); }
 void TfrmAnagrafica::cmdIndietroClick() { m_navigator->previous(); }

@@ -3,10 +3,13 @@
 #include "app/ui/Controls.h"
 #include "customers/AttachmentsDialog.h"
 #include "customers/CustomerFolderDialog.h"
+#include "customers/CustomerPrint.h"
 #include "customers/CustomerRecord.h"
 #include "customers/CustomerSearch.h"
 #include "customers/InstalmentsDue.h"
 #include "customers/CustomerWindow.h"
+#include "report/ReportOutput.h"
+#include "storage/Clock.h"
 #include "storage/DataFolder.h"
 #include "storage/RecordFile.h"
 
@@ -124,6 +127,9 @@ void shootCustomers(Shooter &shoot)
     QApplication::processEvents();
     shoot.image(window->grab().toImage(), QStringLiteral("TfrmAnagrafica-1920x1080"));
     window->hide();
+
+    shoot.image(Report::renderPage(CustomerPrint::page(sampleCustomer()), 0, 150, Clock::now()),
+                QStringLiteral("stampa-scheda-cliente"));
 
     TfrmAllegaCartella attachments(window);
     Controls::setToken(&attachments, QStringLiteral("anagrafica"));

@@ -66,6 +66,18 @@ const Delivery kDeliveries[] = {
     {"menuriepcosti", "TfrmMenuRiepCosti", {{"txtCCP", {"CodFisc"}}}},
 };
 
+// The target's own control: this search, opened by that window, carries
+// boxes of the same names, which must never receive the delivery.
+QWidget *ownControl(QWidget *window, const QString &name)
+{
+    if (!window)
+        return nullptr;
+    for (QWidget *w : window->findChildren<QWidget *>(name))
+        if (w->window() == window)
+            return w;
+    return nullptr;
+}
+
 } // namespace
 
 TfrmTrovaClienti::TfrmTrovaClienti(QWidget *parent) : SearchDialog(searchSpec(), parent)
@@ -98,7 +110,8 @@ void TfrmTrovaClienti::deliver(const ArchiveScan::Found &found)
             for (const char *field : c.fields)
                 parts.append(CustomerRecordLayout::field(found.record.constData(),
                                                          CustomerRecordLayout::indexOf(QString::fromLatin1(field))));
-            Controls::setText(target, QLatin1StringView(c.control), parts.join(u' '));
+            if (QWidget *control = ownControl(target, QLatin1StringView(c.control)))
+                Controls::setText(control, parts.join(u' '));
         }
     }
 }

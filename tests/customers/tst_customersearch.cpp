@@ -217,13 +217,19 @@ private slots:
         QStringList controls;
         for (const QString &pair : expected)
             controls.append(pair.section(u'=', 0, 0));
-        auto target = standIn(window, controls);
+        // Opened by the target window, whose controls come after the search's
+        // boxes of the same names.
+        auto target = std::make_unique<QWidget>();
+        target->setObjectName(window);
         AppWindows::add(target.get());
-        auto dialog = search({{QStringLiteral("txtCognome"), QStringLiteral("rossi")}}, token);
+        auto dialog = search({{QStringLiteral("txtCognome"), QStringLiteral("rossi")}}, token, target.get());
+        QWidget *form = standIn(QString(), controls).release();
+        form->setParent(target.get());
         pick(dialog.get(), 0);
         for (const QString &pair : expected)
-            QCOMPARE(Controls::text(target.get(), pair.section(u'=', 0, 0)), pair.section(u'=', 1));
-        QCOMPARE(Controls::text(target.get(), QStringLiteral("txtUntouched")), QStringLiteral("before"));
+            QCOMPARE(Controls::text(form, pair.section(u'=', 0, 0)), pair.section(u'=', 1));
+        QCOMPARE(Controls::text(form, QStringLiteral("txtUntouched")), QStringLiteral("before"));
+        QCOMPARE(Controls::text(dialog.get(), QStringLiteral("txtCodFisc")), QString());
         QCOMPARE(read().size(), 1);
     }
 

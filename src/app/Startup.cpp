@@ -8,6 +8,7 @@
 #include "export/ExportModule.h"
 #include "receipts/ReceiptsModule.h"
 #include "register/RegisterModule.h"
+#include "register/search/RegisterSearchModule.h"
 #include "summaries/SummariesModule.h"
 #include "customers/CustomerWindow.h"
 #include "receipts/ArchiveChooser.h"
@@ -45,6 +46,7 @@ QList<QWidget *> createAreaWindows()
     ExportModule::registerDialogs();
     ReceiptsModule::registerDialogs();
     RegisterModule::registerDialogs();
+    RegisterSearchModule::registerDialogs();
     SummariesModule::registerDialogs();
 
     QList<QWidget *> created;

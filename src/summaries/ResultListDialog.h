@@ -52,7 +52,7 @@ struct ListWindowSpec
     QString closeName = QStringLiteral("btnChiudi");
     QString closeButton = QStringLiteral("Chiudi");
     bool maximised = false;
-    QSize fixedSize = QSize(1120, 660);  // when not maximised
+    QSize fixedSize = QSize(1280, 680);  // when not maximised
 };
 
 // The archive behind a list and the line each record gives: enough to fill
@@ -92,7 +92,7 @@ protected:
     // read so far. Returns whether the reading was complete.
     bool fillFromArchive(const std::function<bool(const char *record)> &qualifies = {});
 
-    QVBoxLayout *outerLayout() const { return m_outer; }  // panels in the same place
+    QVBoxLayout *outerLayout() const { return m_body; }  // panels in the same place, under the title
     QWidget *resultsPanel() const { return m_results; }   // panContainer
     QVBoxLayout *headerArea() const { return m_header; }  // above the list
     QVBoxLayout *footerArea() const { return m_footer; }  // below the list
@@ -115,6 +115,7 @@ private:
     ListSource m_source;
     ResultList *m_list;
     QVBoxLayout *m_outer;
+    QVBoxLayout *m_body;
     QWidget *m_results;
     QVBoxLayout *m_header;
     QVBoxLayout *m_footer;

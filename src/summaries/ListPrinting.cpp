@@ -3,7 +3,7 @@
 
 namespace ListPrinting {
 
-void run(QWidget *parent, PrintVariant variant, const ListReport &report, bool listIsEmpty)
+void run(QWidget *parent, PrintVariant variant, const ListPrintout &report, bool listIsEmpty)
 {
     if (variant == PrintVariant::ConfirmedWithTotals) {
         if (listIsEmpty) {
@@ -16,7 +16,7 @@ void run(QWidget *parent, PrintVariant variant, const ListReport &report, bool l
     print(parent, report);
 }
 
-bool print(QWidget *, const ListReport &)
+bool print(QWidget *, const ListPrintout &)
 {
     // The list report is drawn by the report layer, which this build does not have yet.
     return false;

@@ -1,5 +1,5 @@
 #pragma once
-#include "summaries/ListReport.h"
+#include "summaries/ListPrintout.h"
 
 class QWidget;
 
@@ -7,9 +7,9 @@ class QWidget;
 namespace ListPrinting {
 // Applies the variant's check and question, then prints. `listIsEmpty`
 // refers to the list's own lines, not to the totals.
-void run(QWidget *parent, PrintVariant variant, const ListReport &report, bool listIsEmpty);
+void run(QWidget *parent, PrintVariant variant, const ListPrintout &report, bool listIsEmpty);
 // Prints through the printer dialog; false when nothing was printed.
-bool print(QWidget *parent, const ListReport &report);
+bool print(QWidget *parent, const ListPrintout &report);
 
 inline QString emptyWarning()
 {

@@ -94,14 +94,12 @@ bool ResultListDialog::fillFromArchive(const std::function<bool(const char *)> &
 
 void ResultListDialog::btnStampaClick()
 {
-    ListReport report;
+    ListPrintout report;
+    report.reportName = m_spec.reportName;
     report.title = reportTitle();
     report.text = m_list->lines();
     report.text += totalsLines();
-    if (m_spec.print == PrintVariant::ConfirmedWithTotals) {
-        report.reportName = QStringLiteral("Riepilogo esborsi");
-        report.footer = ListReport::Footer::DateAndTime;
-    }
+    report.footer = m_spec.footer;
     ListPrinting::run(this, m_spec.print, report, m_list->count() == 0);
 }
 

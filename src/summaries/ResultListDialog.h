@@ -11,7 +11,7 @@
 //
 // - ListWindowSpec: class name, caption, ResultListOptions (sorted, double-click,
 //   Enter to Trova, item width, find-message kind), print variant and title,
-//   button texts, fixed size or maximised.
+//   report name and footer, button texts, fixed size or maximised.
 // - LineFormat: the columns, e.g. LineFormat::field<RegisterRecord>(u"  -  "_qs,
 //   "Descrizione", 50), LineFormat::kRest for the last one; joined<R>() for
 //   "Cognome Nome". The same format fills the list and re-finds a line's record.
@@ -28,7 +28,7 @@
 //   folding), FindNext, RecordCriteria, ArchiveScan, TotalText (total labels).
 //   Link vt_resultlist for the widgets.
 #include "summaries/ArchiveScan.h"
-#include "summaries/ListReport.h"
+#include "summaries/ListPrintout.h"
 #include "summaries/ResultLines.h"
 #include "summaries/ResultList.h"
 
@@ -48,6 +48,8 @@ struct ListWindowSpec
     ResultListOptions list;
     PrintVariant print = PrintVariant::Simple;
     QString printTitle;
+    QString reportName = QStringLiteral("Riepilogo dati");
+    ListPrintout::Footer footer = ListPrintout::Footer::Date;
     QString printButton = QStringLiteral("Stampa");
     QString closeName = QStringLiteral("btnChiudi");
     QString closeButton = QStringLiteral("Chiudi");

@@ -34,3 +34,4 @@ function(valtrena_test name)
     TIMEOUT ${ARG_TIMEOUT}
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LANG=it_IT.UTF-8;LC_ALL=C.UTF-8;QT_LOGGING_RULES=qt.qpa.*=false")
 endfunction()
+target_compile_definitions(valtrena_common INTERFACE VALTRENA_SOURCE_DIR="${PROJECT_SOURCE_DIR}")

@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 
 packages=(build-essential cmake ninja-build qt6-base-dev qt6-multimedia-dev qt6-svg-dev
           qt6-image-formats-plugins qt6-translations-l10n libgl-dev fonts-liberation
-          fonts-dejavu-core xvfb xauth poppler-utils)
+          fonts-dejavu-core xvfb xauth poppler-utils clang libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -28,8 +28,12 @@ case "${1:-run}" in
     exec build/src/app/valtrena "$@"
     ;;
   test)
-    cd build
-    QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)"
+    (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)")
+    # The decoders and parsers under libFuzzer with AddressSanitizer and UBSan, a few seconds each.
+    cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DVALTRENA_FUZZ=ON \
+          -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    cmake --build build-fuzz
+    (cd build-fuzz && ctest --output-on-failure)
     ;;
   *)
     echo "usage: $0 [run|test]" >&2

@@ -7,8 +7,11 @@
 #include "customers/CustomersModule.h"
 #include "export/ExportModule.h"
 #include "receipts/ReceiptsModule.h"
+#include "receipts/print/ReceiptPrintModule.h"
 #include "register/RegisterModule.h"
 #include "register/search/RegisterSearchModule.h"
+#include "register/print/RegisterPrintModule.h"
+#include "summaries/ReceiptSummariesModule.h"
 #include "summaries/SummariesModule.h"
 #include "customers/CustomerWindow.h"
 #include "receipts/ArchiveChooser.h"
@@ -45,9 +48,12 @@ QList<QWidget *> createAreaWindows()
     CustomersModule::registerDialogs();
     ExportModule::registerDialogs();
     ReceiptsModule::registerDialogs();
+    ReceiptPrintModule::registerDialogs();
     RegisterModule::registerDialogs();
+    RegisterPrintModule::registerDialogs();
     RegisterSearchModule::registerDialogs();
     SummariesModule::registerDialogs();
+    ReceiptSummariesModule::registerDialogs();
 
     QList<QWidget *> created;
     for (auto factory : kAreaWindows) {

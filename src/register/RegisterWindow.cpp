@@ -1,6 +1,207 @@
 #include "register/RegisterWindow.h"
+#include "app/ui/ArchiveNavigatorBinding.h"
+#include "app/ui/CodeChecks.h"
+#include "app/ui/Dialogs.h"
+#include "app/ui/Guide.h"
+#include "app/ui/Messages.h"
+#include "app/ui/NumberingDialog.h"
+#include "register/RegisterHelp.h"
+#include "register/RegisterRecord.h"
+#include "storage/Clock.h"
+#include "storage/DataFolder.h"
+#include "storage/DateText.h"
+#include "storage/IniFile.h"
+#include "storage/Numbering.h"
+#include "storage/RecordFile.h"
+
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+QString registerPath() { return DataFolder::file(FileNames::registerArchive()); }
+
+QString requiredText(const char *what)
+{
+    return QStringLiteral("Attenzione: per salvare la scheda è necessario ") + QString::fromUtf8(what);
+}
+} // namespace
 
 TfrmRegistro::TfrmRegistro(QWidget *parent)
-    : AreaWindow(QStringLiteral("TfrmRegistro"), QStringLiteral(" Valtrena - Registro Operazioni"), Presentation::Maximised, parent)
+    : AreaWindow(QStringLiteral("TfrmRegistro"), QStringLiteral(" Valtrena - Registro Operazioni"),
+                 Presentation::Maximised, parent)
 {
+    buildForm();
+    fitPhotoFrames();
+    m_navigator = std::make_unique<ArchiveNavigator>(
+        lblPosizione, recordBinding<RegisterRecord>(this, registerPath,
+                                                    [this](const RegisterRecord &, int index) {
+                                                        showCardPhotos(index + 1);
+                                                    }));
+}
+
+TfrmRegistro::~TfrmRegistro() = default;
+
+void TfrmRegistro::formShow() { resetCard(); }
+
+void TfrmRegistro::resizeEvent(QResizeEvent *event)
+{
+    AreaWindow::resizeEvent(event);
+    fitPhotoFrames();
+}
+
+void TfrmRegistro::resetCard()
+{
+    for (QLineEdit *field : std::as_const(m_textFields))
+        field->clear();
+    txtData->setText(DateText::today());
+    txtOra->setText(DateText::nowTime());
+    txtImporto->setText(QStringLiteral("0,00"));
+    txtPrezzoVen->setText(QStringLiteral("0,00"));
+    chkVenduto->setChecked(false);
+    for (QLabel *l : std::as_const(m_attachmentLabels))
+        l->clear();
+    resetPhotos();
+    lblPosizione->clear();
+    txtImporto->setFocus();
+}
+
+bool TfrmRegistro::loadCard(int index) { return m_navigator->load(index); }
+
+void TfrmRegistro::cmdNuovoClick()
+{
+    runArchiveOperation([this] {
+        const IniFile ini(DataFolder::file(FileNames::settings()));
+        lblInizio->setText(ini.value(Numbering::registerSection(), Numbering::startKey()));
+        if (lblInizio->text().trimmed().isEmpty())
+            lblInizio->setText(QStringLiteral("1"));
+        lblSolare->setText(ini.value(Numbering::registerSection(), Numbering::yearKey()));
+        const int count = countRecords(registerPath(), RegisterRecordLayout::size);
+        resetCard();
+        txtNumScheda->setText(Numbering::compose(lblInizio->text(), lblSolare->text(), count,
+                                                 Clock::today().year()));
+        txtData->setText(DateText::today());
+        txtImporto->setFocus();
+    });
+}
+
+bool TfrmRegistro::requiredFieldsPresent()
+{
+    const struct
+    {
+        QLineEdit *field;
+        const char *message;
+    } required[] = {
+        {txtNumScheda, "indicare il numero progressivo dell'operazione."},
+        {txtData, "indicare la data dell'operazione."},
+        {txtNatura, "indicare la natura e qualità dell'oggetto prezioso."},
+        {txtCliente, "indicare il nome del cliente."},
+        {txtDescrizione, "inserire una descrizione sintetica dell'oggetto prezioso."},
+    };
+    for (const auto &r : required) {
+        if (r.field->text().trimmed().isEmpty()) {
+            Messages::warning(requiredText(r.message), this);
+            r.field->setFocus();
+            return false;
+        }
+    }
+    return true;
+}
+
+void TfrmRegistro::cmdSalvaClick()
+{
+    for (QLineEdit *amount : {txtImporto, txtPrezzoVen})
+        if (amount->text().trimmed().isEmpty())
+            amount->setText(QStringLiteral("0,00"));
+    if (!requiredFieldsPresent())
+        return;
+    const bool stored = !lblPosizione->text().trimmed().isEmpty();
+    if (!m_navigator->store())
+        return;
+    if (!writeCardPhotos())
+        return;
+    Messages::information(stored
+                              ? QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.")
+                              : QStringLiteral("La scheda corrente è stata inserita in archivio."),
+                          this);
+}
+
+void TfrmRegistro::cmdPrimoClick() { m_navigator->first(); }
+void TfrmRegistro::cmdIndietroClick() { m_navigator->previous(); }
+void TfrmRegistro::cmdAvantiClick() { m_navigator->next(); }
+void TfrmRegistro::cmdUltimoClick() { m_navigator->last(); }
+
+void TfrmRegistro::cmdTrovaClick()
+{
+    Dialogs::openWithToken(QStringLiteral("TfrmTrovaRegistro"), this, QStringLiteral("registro"));
+}
+
+void TfrmRegistro::cmdAnteprimaClick() { Dialogs::open(QStringLiteral("TfrmAnteprimaReg"), this); }
+
+void TfrmRegistro::cmdStampaClick() { Dialogs::open(QStringLiteral("TfrmStampaReg"), this); }
+
+void TfrmRegistro::cmdFileClick()
+{
+    Dialogs::Texts texts{{QStringLiteral("lblMemory"), QStringLiteral("registro")}};
+    for (QLabel *l : std::as_const(m_attachmentLabels))
+        texts.append({u"txt" + l->objectName().mid(3), l->text().trimmed()});
+    Dialogs::open(QStringLiteral("TfrmAllegaCartella"), this, texts);
+}
+
+void TfrmRegistro::cmdCercaDisponibiliClick() { Dialogs::open(QStringLiteral("TfrmDaVendere"), this); }
+
+void TfrmRegistro::cmdEsportaClick() { Dialogs::open(QStringLiteral("TfrmExpRegistro"), this); }
+
+void TfrmRegistro::cmdNumerazioneClick()
+{
+    TfrmNumerazione::open(this, QStringLiteral("registro"),
+                          QStringLiteral(" Impostazione inizio numerazione schede Registro Operazioni"));
+}
+
+void TfrmRegistro::cmdGuidaClick()
+{
+    TfrmGuida::open(this, QStringLiteral("Applicazione Registro Operazioni."), RegisterHelp::text());
+}
+
+void TfrmRegistro::cmdEsciClick() { close(); }
+
+void TfrmRegistro::impClienteClick()
+{
+    Dialogs::openWithToken(QStringLiteral("TfrmTrovaClienti"), this, QStringLiteral("registro"));
+}
+
+void TfrmRegistro::btnCodFiscClick() { CodeChecks::openFiscalCode(this, txtCodFisc->text()); }
+
+void TfrmRegistro::btnLogoClick() { Dialogs::open(QStringLiteral("TfrmLogo"), this); }
+
+void TfrmRegistro::openCalendar(const QString &token)
+{
+    Dialogs::openWithToken(QStringLiteral("TfrmCalendario"), this, token);
+}
+
+bool TfrmRegistro::eventFilter(QObject *watched, QEvent *event)
+{
+    // The two date fields are read-only: Backspace and Delete empty them,
+    // any other key opens the calendar. Tab and lone modifiers still move on.
+    if (event->type() != QEvent::KeyPress || (watched != txtData && watched != txtDataVen))
+        return AreaWindow::eventFilter(watched, event);
+    auto *field = static_cast<QLineEdit *>(watched);
+    switch (static_cast<QKeyEvent *>(event)->key()) {
+    case Qt::Key_Backspace:
+    case Qt::Key_Delete:
+        field->clear();
+        return true;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Meta:
+        return false;
+    default:
+        openCalendar(field == txtData ? QStringLiteral("registro_data") : QStringLiteral("registro_dataven"));
+        return true;
+    }
 }

@@ -1,9 +1,133 @@
 #pragma once
 #include "app/ui/AreaWindow.h"
 
+#include <QImage>
+#include <memory>
+
+class ArchiveNavigator;
+class PhotoFrame;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+
+// The operations register: one card per purchase, with the two photos of
+// the object on the left and the card on the right. Other windows deliver
+// into it by control name (txtCliente, txtData, imgFoto, lblFile01...) and
+// through the two invokable members below.
 class TfrmRegistro : public AreaWindow
 {
     Q_OBJECT
 public:
     explicit TfrmRegistro(QWidget *parent = nullptr);
+    ~TfrmRegistro() override;
+
+    // Shows card `index` (0-based) as navigation does: every field, the
+    // attachment labels, lblPosizione (index + 1) and the card's two photos.
+    // For the register search and the unsold-objects list:
+    //   QMetaObject::invokeMethod(AppWindows::get("TfrmRegistro"), "loadCard", Q_ARG(int, i));
+    // Returns false when the card could not be read (the fixed input/output
+    // message has been shown and the window is as it was).
+    Q_INVOKABLE bool loadCard(int index);
+    // The picture a photo frame holds, at full resolution: which 0 is photo
+    // A (imgFoto), which 1 photo B (imgFoto02). The placeholder when the
+    // card has no photo; never a null image.
+    Q_INVOKABLE QImage photo(int which) const;
+
+public slots:
+    void cmdNuovoClick();
+    void cmdSalvaClick();
+    void cmdPrimoClick();
+    void cmdIndietroClick();
+    void cmdAvantiClick();
+    void cmdUltimoClick();
+    void cmdTrovaClick();
+    void cmdAnteprimaClick();
+    void cmdStampaClick();
+    void cmdFileClick();
+    void cmdCercaDisponibiliClick();
+    void cmdEsportaClick();
+    void cmdNumerazioneClick();
+    void cmdGuidaClick();
+    void cmdEsciClick();
+    void impClienteClick();
+    void btnCodFiscClick();
+    void btnLogoClick();
+
+    void btnCaricaFotoClick();
+    void btnCaricaFoto02Click();
+    void btnAcquisisciFotoClick();
+    void btnAcquisisciFoto02Click();
+    void btnSalvaFotoClick();
+    void btnSalvaFoto02Click();
+    void btnCancFotoClick();
+    void btnCancFoto02Click();
+    void btnZoomFotoClick();
+    void btnZoomFoto02Click();
+
+protected:
+    void formShow() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    struct CardField;
+    static const QList<CardField> &cardFields();
+    void buildForm();
+    QWidget *buildToolbar();
+    QWidget *buildCard();
+    QWidget *buildPhotoPanel();
+    QWidget *buildPhotoSide(QChar side, PhotoFrame *frame);
+    void fitPhotoFrames();
+
+    void resetCard();
+    void resetPhotos();
+    void showCardPhotos(int position);
+    bool writeCardPhotos();
+    bool requiredFieldsPresent();
+    void loadPhotoFromFile(PhotoFrame *frame);
+    void takePhotoWithCamera(const QString &token);
+    void savePhotoToFile(PhotoFrame *frame);
+    void openCalendar(const QString &token);
+
+    std::unique_ptr<ArchiveNavigator> m_navigator;
+
+    QLineEdit *txtNumScheda = nullptr;
+    QLineEdit *txtData = nullptr;
+    QLineEdit *txtOra = nullptr;
+    QLineEdit *txtImporto = nullptr;
+    QLineEdit *txtTransazione = nullptr;
+    QLineEdit *txtMezzo = nullptr;
+    QLineEdit *txtCaratteristiche = nullptr;
+    QLineEdit *txtNatura = nullptr;
+    QLineEdit *txtQuotazione = nullptr;
+    QLineEdit *txtCliente = nullptr;
+    QLineEdit *txtCodFisc = nullptr;
+    QLineEdit *txtDataNasc = nullptr;
+    QLineEdit *txtLuogoNasc = nullptr;
+    QLineEdit *txtProvNasc = nullptr;
+    QLineEdit *txtSesso = nullptr;
+    QLineEdit *txtTipoDoc = nullptr;
+    QLineEdit *txtNumDoc = nullptr;
+    QLineEdit *txtEnteRil = nullptr;
+    QLineEdit *txtDataRil = nullptr;
+    QLineEdit *txtDataSca = nullptr;
+    QLineEdit *txtCompratore = nullptr;
+    QLineEdit *txtDestinazione = nullptr;
+    QLineEdit *txtDataVen = nullptr;
+    QLineEdit *txtDescrizione = nullptr;
+    QLineEdit *txtValutazione = nullptr;
+    QLineEdit *txtPrezzoVen = nullptr;
+    QCheckBox *chkVenduto = nullptr;
+
+    QLabel *lblPosizione = nullptr;
+    QLabel *lblInizio = nullptr;
+    QLabel *lblSolare = nullptr;
+    QList<QLabel *> m_attachmentLabels;  // lblFile01..03, lblDesc01..03
+    QLabel *panInfo = nullptr;
+    QList<QLineEdit *> m_textFields;  // the 26 fields of the card, in file order
+
+    PhotoFrame *imgFoto = nullptr;
+    PhotoFrame *imgFoto02 = nullptr;
+    PhotoFrame *imgBianco = nullptr;
+    PhotoFrame *imgBianco02 = nullptr;
 };

@@ -12,6 +12,9 @@ int byteFor(char16_t u)
 {
     if (u < 0x80 || (u >= 0xA0 && u <= 0xFF))
         return u;
+    // The five unassigned bytes decode to themselves, so they must encode back.
+    if (u >= 0x80 && u < 0xA0 && kHigh[u - 0x80] == 0)
+        return u;
     for (int i = 0; i < 32; ++i)
         if (kHigh[i] != 0 && kHigh[i] == u)
             return 0x80 + i;

@@ -92,15 +92,18 @@ bool ResultListDialog::fillFromArchive(const std::function<bool(const char *)> &
     return read.complete;
 }
 
+ListPrintout ResultListDialog::printout() const
+{
+    ListPrintout printout;
+    printout.title = reportTitle();
+    printout.text = m_list->lines();
+    printout.text += totalsLines();
+    return printout;
+}
+
 void ResultListDialog::btnStampaClick()
 {
-    ListPrintout report;
-    report.reportName = m_spec.reportName;
-    report.title = reportTitle();
-    report.text = m_list->lines();
-    report.text += totalsLines();
-    report.footer = m_spec.footer;
-    ListPrinting::run(this, m_spec.print, report, m_list->count() == 0);
+    ListPrinting::run(this, m_spec.print, printout(), m_list->count() == 0);
 }
 
 void ResultListDialog::lstRecordsDblClick()

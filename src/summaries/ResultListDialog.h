@@ -11,7 +11,7 @@
 //
 // - ListWindowSpec: class name, caption, ResultListOptions (sorted, double-click,
 //   Enter to Trova, item width, find-message kind), print variant and title,
-//   report name and footer, button texts, fixed size or maximised.
+//   button texts, fixed size or maximised.
 // - LineFormat: the columns, e.g. LineFormat::field<RegisterRecord>(u"  -  "_qs,
 //   "Descrizione", 50), LineFormat::kRest for the last one; joined<R>() for
 //   "Cognome Nome". The same format fills the list and re-finds a line's record.
@@ -48,8 +48,6 @@ struct ListWindowSpec
     ResultListOptions list;
     PrintVariant print = PrintVariant::Simple;
     QString printTitle;
-    QString reportName = QStringLiteral("Riepilogo dati");
-    ListPrintout::Footer footer = ListPrintout::Footer::Date;
     QString printButton = QStringLiteral("Stampa");
     QString closeName = QStringLiteral("btnChiudi");
     QString closeButton = QStringLiteral("Chiudi");
@@ -79,6 +77,8 @@ public:
 
     ResultList *list() const { return m_list; }
     const ListWindowSpec &spec() const { return m_spec; }
+    // What "Stampa" prints: the title, the lines and the window's totals.
+    ListPrintout printout() const;
 
 public slots:
     void btnStampaClick();

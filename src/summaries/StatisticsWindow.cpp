@@ -1,6 +1,298 @@
 #include "summaries/StatisticsWindow.h"
+#include "app/ui/FieldBehaviour.h"
+#include "app/ui/Guide.h"
+#include "app/ui/Icons.h"
+#include "app/ui/Messages.h"
+#include "storage/AmountText.h"
+#include "storage/ArchiveTexts.h"
+#include "storage/Clock.h"
+#include "storage/DataFolder.h"
+#include "storage/StorageError.h"
+#include "summaries/StatisticsChart.h"
+#include "summaries/StatisticsPrinting.h"
+#include "summaries/StatisticsSums.h"
+#include "summaries/UnreadableRecord.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+struct Month
+{
+    const char *memo;
+    const char16_t *label;
+    QRgb colour;
+};
+
+// The twelve points of the chart, in month order.
+constexpr Month kMonths[] = {
+    {"memGennaio", u"Gennaio", 0xFFFF0000},     {"memFebbraio", u"Febbraio", 0xFF0000FF},
+    {"memMarzo", u"Marzo", 0xFFFFE4C4},         {"memAprile", u"Aprile", 0xFFFF00FF},
+    {"memMaggio", u"Maggio", 0xFFC0DCC0},       {"memGiugno", u"Giugno", 0xFFFFFF00},
+    {"memLuglio", u"Luglio", 0xFF00FF00},       {"memAgosto", u"Agosto", 0xFFC0C0C0},
+    {"memSettembre", u"Settembre", 0xFFF0FBFF}, {"memOttobre", u"Ottobre", 0xFF87CEEB},
+    {"memNovembre", u"Novembre", 0xFF800000},   {"memDicembre", u"Dicembre", 0xFF008000},
+};
+
+const QString kHelpTitle = QStringLiteral("Grafici statistici incassi mensili.");
+const QString kHelpText = QStringLiteral(
+    "Questo ambiente mostra gli incassi di ciascun mese di un anno solare, calcolati sommando i "
+    "corrispettivi delle ricevute emesse in quel mese.\n\n"
+    "Indicare l'anno con quattro cifre e premere Apri: il programma legge l'archivio delle ricevute "
+    "di quell'anno e disegna il grafico. Gli importi sono arrotondati all'euro.\n\n"
+    "Con i pulsanti in calce si passa dal grafico a barre tridimensionali a quello a torta e "
+    "viceversa; Stampa grafico lo manda alla stampante in orientamento orizzontale, nel numero di "
+    "copie indicato.");
+
+QPushButton *button(QWidget *parent, const char *name, const QString &text, const QString &icon)
+{
+    auto *b = new QPushButton(Icons::icon(icon), text, parent);
+    b->setObjectName(QLatin1StringView(name));
+    b->setIconSize(QSize(22, 22));
+    b->setMinimumHeight(38);
+    b->setCursor(Qt::PointingHandCursor);
+    return b;
+}
+
+QToolButton *imageButton(QWidget *parent, const char *name, const QString &icon, const QString &tip)
+{
+    auto *b = new QToolButton(parent);
+    b->setObjectName(QLatin1StringView(name));
+    b->setIcon(Icons::icon(icon));
+    b->setIconSize(QSize(32, 32));
+    b->setAutoRaise(true);
+    b->setToolTip(tip);
+    b->setCursor(Qt::PointingHandCursor);
+    return b;
+}
+
+// The pie button's face: a small pie in the chart's first colours.
+QIcon pieIcon()
+{
+    QPixmap pm(44, 44);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(0x40, 0x40, 0x40), 1.5));
+    const QRectF r(4, 4, 36, 36);
+    const QRgb colours[] = {0xFFFF0000, 0xFF0000FF, 0xFFFFE4C4, 0xFFFF00FF};
+    const int spans[] = {130, 90, 80, 60};
+    int start = 90 * 16;
+    for (int i = 0; i < 4; ++i) {
+        p.setBrush(QColor::fromRgba(colours[i]));
+        p.drawPie(r, start, -spans[i] * 16);
+        start -= spans[i] * 16;
+    }
+    return QIcon(pm);
+}
+
+QLabel *label(QWidget *parent, const char *name, const QString &text)
+{
+    auto *l = new QLabel(text, parent);
+    l->setObjectName(QLatin1StringView(name));
+    return l;
+}
+
+} // namespace
 
 TfrmStatistiche::TfrmStatistiche(QWidget *parent)
-    : AreaWindow(QStringLiteral("TfrmStatistiche"), QStringLiteral(" Valtrena - Statistiche ricevute emesse"), Presentation::Maximised, parent)
+    : AreaWindow(QStringLiteral("TfrmStatistiche"), QStringLiteral(" Valtrena - Statistiche ricevute emesse"),
+                 Presentation::Maximised, parent)
 {
+    setStyleSheet(QStringLiteral(
+        "#TfrmStatistiche{background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 #408AB3,stop:1 white);}"
+        "#panAvvio,#panContainer{background:white;border:1px solid #9CB8CC;border-radius:10px;}"
+        "#panInfo{background:#F2F6FA;border:1px solid #C9D6E2;border-radius:4px;padding:4px 8px;color:#1F4E79;}"));
+    panAvvio = buildYearPanel();
+    panContainer = buildChartPanel();
+
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(18, 18, 18, 18);
+    outer->addWidget(panAvvio, 0, Qt::AlignCenter);
+    outer->addWidget(panContainer, 1);
+    FieldBehaviour::installHintLine(this, panInfo);
+    FieldBehaviour::enterChain(this, {{QStringLiteral("txtAnno"), QStringLiteral("btnApri")}});
 }
+
+QFrame *TfrmStatistiche::buildYearPanel()
+{
+    auto *panel = new QFrame(this);
+    panel->setObjectName(QStringLiteral("panAvvio"));
+    panel->setFixedWidth(560);
+
+    auto *title = new QLabel(QStringLiteral("Statistiche ricevute emesse"), panel);
+    title->setFont(QFont(QStringLiteral("Arial"), 20, QFont::Bold));
+    title->setStyleSheet(QStringLiteral("color:#1F4E79;border:none;"));
+    auto *lblApri = label(panel, "lblApri", QStringLiteral("Indicare l'anno solare e premere Apri."));
+    lblApri->setFont(QFont(QStringLiteral("Verdana"), 11));
+    lblApri->setStyleSheet(QStringLiteral("border:none;"));
+
+    txtAnno = new QLineEdit(panel);
+    txtAnno->setObjectName(QStringLiteral("txtAnno"));
+    txtAnno->setMaxLength(4);
+    txtAnno->setFont(QFont(QStringLiteral("Verdana"), 26, QFont::Bold));
+    txtAnno->setAlignment(Qt::AlignCenter);
+    txtAnno->setFixedWidth(170);
+    FieldBehaviour::filterDigitKeys(txtAnno);
+
+    btnApri = button(panel, "btnApri", QStringLiteral("Apri"), QStringLiteral("chart"));
+    btnApri->setMinimumWidth(130);
+    auto *imgGuida = imageButton(panel, "imgGuida", QStringLiteral("help"), QStringLiteral("Guida"));
+    auto *imgEsci = imageButton(panel, "imgEsci", QStringLiteral("exit"), QStringLiteral("Esci"));
+
+    // Hidden holders of the archive path and of the month sums as text.
+    lblFile = label(panel, "lblFile", QString());
+    lblFile->hide();
+    for (const Month &m : kMonths) {
+        auto *memo = label(panel, m.memo, QStringLiteral("0"));
+        memo->hide();
+        memMonths.append(memo);
+    }
+
+    auto *yearRow = new QHBoxLayout;
+    yearRow->addStretch();
+    yearRow->addWidget(txtAnno);
+    yearRow->addSpacing(12);
+    yearRow->addWidget(btnApri);
+    yearRow->addStretch();
+    auto *icons = new QHBoxLayout;
+    icons->addWidget(imgGuida);
+    icons->addStretch();
+    icons->addWidget(imgEsci);
+
+    auto *layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(30, 24, 30, 18);
+    layout->setSpacing(16);
+    layout->addWidget(title, 0, Qt::AlignHCenter);
+    layout->addWidget(lblApri, 0, Qt::AlignHCenter);
+    layout->addLayout(yearRow);
+    layout->addLayout(icons);
+
+    connect(btnApri, &QPushButton::clicked, this, &TfrmStatistiche::btnApriClick);
+    connect(imgGuida, &QToolButton::clicked, this, &TfrmStatistiche::imgGuidaClick);
+    connect(imgEsci, &QToolButton::clicked, this, &QWidget::close);
+    return panel;
+}
+
+QFrame *TfrmStatistiche::buildChartPanel()
+{
+    auto *panel = new QFrame(this);
+    panel->setObjectName(QStringLiteral("panContainer"));
+
+    lblTitolo = label(panel, "lblTitolo",
+                      QStringLiteral("Rappresentazione grafica delle ricevute emesse nell'anno solare."));
+    lblTitolo->setFont(QFont(QStringLiteral("Arial"), 16, QFont::Bold));
+    lblTitolo->setStyleSheet(QStringLiteral("color:#1F4E79;border:none;"));
+    auto *lblRigo04 = label(panel, "lblRigo04", QStringLiteral(
+        "Il presente grafico statistico mostra gli incassi relativi a ciascun mese dell'anno in base alle ricevute emesse."));
+    auto *lblRigo05 = label(panel, "lblRigo05", QStringLiteral(
+        "Servirsi dei pulsanti in calce per visualizzare il tipo di grafico desiderato e per mandarlo in stampa."));
+    for (QLabel *l : {lblRigo04, lblRigo05}) {
+        l->setFont(QFont(QStringLiteral("Verdana"), 10));
+        l->setStyleSheet(QStringLiteral("border:none;color:#333;"));
+        l->setWordWrap(true);
+    }
+
+    ChartStats = new StatisticsChart(panel);
+    auto *btnTorta = button(panel, "btnTorta", QStringLiteral("Visualizza grafico a torta"), QStringLiteral("chart"));
+    btnTorta->setIcon(pieIcon());
+    auto *btnBarre = button(panel, "btnBarre", QStringLiteral("Visualizza grafico a barre"), QStringLiteral("chart"));
+    auto *btnStampa = button(panel, "btnStampa", QStringLiteral("Stampa grafico"), QStringLiteral("print"));
+    auto *btnEsci = button(panel, "btnEsci", QStringLiteral("Esci"), QStringLiteral("exit"));
+    auto *cmdGuida = imageButton(panel, "cmdGuida", QStringLiteral("help"), QStringLiteral("Guida"));
+    panInfo = label(panel, "panInfo", QStringLiteral("Grafico statistico degli incassi annuali."));
+    panInfo->setMinimumHeight(28);
+
+    FieldBehaviour::setHint(btnBarre, QStringLiteral(
+        "Visualizza le statistiche degli incassi sotto forma di grafico a barre tridimensionali."));
+    FieldBehaviour::setHint(btnTorta, QStringLiteral(
+        "Visualizza le statistiche degli incassi sotto forma di grafico a torta tridimensionale."));
+    FieldBehaviour::setHint(btnStampa, QStringLiteral("Stampa il grafico corrente."));
+    FieldBehaviour::setHint(btnEsci, QStringLiteral("Esci da questo ambiente di lavoro."));
+    FieldBehaviour::setHint(cmdGuida, QStringLiteral("Visualizza la pagina della guida sensibile al contesto."));
+
+    auto *buttons = new QHBoxLayout;
+    buttons->setSpacing(10);
+    buttons->addWidget(cmdGuida);
+    buttons->addStretch();
+    for (QPushButton *b : {btnBarre, btnTorta, btnStampa, btnEsci})
+        buttons->addWidget(b);
+
+    auto *layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(22, 16, 22, 14);
+    layout->setSpacing(8);
+    layout->addWidget(lblTitolo);
+    layout->addWidget(lblRigo04);
+    layout->addWidget(lblRigo05);
+    layout->addWidget(ChartStats, 1);
+    layout->addLayout(buttons);
+    layout->addWidget(panInfo);
+
+    connect(btnTorta, &QPushButton::clicked, this, &TfrmStatistiche::btnTortaClick);
+    connect(btnBarre, &QPushButton::clicked, this, &TfrmStatistiche::btnBarreClick);
+    connect(btnStampa, &QPushButton::clicked, this, &TfrmStatistiche::btnStampaClick);
+    connect(btnEsci, &QPushButton::clicked, this, &QWidget::close);
+    connect(cmdGuida, &QToolButton::clicked, this, &TfrmStatistiche::imgGuidaClick);
+    return panel;
+}
+
+void TfrmStatistiche::formShow()
+{
+    txtAnno->setText(Clock::today().toString(QStringLiteral("yyyy")));
+    ChartStats->clear();
+    panInfo->setText(QStringLiteral("Grafico statistico degli incassi annuali."));
+    panContainer->hide();
+    panAvvio->show();
+    txtAnno->setFocus();
+}
+
+void TfrmStatistiche::btnApriClick()
+{
+    if (txtAnno->text().size() != 4) {
+        Messages::warning(QStringLiteral("Attenzione: indicare l'anno solare utilizzando quattro cifre."), this);
+        txtAnno->setFocus();
+        return;
+    }
+    const QString year = txtAnno->text().trimmed();
+    lblFile->setText(DataFolder::file(year + u".ric"));
+    lblTitolo->setText(u"Rappresentazione grafica delle ricevute emesse nell'anno " + year + u'.');
+    try {
+        fillChart(year);
+    } catch (const UnreadableRecord &bad) {
+        // The year panel stays in front; the user learns which receipt to mend.
+        Messages::warning(bad.message(), this);
+        return;
+    } catch (const StorageError &) {
+        Messages::error(ArchiveTexts::ioFailure(), this);
+        return;
+    }
+    panAvvio->hide();
+    panContainer->show();
+}
+
+void TfrmStatistiche::fillChart(const QString &year)
+{
+    for (QLabel *memo : memMonths)
+        memo->setText(QStringLiteral("0"));
+    const auto sums = StatisticsSums::monthlyTakings(lblFile->text(), year);
+    const auto rounded = StatisticsSums::roundedToEuros(sums);
+    ChartStats->clear();
+    for (std::size_t i = 0; i < rounded.size(); ++i) {
+        memMonths[int(i)]->setText(AmountText::formatGeneral(rounded[i]));
+        ChartStats->addPoint(QString::fromUtf16(kMonths[i].label), QColor::fromRgba(kMonths[i].colour), rounded[i]);
+    }
+}
+
+void TfrmStatistiche::btnTortaClick() { ChartStats->setKind(StatisticsChartData::Kind::Pie); }
+
+void TfrmStatistiche::btnBarreClick() { ChartStats->setKind(StatisticsChartData::Kind::Bars); }
+
+void TfrmStatistiche::btnStampaClick() { StatisticsPrinting::run(this, *ChartStats); }
+
+void TfrmStatistiche::imgGuidaClick() { TfrmGuida::open(this, kHelpTitle, kHelpText); }

@@ -4,7 +4,11 @@
 #include "register/RegisterRecord.h"
 #include "register/search/RegisterSearch.h"
 #include "storage/DataFolder.h"
+#include "report/ListReport.h"
+#include "report/ReportOutput.h"
+#include "storage/Clock.h"
 #include "summaries/Inventory.h"
+#include "summaries/ListPrinting.h"
 #include "summaries/UnsoldList.h"
 
 #include <QFile>
@@ -112,6 +116,9 @@ void shootSummaries(Shooter &shoot)
             TfrmRiepilogo inventory(chooser);
             atScreenSize(&inventory);
             shoot.window(&inventory, QStringLiteral("TfrmRiepilogo-filtro"));
+            Report::ListReport page;
+            ListPrinting::fill(page, inventory.printout());
+            shoot.image(Report::renderPage(page, 0, 150, Clock::now()), QStringLiteral("stampa-inventario"));
         }
         chooser->hide();
     }

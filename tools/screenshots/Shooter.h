@@ -29,3 +29,4 @@ void shootChecks(Shooter &shoot);
 void shootSummaries(Shooter &shoot);
 void shootExport(Shooter &shoot);
 void shootReport(Shooter &shoot);
+void shootStatistics(Shooter &shoot);

@@ -36,6 +36,7 @@ int main(int argc, char *argv[])
     shootSummaries(shoot);
     shootExport(shoot);
     shootReport(shoot);
+    shootStatistics(shoot);
     std::printf("%d pictures written to %s\n", shoot.count(), argv[1]);
     qDeleteAll(windows);
     return 0;

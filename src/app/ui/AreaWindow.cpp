@@ -16,6 +16,9 @@ AreaWindow::AreaWindow(const QString &className, const QString &caption,
 void AreaWindow::present()
 {
     if (m_presentation == Presentation::Maximised) {
+        // Without a window manager "maximised" means nothing: fill the screen ourselves.
+        if (const QScreen *screen = QGuiApplication::primaryScreen())
+            setGeometry(screen->availableGeometry());
         showMaximized();
     } else {
         if (const QScreen *screen = QGuiApplication::primaryScreen()) {

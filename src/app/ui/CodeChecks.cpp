@@ -21,7 +21,7 @@ void openFiscalCode(QWidget *parent, const QString &fieldText)
 }
 
 void openVat(QWidget *parent, const QString &t) { openCheck(parent, "TfrmPartitaIva", "txtPartitaIva", t); }
-void openCard(QWidget *parent, const QString &t) { openCheck(parent, "TfrmCarta", "txtCarta", t); }
+void openCard(QWidget *parent, const QString &t) { openCheck(parent, "TfrmCarta", "txtNumero", t); }
 void openIban(QWidget *parent, const QString &t) { openCheck(parent, "TfrmIban", "txtIban", t); }
 
 } // namespace CodeChecks

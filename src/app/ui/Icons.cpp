@@ -79,6 +79,9 @@ QPixmap pixmap(const QString &name, int size)
 
 QIcon icon(const QString &name)
 {
+    const QString svg = QStringLiteral(":/icons/") + name + QStringLiteral(".svg");
+    if (QFile::exists(svg))
+        return QIcon(svg);
     QIcon i;
     for (int s : {16, 24, 32, 48, 64})
         i.addPixmap(pixmap(name, s));

@@ -1,0 +1,165 @@
+#include "ArchiveGenerator.h"
+#include "customers/CustomerRecord.h"
+#include "receipts/ReceiptRecord.h"
+#include "register/RegisterRecord.h"
+#include "storage/AmountText.h"
+#include "storage/DateText.h"
+
+#include <QFile>
+#include <QRandomGenerator>
+
+namespace {
+
+const char16_t *const kSurnames[] = {u"Rossi", u"Russo", u"Ferrari", u"Esposito", u"Bianchi", u"Romano",
+    u"Colombo", u"Ricci", u"Marino", u"Greco", u"Bruno", u"Gallo", u"Conti", u"De Luca", u"Mancini",
+    u"Costa", u"Giordano", u"Rizzo", u"Lombardi", u"Moretti", u"Barbieri", u"Fontana", u"Santoro",
+    u"Mariani", u"Rinaldi", u"Caruso", u"Ferrara", u"Galli", u"Martini", u"Leone", u"D'Angelo", u"Niccolò"};
+const char16_t *const kNames[] = {u"Mario", u"Giuseppe", u"Anna", u"Maria", u"Luca", u"Francesca",
+    u"Giovanni", u"Giulia", u"Marco", u"Chiara", u"Andrea", u"Sara", u"Paolo", u"Elena", u"Stefano",
+    u"Laura", u"Antonio", u"Valentina", u"Nicolò", u"Federica"};
+const char16_t *const kNatures[] = {u"Oro giallo 18 kt", u"Oro bianco 18 kt", u"Oro rosso 18 kt",
+    u"Oro giallo 14 kt", u"Oro giallo 24 kt", u"Argento 925", u"Argento 800", u"Platino 950",
+    u"Oro giallo 9 kt", u"Oro e brillanti"};
+const char16_t *const kObjects[] = {u"Anello", u"Catenina", u"Bracciale", u"Orecchini", u"Collana",
+    u"Fede nuziale", u"Ciondolo", u"Orologio", u"Spilla", u"Gemelli", u"Medaglia", u"Lingotto"};
+const char16_t *const kTowns[] = {u"Roma", u"Milano", u"Napoli", u"Torino", u"Palermo", u"Genova",
+    u"Bologna", u"Firenze", u"Bari", u"Catania", u"Verona", u"Forlì", u"Cantù"};
+const char16_t *const kProvinces[] = {u"RM", u"MI", u"NA", u"TO", u"PA", u"GE", u"BO", u"FI", u"BA",
+    u"CT", u"VR", u"FC", u"CO"};
+const char16_t *const kPayments[] = {u"Bonifico bancario", u"Assegno", u"Contanti", u"Assegno circolare"};
+
+template <std::size_t N>
+QString pick(QRandomGenerator &g, const char16_t *const (&list)[N])
+{
+    return QString::fromUtf16(list[g.bounded(int(N))]);
+}
+
+QString amount(QRandomGenerator &g, int maxEuro)
+{
+    return AmountText::completeDecimals(AmountText::formatGeneral(g.bounded(100 * maxEuro) / 100.0));
+}
+
+QString dateIn(QRandomGenerator &g, int firstYear, int lastYear)
+{
+    const QDate start(firstYear, 1, 1);
+    return DateText::format(start.addDays(g.bounded(int(start.daysTo(QDate(lastYear, 12, 31))) + 1)));
+}
+
+template <class R>
+void writeAll(const QString &path, int count, const std::function<R(int)> &make)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        qFatal("cannot write %s", qPrintable(path));
+    QByteArray block;
+    for (int i = 0; i < count; ++i) {
+        block += RecordLayout<R>::encode(make(i));
+        if (block.size() > (1 << 22)) {
+            file.write(block);
+            block.clear();
+        }
+    }
+    file.write(block);
+}
+
+} // namespace
+
+namespace ArchiveGenerator {
+
+void writeRegister(const QString &path, int count, unsigned seed)
+{
+    QRandomGenerator g(seed);
+    writeAll<RegisterRecord>(path, count, [&](int i) {
+        RegisterRecord r;
+        r.NumScheda = QString::number(i + 1) + u'/' + QString::number(2015 + i * 11 / qMax(1, count));
+        r.Data = dateIn(g, 2015, 2025);
+        r.Ora = QStringLiteral("%1:%2").arg(9 + g.bounded(10), 2, 10, QChar(u'0')).arg(g.bounded(60), 2, 10, QChar(u'0'));
+        r.Importo = amount(g, 3000);
+        r.Mezzo = pick(g, kPayments);
+        r.Natura = pick(g, kNatures);
+        r.Descrizione = pick(g, kObjects) + u' ' + r.Natura.toLower();
+        r.Caratteristiche = r.Descrizione + QStringLiteral(", peso ") + QString::number(1 + g.bounded(80)) + QStringLiteral(" g");
+        r.Quotazione = QStringLiteral("Oro 18 kt € ") + amount(g, 60) + QStringLiteral(" al grammo");
+        r.Cliente = pick(g, kSurnames) + u' ' + pick(g, kNames);
+        r.CodFisc = QStringLiteral("RSSMRA80A01H501U");
+        r.LuogoNasc = pick(g, kTowns);
+        r.ProvNasc = pick(g, kProvinces);
+        r.Sesso = g.bounded(2) ? QStringLiteral("M") : QStringLiteral("F");
+        r.TipoDoc = QStringLiteral("Carta d'identità");
+        r.NumDoc = QStringLiteral("CA") + QString::number(10000 + g.bounded(90000));
+        r.EnteRil = QStringLiteral("Comune di ") + r.LuogoNasc;
+        const bool sold = g.bounded(3) == 0;
+        r.Venduto = sold ? QStringLiteral("Sì") : QStringLiteral("No");
+        r.PrezzoVen = sold ? amount(g, 4000) : QStringLiteral("0,00");
+        if (sold) {
+            r.Compratore = QStringLiteral("Fonderia ") + pick(g, kSurnames) + QStringLiteral(" S.r.l.");
+            r.Destinazione = QStringLiteral("Fusione");
+            r.DataVen = dateIn(g, 2016, 2025);
+        }
+        return r;
+    });
+}
+
+void writeCustomers(const QString &path, int count, unsigned seed)
+{
+    QRandomGenerator g(seed);
+    writeAll<CustomerRecord>(path, count, [&](int i) {
+        CustomerRecord c;
+        c.Cognome = pick(g, kSurnames);
+        c.Nome = pick(g, kNames);
+        c.CodFisc = QStringLiteral("BNCMRA70B41F205X");
+        c.Sesso = g.bounded(2) ? QStringLiteral("M") : QStringLiteral("F");
+        c.DataNasc = dateIn(g, 1940, 2000);
+        c.ComuneNasc = pick(g, kTowns);
+        c.ProvNasc = pick(g, kProvinces);
+        c.Indirizzo = QStringLiteral("Via Garibaldi ") + QString::number(1 + g.bounded(200));
+        c.Cap = QString::number(10000 + g.bounded(89999));
+        c.ComuneRes = pick(g, kTowns);
+        c.ProvRes = pick(g, kProvinces);
+        c.TelCel = QStringLiteral("3") + QString::number(100000000 + g.bounded(899999999));
+        c.Email = c.Nome.toLower() + u'.' + QString::number(i) + QStringLiteral("@esempio.it");
+        c.Codice = QStringLiteral("CL") + QString::number(i + 1);
+        c.Preavviso = QString::number(g.bounded(30));
+        c.Totale = amount(g, 5000);
+        c.Rata = amount(g, 500);
+        c.Decorrenza = dateIn(g, 2020, 2024);
+        c.Scadenza = dateIn(g, 2025, 2026);
+        c.Acquisto = g.bounded(4) == 0 ? QStringLiteral("Collana a rate") : QString();
+        return c;
+    });
+}
+
+void writeReceipts(const QString &path, int count, int year, unsigned seed)
+{
+    QRandomGenerator g(seed);
+    writeAll<ReceiptRecord>(path, count, [&](int i) {
+        ReceiptRecord r;
+        r.NumRic = QString::number(i + 1);
+        r.Data = dateIn(g, year, year);
+        r.Ditta = QStringLiteral("Oro Italia di Bianchi Anna");
+        r.ViaDitta = QStringLiteral("Corso Vittorio Emanuele 12");
+        r.CapDitta = QStringLiteral("00186");
+        r.CittaDitta = QStringLiteral("Roma");
+        r.ProvDitta = QStringLiteral("RM");
+        r.IvaDitta = QStringLiteral("01234567890");
+        r.Cliente = pick(g, kSurnames) + u' ' + pick(g, kNames);
+        r.CittaCliente = pick(g, kTowns);
+        r.Pagamento = pick(g, kPayments);
+        const int lines = 1 + g.bounded(5);
+        double sum = 0;
+        for (int l = 0; l < lines; ++l) {
+            const QString price = amount(g, 1500);
+            sum += AmountText::valueOr0(price);
+            r.*(ReceiptRecord::kFields[22 + l].member) = pick(g, kObjects) + u' ' + pick(g, kNatures).toLower();
+            r.*(ReceiptRecord::kFields[52 + l].member) = price;
+        }
+        r.TotCorrispettivi = AmountText::completeDecimals(AmountText::formatGeneral(AmountText::roundHalfUp(sum, 2)));
+        r.Acconti = QStringLiteral("0,00");
+        r.Tassa = QStringLiteral("2,00");
+        r.Totale = AmountText::completeDecimals(AmountText::formatGeneral(AmountText::roundHalfUp(sum + 2, 2)));
+        r.Saldata = g.bounded(5) == 0 ? QStringLiteral("No") : QStringLiteral("Sì");
+        return r;
+    });
+}
+
+} // namespace ArchiveGenerator

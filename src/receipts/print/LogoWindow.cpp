@@ -1,0 +1,132 @@
+#include "receipts/print/LogoWindow.h"
+#include "app/ui/Icons.h"
+#include "app/ui/Messages.h"
+#include "app/ui/Modal.h"
+#include "report/Pictures.h"
+#include "storage/DataFolder.h"
+
+#include <QHBoxLayout>
+#include <QImageReader>
+#include <QLabel>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+const QSize kShownSize(420, 260);
+
+QToolButton *imageButton(QWidget *parent, const QString &name, const QIcon &icon, const QString &hint)
+{
+    auto *button = new QToolButton(parent);
+    button->setObjectName(name);
+    button->setIcon(icon);
+    button->setIconSize(QSize(28, 28));
+    button->setToolTip(hint);
+    button->setAutoRaise(true);
+    button->setCursor(Qt::PointingHandCursor);
+    return button;
+}
+
+QImage blankLogo()
+{
+    QImage blank = Report::Pictures::defaultLogo();
+    blank.fill(Qt::white);
+    return blank;
+}
+} // namespace
+
+TfrmLogo::TfrmLogo(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("TfrmLogo"));
+    setWindowTitle(QStringLiteral(" Impostazione Logo Ditta"));
+    setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+
+    imgLogo = new QLabel(this);
+    imgLogo->setObjectName(QStringLiteral("imgLogo"));
+    imgLogo->setFixedSize(kShownSize + QSize(12, 12));
+    imgLogo->setAlignment(Qt::AlignCenter);
+    imgLogo->setStyleSheet(QStringLiteral("QLabel { background: white; border: 1px solid #9aa6b2; }"));
+
+    auto *hint = new QLabel(QStringLiteral("Il logo viene stampato sulle ricevute e sulle schede del "
+                                           "registro. Scegliere un'immagine JPEG o Bitmap."),
+                            this);
+    hint->setWordWrap(true);
+
+    btnSfoglia = new QPushButton(QStringLiteral("Sfoglia..."), this);
+    btnSfoglia->setObjectName(QStringLiteral("btnSfoglia"));
+    btnCancLogo = imageButton(this, QStringLiteral("btnCancLogo"), Icons::icon(QStringLiteral("delete")),
+                              QStringLiteral("Nessun logo: le ricevute vengono stampate senza logo."));
+    imgEuro = imageButton(this, QStringLiteral("imgEuro"),
+                          QIcon(QPixmap::fromImage(Report::Pictures::euroSign(56))),
+                          QStringLiteral("Ripristina il logo predefinito."));
+    btnApplica = new QPushButton(QStringLiteral("Applica e chiudi"), this);
+    btnApplica->setObjectName(QStringLiteral("btnApplica"));
+    btnApplica->setDefault(true);
+    btnAnnulla = new QPushButton(QStringLiteral("Annulla"), this);
+    btnAnnulla->setObjectName(QStringLiteral("btnAnnulla"));
+
+    connect(btnSfoglia, &QPushButton::clicked, this, &TfrmLogo::btnSfogliaClick);
+    connect(btnCancLogo, &QToolButton::clicked, this, &TfrmLogo::btnCancLogoClick);
+    connect(imgEuro, &QToolButton::clicked, this, &TfrmLogo::imgEuroClick);
+    connect(btnApplica, &QPushButton::clicked, this, &TfrmLogo::btnApplicaClick);
+    connect(btnAnnulla, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(btnSfoglia);
+    buttons->addWidget(btnCancLogo);
+    buttons->addWidget(imgEuro);
+    buttons->addStretch();
+    buttons->addWidget(btnApplica);
+    buttons->addWidget(btnAnnulla);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(16, 16, 16, 14);
+    layout->setSpacing(10);
+    layout->addWidget(hint);
+    layout->addWidget(imgLogo, 0, Qt::AlignHCenter);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    // Made fresh for every use, so this is its showing.
+    showLogo(Report::Pictures::companyLogo());
+}
+
+void TfrmLogo::showLogo(const QImage &logo)
+{
+    m_logo = logo;
+    imgLogo->setPixmap(QPixmap::fromImage(
+        logo.size().boundedTo(kShownSize) == logo.size()
+            ? logo
+            : logo.scaled(kShownSize, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+}
+
+void TfrmLogo::btnSfogliaClick()
+{
+    const QString path = Modal::chooseFile(
+        this, {Modal::FileKind::Open, QStringLiteral("Selezionare il logo della Ditta in formato Jpeg o Bitmap."),
+               DataFolder::path(),
+               QStringLiteral("Immagine JPEG (*.jpg *.jpeg);;Immagine Bitmap (*.bmp)")});
+    if (path.isEmpty())
+        return;
+    const QImage chosen = QImageReader(path).read();
+    showLogo(chosen.isNull() ? Report::Pictures::defaultLogo() : chosen);
+}
+
+void TfrmLogo::btnCancLogoClick() { showLogo(blankLogo()); }
+
+void TfrmLogo::imgEuroClick() { showLogo(Report::Pictures::defaultLogo()); }
+
+void TfrmLogo::btnApplicaClick()
+{
+    // Written whole or not at all; a failure is said, not hidden.
+    QSaveFile file(DataFolder::file(FileNames::logo()));
+    if (!file.open(QIODevice::WriteOnly) || !m_logo.save(&file, "BMP") || !file.commit()) {
+        Messages::error(QStringLiteral("Attenzione: non è stato possibile salvare il logo nel file ")
+                            + DataFolder::file(FileNames::logo())
+                            + QStringLiteral(".\r\n\r\nVerificare che la cartella del programma sia "
+                                             "accessibile in scrittura."),
+                        this);
+        return;
+    }
+    accept();
+}

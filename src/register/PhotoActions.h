@@ -1,0 +1,20 @@
+#pragma once
+#include <QImage>
+#include <QString>
+#include <optional>
+
+class QWidget;
+
+// What the photo buttons of the register window and of the camera dialog do.
+namespace PhotoActions {
+// Asks for a JPEG or bitmap file. Nothing when the user cancels; a null
+// picture when the chosen file cannot be read.
+std::optional<QImage> loadFromChosenFile(QWidget *parent);
+// Asks where to write the picture and writes it there. A failure is
+// reported and the picture stays where it was. True when written.
+bool saveToChosenFile(QWidget *parent, const QImage &picture);
+// The full-screen viewer, closed by a click.
+void showFullScreen(QWidget *parent, const QImage &picture);
+
+QString saveFailedText();
+}

@@ -1,0 +1,44 @@
+#include "register/PhotoFrame.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+PhotoFrame::PhotoFrame(const QString &name, QWidget *parent) : QWidget(parent)
+{
+    setObjectName(name);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void PhotoFrame::setPicture(const QImage &picture)
+{
+    m_picture = picture;
+    m_shown = QImage();
+    update();
+}
+
+void PhotoFrame::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.fillRect(rect(), QColor(0x2B, 0x2F, 0x36));
+    const QRect inner = rect().adjusted(1, 1, -1, -1);
+    if (!m_picture.isNull()) {
+        const QSize fitted = m_picture.size().scaled(inner.size(), Qt::KeepAspectRatio);
+        if (m_shown.size() != fitted)
+            m_shown = m_picture.scaled(fitted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        QRect target(QPoint(0, 0), fitted);
+        target.moveCenter(inner.center());
+        p.drawImage(target, m_shown);
+    } else if (!m_emptyText.isEmpty()) {
+        p.setPen(QColor(0xB8, 0xC2, 0xCC));
+        p.drawText(inner, Qt::AlignCenter | Qt::TextWordWrap, m_emptyText);
+    }
+    p.setPen(QColor(0x8C, 0xA6, 0xBF));
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+void PhotoFrame::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+    QWidget::mouseReleaseEvent(event);
+}

@@ -1,0 +1,399 @@
+// The register window's controls: the card's text fields, the toolbar and
+// the layout. The handlers live in RegisterWindow.cpp and RegisterPhotos.cpp.
+#include "register/RegisterWindow.h"
+#include "app/ui/FieldBehaviour.h"
+#include "app/ui/Icons.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollArea>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+enum class Kind { Plain, Amount, UpperCase, Date };
+constexpr auto Left = Qt::AlignLeft | Qt::AlignVCenter;
+constexpr auto Centre = Qt::AlignCenter;
+constexpr auto Right = Qt::AlignRight | Qt::AlignVCenter;
+
+const QString kDateHint = QStringLiteral(
+    "Fai clic su questo campo e premi un tasto qualsiasi per importare una data dal calendario.");
+} // namespace
+
+struct TfrmRegistro::CardField
+{
+    QLineEdit *TfrmRegistro::*member;
+    const char *name;
+    QString label;
+    int maxLength;
+    Qt::Alignment alignment;
+    const char *enterNext;  // nullptr: Enter opens the calendar instead
+    Kind kind;
+    int widthChars;  // 0: the field takes the free width of its row
+};
+
+const QList<TfrmRegistro::CardField> &TfrmRegistro::cardFields()
+{
+    using T = TfrmRegistro;
+    static const QList<CardField> table = {
+        {&T::txtNumScheda, "txtNumScheda", QStringLiteral("Scheda n."), 30, Centre, "txtData", Kind::Plain, 11},
+        {&T::txtData, "txtData", QStringLiteral("Data operazione:"), 10, Centre, nullptr, Kind::Date, 10},
+        {&T::txtOra, "txtOra", QStringLiteral("Ora:"), 5, Centre, "txtImporto", Kind::Plain, 5},
+        {&T::txtImporto, "txtImporto", QStringLiteral("Importo: €"), 12, Right, "txtTransazione", Kind::Amount, 11},
+        {&T::txtTransazione, "txtTransazione", QStringLiteral("Estremi transazione:"), 250, Left, "txtMezzo", Kind::Plain, 0},
+        {&T::txtMezzo, "txtMezzo", QStringLiteral("Mezzo di pagamento usato:"), 50, Left, "txtCaratteristiche", Kind::Plain, 0},
+        {&T::txtCaratteristiche, "txtCaratteristiche", QStringLiteral("Caratteristiche oggetto prezioso:"), 250, Left, "txtNatura", Kind::Plain, 0},
+        {&T::txtNatura, "txtNatura", QStringLiteral("Natura e qualità:"), 120, Left, "txtQuotazione", Kind::Plain, 0},
+        {&T::txtQuotazione, "txtQuotazione", QStringLiteral("Quotazione oro e metalli preziosi contenuti nell'oggetto:"), 250, Left, "txtCliente", Kind::Plain, 0},
+        {&T::txtCliente, "txtCliente", QStringLiteral("Cognome e nome cliente:"), 50, Left, "txtCodFisc", Kind::Plain, 0},
+        {&T::txtCodFisc, "txtCodFisc", QStringLiteral("Codice fiscale:"), 16, Left, "txtDataNasc", Kind::UpperCase, 17},
+        {&T::txtDataNasc, "txtDataNasc", QStringLiteral("Data nascita:"), 10, Centre, "txtLuogoNasc", Kind::Plain, 10},
+        {&T::txtLuogoNasc, "txtLuogoNasc", QStringLiteral("Luogo nascita:"), 50, Left, "txtProvNasc", Kind::Plain, 0},
+        {&T::txtProvNasc, "txtProvNasc", QStringLiteral("Prov."), 2, Centre, "txtSesso", Kind::UpperCase, 3},
+        {&T::txtSesso, "txtSesso", QStringLiteral("Sesso:"), 1, Centre, "txtTipoDoc", Kind::UpperCase, 2},
+        {&T::txtTipoDoc, "txtTipoDoc", QStringLiteral("Tipo documento:"), 50, Left, "txtNumDoc", Kind::Plain, 0},
+        {&T::txtNumDoc, "txtNumDoc", QStringLiteral("Numero:"), 50, Left, "txtEnteRil", Kind::Plain, 0},
+        {&T::txtEnteRil, "txtEnteRil", QStringLiteral("Ente rilascio:"), 50, Left, "txtDataRil", Kind::Plain, 0},
+        {&T::txtDataRil, "txtDataRil", QStringLiteral("Data rilascio:"), 10, Centre, "txtDataSca", Kind::Plain, 10},
+        {&T::txtDataSca, "txtDataSca", QStringLiteral("Data scadenza:"), 10, Centre, "txtCompratore", Kind::Plain, 10},
+        {&T::txtCompratore, "txtCompratore", QStringLiteral("Operatore, cliente o azienda a cui l'oggetto è stato venduto o ceduto:"), 250, Left, "txtDestinazione", Kind::Plain, 0},
+        {&T::txtDestinazione, "txtDestinazione", QStringLiteral("Destinazione data all'oggetto:"), 250, Left, "txtDataVen", Kind::Plain, 0},
+        {&T::txtDataVen, "txtDataVen", QStringLiteral("Data vendita o cessione:"), 10, Centre, nullptr, Kind::Date, 10},
+        {&T::txtDescrizione, "txtDescrizione", QStringLiteral("Descrizione sintetica:"), 55, Left, "txtValutazione", Kind::Plain, 0},
+        {&T::txtValutazione, "txtValutazione", QStringLiteral("Valutazione:"), 50, Left, "txtPrezzoVen", Kind::Plain, 0},
+        {&T::txtPrezzoVen, "txtPrezzoVen", QStringLiteral("Prezzo vendita:"), 12, Right, "txtNumScheda", Kind::Amount, 11},
+    };
+    return table;
+}
+
+namespace {
+
+// How the card is laid out: sections of rows, each row naming its controls.
+struct Section
+{
+    QString title;
+    QList<QStringList> rows;
+};
+
+const QList<Section> &cardSections()
+{
+    static const QList<Section> sections = {
+        {QStringLiteral("Operazione"),
+         {{QStringLiteral("txtNumScheda"), QStringLiteral("txtData"), QStringLiteral("txtOra")},
+          {QStringLiteral("txtImporto"), QStringLiteral("txtMezzo")},
+          {QStringLiteral("txtTransazione")}}},
+        {QStringLiteral("Oggetto prezioso"),
+         {{QStringLiteral("txtDescrizione")},
+          {QStringLiteral("txtNatura")},
+          {QStringLiteral("txtCaratteristiche")},
+          {QStringLiteral("txtQuotazione")}}},
+        {QStringLiteral("Cliente e documento d'identità"),
+         {{QStringLiteral("txtCliente"), QStringLiteral("impCliente"), QStringLiteral("txtCodFisc"),
+           QStringLiteral("btnCodFisc")},
+          {QStringLiteral("txtDataNasc"), QStringLiteral("txtLuogoNasc"), QStringLiteral("txtProvNasc"),
+           QStringLiteral("txtSesso")},
+          {QStringLiteral("txtTipoDoc"), QStringLiteral("txtNumDoc")},
+          {QStringLiteral("txtEnteRil"), QStringLiteral("txtDataRil"), QStringLiteral("txtDataSca")}}},
+        {QStringLiteral("Vendita o cessione"),
+         {{QStringLiteral("txtCompratore")},
+          {QStringLiteral("txtDestinazione")},
+          {QStringLiteral("txtDataVen"), QStringLiteral("txtPrezzoVen"), QStringLiteral("chkVenduto")},
+          {QStringLiteral("txtValutazione")}}},
+    };
+    return sections;
+}
+
+// The toolbar, left to right; an entry without a name is a separator and
+// "lblPosizione" the position label between Previous and Next.
+struct ToolDef
+{
+    const char *name;
+    const char *icon;
+    QString caption;
+    QString hint;
+    void (TfrmRegistro::*slot)();
+};
+
+const QList<ToolDef> &toolbarButtons()
+{
+    using T = TfrmRegistro;
+    static const QList<ToolDef> tools = {
+        {"cmdNuovo", "new", QStringLiteral("Nuova"), QStringLiteral("Predispone la schermata per l'inserimento di una nuova scheda."), &T::cmdNuovoClick},
+        {"cmdSalva", "save", QStringLiteral("Salva"), QStringLiteral("Salva la scheda corrente in archivio."), &T::cmdSalvaClick},
+        {nullptr, nullptr, {}, {}, nullptr},
+        {"cmdPrimo", "first", QStringLiteral("Prima"), QStringLiteral("Visualizza la prima scheda in archivio."), &T::cmdPrimoClick},
+        {"cmdIndietro", "previous", QStringLiteral("Precedente"), QStringLiteral("Visualizza la scheda precedente in archivio."), &T::cmdIndietroClick},
+        {"lblPosizione", nullptr, {}, {}, nullptr},
+        {"cmdAvanti", "next", QStringLiteral("Successiva"), QStringLiteral("Visualizza la scheda successiva in archivio."), &T::cmdAvantiClick},
+        {"cmdUltimo", "last", QStringLiteral("Ultima"), QStringLiteral("Visualizza l'ultima scheda in archivio."), &T::cmdUltimoClick},
+        {nullptr, nullptr, {}, {}, nullptr},
+        {"cmdTrova", "find", QStringLiteral("Trova"), QStringLiteral("Trova schede in archivio."), &T::cmdTrovaClick},
+        {"cmdCercaDisponibili", "list", QStringLiteral("Non vendute"), QStringLiteral("Visualizza il riepilogo degli oggetti preziosi non ancora venduti."), &T::cmdCercaDisponibiliClick},
+        {nullptr, nullptr, {}, {}, nullptr},
+        {"cmdAnteprima", "preview", QStringLiteral("Anteprima"), QStringLiteral("Visualizza l'anteprima di stampa della scheda corrente."), &T::cmdAnteprimaClick},
+        {"cmdStampa", "print", QStringLiteral("Stampa"), QStringLiteral("Stampa la scheda corrente."), &T::cmdStampaClick},
+        {"cmdFile", "attach", QStringLiteral("Allega file"), QStringLiteral("Allega file alla scheda corrente."), &T::cmdFileClick},
+        {"cmdEsporta", "excel", QStringLiteral("Esporta"), QStringLiteral("Esporta l'archivio in un foglio di Microsoft Excel."), &T::cmdEsportaClick},
+        {nullptr, nullptr, {}, {}, nullptr},
+        {"cmdNumerazione", "numbering", QStringLiteral("Numerazione"), QStringLiteral("Imposta il numero iniziale per la numerazione delle schede del Registro Operazioni."), &T::cmdNumerazioneClick},
+        {"btnLogo", "logo", QStringLiteral("Logo"), QStringLiteral("Carica il logo della Ditta."), &T::btnLogoClick},
+    };
+    return tools;
+}
+
+const QList<ToolDef> &closingButtons()
+{
+    using T = TfrmRegistro;
+    static const QList<ToolDef> tools = {
+        {"cmdGuida", "help", QStringLiteral("Guida"), QStringLiteral("Visualizza la pagina della guida sensibile al contesto."), &T::cmdGuidaClick},
+        {"cmdEsci", "exit", QStringLiteral("Esci"), QStringLiteral("Esci da questa schermata di lavoro."), &T::cmdEsciClick},
+    };
+    return tools;
+}
+
+QToolButton *toolButton(QWidget *parent, const char *name, const char *icon, const QString &caption,
+                        const QString &hint)
+{
+    auto *b = new QToolButton(parent);
+    b->setObjectName(QLatin1StringView(name));
+    b->setIcon(Icons::icon(QLatin1StringView(icon)));
+    b->setText(caption);
+    b->setToolTip(hint);
+    b->setAutoRaise(true);
+    b->setFocusPolicy(Qt::TabFocus);
+    FieldBehaviour::setHint(b, hint);
+    return b;
+}
+
+QFrame *separator(QWidget *parent)
+{
+    auto *line = new QFrame(parent);
+    line->setFrameShape(QFrame::VLine);
+    line->setObjectName(QStringLiteral("shpSeparatore"));
+    return line;
+}
+
+QLabel *fieldLabel(QWidget *parent, const QString &text)
+{
+    auto *l = new QLabel(text, parent);
+    l->setObjectName(QStringLiteral("lblCampo"));
+    return l;
+}
+
+} // namespace
+
+void TfrmRegistro::buildForm()
+{
+    setStyleSheet(QStringLiteral(
+        "#TfrmRegistro{background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 #DCE8F2,stop:1 #F7FAFC);}"
+        "#panPulsanti{background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 #FFFFFF,stop:1 #DCE6EF);"
+        "border-bottom:1px solid #A9BED0;}"
+        "#panPulsanti QToolButton{font-size:8pt;color:#1F3B57;padding:2px 3px;}"
+        "#shpSeparatore{color:#B7C8D6;}"
+        "#lblPosizione{background:white;border:1px solid #8CA6BF;border-radius:4px;color:#1F3B57;}"
+        "#panFoto,#panScheda{background:white;border:1px solid #B7C8D6;border-radius:8px;}"
+        "#lblSezione{color:#1F4E79;border-bottom:2px solid #C9A227;padding-top:4px;}"
+        "#lblCampo{color:#26323D;}"
+        "#lblFotoTitolo{color:#1F4E79;}"
+        "#panInfo{background:#1F5F99;color:white;padding:3px 10px;}"));
+
+    auto *body = new QHBoxLayout;
+    body->setContentsMargins(10, 8, 10, 8);
+    body->setSpacing(10);
+    body->addWidget(buildPhotoPanel());
+    body->addWidget(buildCard(), 1);
+
+    panInfo = new QLabel(QStringLiteral("Pronto per archiviare una nuova scheda..."), this);
+    panInfo->setObjectName(QStringLiteral("panInfo"));
+    panInfo->setFont(QFont(QStringLiteral("Tahoma"), 12));
+    panInfo->setMinimumWidth(1);
+
+    // State the window keeps in hidden labels.
+    for (const char *name : {"lblFile01", "lblFile02", "lblFile03", "lblDesc01", "lblDesc02", "lblDesc03"}) {
+        auto *l = new QLabel(this);
+        l->setObjectName(QLatin1StringView(name));
+        l->hide();
+        m_attachmentLabels.append(l);
+    }
+    lblInizio = new QLabel(this);
+    lblInizio->setObjectName(QStringLiteral("lblInizio"));
+    lblInizio->hide();
+    lblSolare = new QLabel(this);
+    lblSolare->setObjectName(QStringLiteral("lblSolare"));
+    lblSolare->hide();
+
+    auto *root = new QVBoxLayout(this);
+    root->setContentsMargins(0, 0, 0, 0);
+    root->setSpacing(0);
+    root->addWidget(buildToolbar());
+    root->addLayout(body, 1);
+    root->addWidget(panInfo);
+
+    for (const CardField &f : cardFields())
+        if (f.enterNext)
+            FieldBehaviour::enterChain(this, {{QLatin1StringView(f.name), QLatin1StringView(f.enterNext)}});
+    FieldBehaviour::installHintLine(this, panInfo);
+}
+
+QWidget *TfrmRegistro::buildToolbar()
+{
+    auto *bar = new QFrame(this);
+    bar->setObjectName(QStringLiteral("panPulsanti"));
+    bar->setAttribute(Qt::WA_StyledBackground);
+    auto *row = new QHBoxLayout(bar);
+    row->setContentsMargins(8, 4, 8, 4);
+    row->setSpacing(2);
+
+    auto addTools = [&](const QList<ToolDef> &tools) {
+        for (const ToolDef &t : tools) {
+            if (!t.name) {
+                row->addSpacing(4);
+                row->addWidget(separator(bar));
+                row->addSpacing(4);
+            } else if (!t.icon) {
+                lblPosizione = new QLabel(bar);
+                lblPosizione->setObjectName(QLatin1StringView(t.name));
+                lblPosizione->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
+                lblPosizione->setAlignment(Qt::AlignCenter);
+                lblPosizione->setFixedSize(72, 34);
+                lblPosizione->setToolTip(QStringLiteral("Posizione della scheda in archivio"));
+                row->addWidget(lblPosizione);
+            } else {
+                QToolButton *b = toolButton(bar, t.name, t.icon, t.caption, t.hint);
+                b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+                b->setIconSize(QSize(30, 30));
+                b->setMinimumWidth(62);
+                connect(b, &QToolButton::clicked, this, t.slot);
+                row->addWidget(b);
+            }
+        }
+    };
+    addTools(toolbarButtons());
+    row->addStretch();
+    addTools(closingButtons());
+    return bar;
+}
+
+QWidget *TfrmRegistro::buildCard()
+{
+    auto *card = new QFrame;
+    card->setObjectName(QStringLiteral("panScheda"));
+    card->setAttribute(Qt::WA_StyledBackground);
+    const QFont fieldFont(QStringLiteral("Verdana"), 12, QFont::Bold);
+    const QFont labelFont(QStringLiteral("Verdana"), 9);
+    const QFontMetrics fieldMetrics(fieldFont);
+
+    QHash<QString, QWidget *> controls;
+    QHash<QString, QString> labels;
+    for (const CardField &f : cardFields()) {
+        auto *field = new QLineEdit(card);
+        field->setObjectName(QLatin1StringView(f.name));
+        field->setFont(fieldFont);
+        field->setMaxLength(f.maxLength);
+        field->setAlignment(f.alignment);
+        if (f.widthChars > 0)
+            field->setFixedWidth(fieldMetrics.horizontalAdvance(QString(f.widthChars, u'0')) + 18);
+        FieldBehaviour::highlightWithBackground(field);
+        switch (f.kind) {
+        case Kind::Amount:
+            FieldBehaviour::filterAmountKeys(field);
+            FieldBehaviour::normaliseAmountOnExit(field, 2, QStringLiteral("0,00"));
+            break;
+        case Kind::UpperCase:
+            FieldBehaviour::upperCaseOnKeyRelease(field);
+            break;
+        case Kind::Date:
+            field->setReadOnly(true);
+            field->installEventFilter(this);
+            FieldBehaviour::setHint(field, kDateHint);
+            break;
+        case Kind::Plain:
+            break;
+        }
+        this->*(f.member) = field;
+        m_textFields.append(field);
+        controls.insert(field->objectName(), field);
+        labels.insert(field->objectName(), f.label);
+    }
+
+    auto *impCliente = toolButton(card, "impCliente", "import", {},
+                                  QStringLiteral("Importa i dati dall'archivio anagrafico dei clienti."));
+    auto *btnCodFisc = toolButton(card, "btnCodFisc", "check", {}, QStringLiteral("Controlla il codice fiscale."));
+    for (QToolButton *b : {impCliente, btnCodFisc})
+        b->setIconSize(QSize(24, 24));
+    connect(impCliente, &QToolButton::clicked, this, &TfrmRegistro::impClienteClick);
+    connect(btnCodFisc, &QToolButton::clicked, this, &TfrmRegistro::btnCodFiscClick);
+    chkVenduto = new QCheckBox(QStringLiteral("Venduto"), card);
+    chkVenduto->setObjectName(QStringLiteral("chkVenduto"));
+    chkVenduto->setFont(QFont(QStringLiteral("Verdana"), 11, QFont::Bold));
+    FieldBehaviour::setHint(chkVenduto, QStringLiteral(
+        "Spunta questa casella per indicare che l'oggetto prezioso è stato venduto."));
+    controls.insert(impCliente->objectName(), impCliente);
+    controls.insert(btnCodFisc->objectName(), btnCodFisc);
+    controls.insert(chkVenduto->objectName(), chkVenduto);
+
+    // One grid for the whole card, so every first label lines up.
+    auto *grid = new QGridLayout(card);
+    grid->setContentsMargins(16, 6, 16, 12);
+    grid->setHorizontalSpacing(10);
+    grid->setVerticalSpacing(5);
+    grid->setColumnStretch(1, 1);
+    int line = 0;
+    QList<QWidget *> tabOrder;
+    for (const Section &section : cardSections()) {
+        auto *title = new QLabel(section.title, card);
+        title->setObjectName(QStringLiteral("lblSezione"));
+        title->setFont(QFont(QStringLiteral("Verdana"), 10, QFont::Bold));
+        grid->addWidget(title, line++, 0, 1, 2);
+        for (const QStringList &names : section.rows) {
+            auto *row = new QHBoxLayout;
+            row->setSpacing(8);
+            bool stretched = false;
+            for (qsizetype i = 0; i < names.size(); ++i) {
+                QWidget *control = controls.value(names[i]);
+                tabOrder.append(control);
+                const QString label = labels.value(names[i]);
+                if (i == 0) {
+                    auto *first = fieldLabel(card, label);
+                    first->setFont(labelFont);
+                    first->setWordWrap(true);
+                    first->setFixedWidth(195);
+                    grid->addWidget(first, line, 0);
+                } else if (!label.isEmpty()) {
+                    auto *inner = fieldLabel(card, label);
+                    inner->setFont(labelFont);
+                    row->addSpacing(6);
+                    row->addWidget(inner);
+                }
+                const bool fills = qobject_cast<QLineEdit *>(control) && control->maximumWidth() == QWIDGETSIZE_MAX;
+                stretched = stretched || fills;
+                row->addWidget(control, fills ? 1 : 0);
+            }
+            if (!stretched)
+                row->addStretch();
+            grid->addLayout(row, line++, 1);
+        }
+    }
+    // Tab follows the card as it is laid out; Enter keeps its own chain.
+    for (qsizetype i = 1; i < tabOrder.size(); ++i)
+        QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
+
+    // Spare height opens the rows up a little and leaves the rest below.
+    for (int r = 0; r < line; ++r)
+        grid->setRowStretch(r, 1);
+    grid->setRowStretch(line, line / 2);
+
+    auto *scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("scrScheda"));
+    scroll->setWidget(card);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setAutoFillBackground(false);
+    scroll->viewport()->setAutoFillBackground(false);
+    return scroll;
+}

@@ -1,0 +1,214 @@
+// The register window's two photo frames: their buttons, the card's photo
+// files, the camera and the full-screen viewer.
+#include "register/RegisterWindow.h"
+#include "app/ui/Controls.h"
+#include "app/ui/FieldBehaviour.h"
+#include "app/ui/Icons.h"
+#include "app/ui/Messages.h"
+#include "app/ui/Modal.h"
+#include "register/PhotoActions.h"
+#include "register/PhotoFiles.h"
+#include "register/PhotoFrame.h"
+#include "register/Placeholder.h"
+#include "register/WebCamDialog.h"
+
+#include <QHBoxLayout>
+#include <QFrame>
+#include <QLabel>
+#include <QPainter>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+struct PhotoButton
+{
+    const char *name;  // photo A's button; photo B's adds "02"
+    const char *icon;
+    QString hint;
+    void (TfrmRegistro::*slotA)();
+    void (TfrmRegistro::*slotB)();
+};
+
+const QList<PhotoButton> &photoButtons()
+{
+    using T = TfrmRegistro;
+    static const QList<PhotoButton> buttons = {
+        {"btnCaricaFoto", "folder", QStringLiteral("Carica una foto esistente."), &T::btnCaricaFotoClick, &T::btnCaricaFoto02Click},
+        {"btnAcquisisciFoto", "camera", QStringLiteral("Acquisisci la foto da WebCam."), &T::btnAcquisisciFotoClick, &T::btnAcquisisciFoto02Click},
+        {"btnSalvaFoto", "save", QStringLiteral("Salva la foto su disco."), &T::btnSalvaFotoClick, &T::btnSalvaFoto02Click},
+        {"btnCancFoto", "delete", QStringLiteral("Cancella la foto."), &T::btnCancFotoClick, &T::btnCancFoto02Click},
+        {"btnZoomFoto", "preview", QStringLiteral("Visualizza la foto nelle sue dimensioni reali."), &T::btnZoomFotoClick, &T::btnZoomFoto02Click},
+    };
+    return buttons;
+}
+
+// The round marker beside each frame: "A" or "B".
+QPixmap sideMarker(QChar side)
+{
+    QPixmap pm(26, 26);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0xC9, 0xA2, 0x27));
+    p.drawEllipse(QRectF(1, 1, 24, 24));
+    QFont f(QStringLiteral("Verdana"));
+    f.setBold(true);
+    f.setPixelSize(14);
+    p.setFont(f);
+    p.setPen(Qt::white);
+    p.drawText(QRectF(0, 0, 26, 26), Qt::AlignCenter, QString(side));
+    return pm;
+}
+
+QString cardPhotosNotWrittenText()
+{
+    return QStringLiteral(
+        "Attenzione: la scheda è stata salvata in archivio, ma non è stato possibile scrivere "
+        "le foto dell'oggetto prezioso.\n\r\n\rAccertarsi di possedere i privilegi di scrittura "
+        "nella cartella di installazione del programma e salvare di nuovo la scheda.");
+}
+
+} // namespace
+
+QWidget *TfrmRegistro::buildPhotoPanel()
+{
+    imgFoto = new PhotoFrame(QStringLiteral("imgFoto"));
+    imgFoto02 = new PhotoFrame(QStringLiteral("imgFoto02"));
+    imgBianco = new PhotoFrame(QStringLiteral("imgBianco"), this);
+    imgBianco02 = new PhotoFrame(QStringLiteral("imgBianco02"), this);
+    for (PhotoFrame *blank : {imgBianco, imgBianco02}) {
+        blank->setPicture(Placeholder::ringPhoto());
+        blank->hide();
+    }
+
+    auto *panel = new QFrame(this);
+    panel->setObjectName(QStringLiteral("panFoto"));
+    panel->setAttribute(Qt::WA_StyledBackground);
+    auto *title = new QLabel(QStringLiteral("Foto dell'oggetto prezioso"), panel);
+    title->setObjectName(QStringLiteral("lblSezione"));
+    title->setFont(QFont(QStringLiteral("Verdana"), 10, QFont::Bold));
+    auto *layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(12, 6, 12, 12);
+    layout->setSpacing(8);
+    layout->addWidget(title);
+    layout->addWidget(buildPhotoSide(u'A', imgFoto));
+    layout->addWidget(buildPhotoSide(u'B', imgFoto02));
+    layout->addStretch();
+    return panel;
+}
+
+QWidget *TfrmRegistro::buildPhotoSide(QChar side, PhotoFrame *frame)
+{
+    const bool isA = side == u'A';
+    auto *box = new QWidget;
+    frame->setParent(box);
+    frame->setPicture(Placeholder::ringPhoto());
+    frame->setCursor(Qt::PointingHandCursor);
+    frame->setToolTip(QStringLiteral("Fare clic per vedere la foto a schermo intero"));
+    connect(frame, &PhotoFrame::clicked, this, isA ? &TfrmRegistro::btnZoomFotoClick
+                                                   : &TfrmRegistro::btnZoomFoto02Click);
+
+    auto *marker = new QLabel(box);
+    marker->setObjectName(isA ? QStringLiteral("icoA") : QStringLiteral("icoB"));
+    marker->setPixmap(sideMarker(side));
+    marker->setToolTip(QStringLiteral("Foto ") + side);
+
+    auto *column = new QVBoxLayout;
+    column->setSpacing(4);
+    column->addWidget(marker, 0, Qt::AlignHCenter);
+    column->addSpacing(4);
+    for (const PhotoButton &def : photoButtons()) {
+        const QString name = QLatin1StringView(def.name) + (isA ? QString() : QStringLiteral("02"));
+        auto *b = new QToolButton(box);
+        b->setObjectName(name);
+        b->setIcon(Icons::icon(QLatin1StringView(def.icon)));
+        b->setIconSize(QSize(26, 26));
+        b->setAutoRaise(true);
+        b->setToolTip(def.hint);
+        FieldBehaviour::setHint(b, def.hint);
+        connect(b, &QToolButton::clicked, this, isA ? def.slotA : def.slotB);
+        column->addWidget(b);
+    }
+    column->addStretch();
+
+    auto *row = new QHBoxLayout(box);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(6);
+    row->addWidget(frame);
+    row->addLayout(column);
+    return box;
+}
+
+void TfrmRegistro::fitPhotoFrames()
+{
+    // 370 x 260 at least; on a larger screen the photos grow with the window,
+    // keeping their proportions and leaving the card two thirds of the width.
+    const int byHeight = (height() - 170) / 2;
+    const int byWidth = (width() / 3 - 60) * Placeholder::kHeight / Placeholder::kWidth;
+    const int frameHeight = qMax(Placeholder::kHeight, qMin(byHeight, byWidth));
+    const QSize size(frameHeight * Placeholder::kWidth / Placeholder::kHeight, frameHeight);
+    for (PhotoFrame *frame : {imgFoto, imgFoto02})
+        frame->setFixedSize(size);
+}
+
+QImage TfrmRegistro::photo(int which) const
+{
+    return (which == 0 ? imgFoto : imgFoto02)->picture();
+}
+
+void TfrmRegistro::resetPhotos()
+{
+    imgFoto->setPicture(imgBianco->picture());
+    imgFoto02->setPicture(imgBianco02->picture());
+}
+
+void TfrmRegistro::showCardPhotos(int position)
+{
+    if (const auto photos = PhotoFiles::loadCard(position)) {
+        imgFoto->setPicture(photos->first);
+        imgFoto02->setPicture(photos->second);
+    } else {
+        resetPhotos();
+    }
+}
+
+bool TfrmRegistro::writeCardPhotos()
+{
+    const int position = lblPosizione->text().trimmed().toInt();
+    if (PhotoFiles::writeCard(position, imgFoto->picture(), imgFoto02->picture()))
+        return true;
+    // The frames keep their pictures, so saving again can still store them.
+    Messages::error(cardPhotosNotWrittenText(), this);
+    return false;
+}
+
+void TfrmRegistro::loadPhotoFromFile(PhotoFrame *frame)
+{
+    const auto picture = PhotoActions::loadFromChosenFile(this);
+    if (!picture)
+        return;
+    const bool isA = frame == imgFoto;
+    frame->setPicture(picture->isNull() ? (isA ? imgBianco : imgBianco02)->picture() : *picture);
+}
+
+void TfrmRegistro::takePhotoWithCamera(const QString &token)
+{
+    TfrmWebCam camera(this);
+    Controls::setToken(&camera, token);
+    Modal::exec(&camera);
+}
+
+void TfrmRegistro::savePhotoToFile(PhotoFrame *frame) { PhotoActions::saveToChosenFile(this, frame->picture()); }
+
+void TfrmRegistro::btnCaricaFotoClick() { loadPhotoFromFile(imgFoto); }
+void TfrmRegistro::btnCaricaFoto02Click() { loadPhotoFromFile(imgFoto02); }
+void TfrmRegistro::btnAcquisisciFotoClick() { takePhotoWithCamera(QStringLiteral("foto01")); }
+void TfrmRegistro::btnAcquisisciFoto02Click() { takePhotoWithCamera(QStringLiteral("foto02")); }
+void TfrmRegistro::btnSalvaFotoClick() { savePhotoToFile(imgFoto); }
+void TfrmRegistro::btnSalvaFoto02Click() { savePhotoToFile(imgFoto02); }
+void TfrmRegistro::btnCancFotoClick() { imgFoto->setPicture(imgBianco->picture()); }
+void TfrmRegistro::btnCancFoto02Click() { imgFoto02->setPicture(imgBianco02->picture()); }
+void TfrmRegistro::btnZoomFotoClick() { PhotoActions::showFullScreen(this, imgFoto->picture()); }
+void TfrmRegistro::btnZoomFoto02Click() { PhotoActions::showFullScreen(this, imgFoto02->picture()); }

@@ -1,0 +1,13 @@
+#include "register/print/RegisterPrintModule.h"
+#include "app/ui/Dialogs.h"
+#include "register/print/RegisterCardDialogs.h"
+
+namespace RegisterPrintModule {
+
+void registerDialogs()
+{
+    Dialogs::add(QStringLiteral("TfrmStampaReg"), [](QWidget *parent) { return new TfrmStampaReg(parent); });
+    Dialogs::add(QStringLiteral("TfrmAnteprimaReg"), [](QWidget *parent) { return new TfrmAnteprimaReg(parent); });
+}
+
+}

@@ -1,0 +1,30 @@
+#pragma once
+#include <QColor>
+#include <QList>
+#include <QString>
+
+// What the statistics chart shows: one series of labelled, coloured points
+// drawn as three-dimensional bars or as a three-dimensional pie.
+struct StatisticsChartData
+{
+    enum class Kind { Bars, Pie };
+    struct Point
+    {
+        QString label;
+        QColor colour;
+        double value = 0;
+    };
+
+    Kind kind = Kind::Bars;
+    QList<Point> points;
+    QString title = QStringLiteral("Statistiche incassi annuali");
+    QString footnote = QStringLiteral("Tutti gli importi sono arrotondati all'euro");
+    QString legendTitle = QStringLiteral("Incassi:");
+};
+
+class QPainter;
+class QRectF;
+
+// Paints the whole chart (title, plot, marks, legend, footnote) into
+// `target`; screen, image and printer share this one picture, scaled.
+void paintStatisticsChart(QPainter &painter, const QRectF &target, const StatisticsChartData &chart);

@@ -1,0 +1,48 @@
+#include "summaries/UnpaidReceipts.h"
+#include "app/ui/AppWindows.h"
+#include "app/ui/Controls.h"
+#include "app/ui/Messages.h"
+#include "receipts/ReceiptRecord.h"
+#include "storage/ArchiveTexts.h"
+#include "storage/YesNo.h"
+#include "summaries/PeriodSummaryRules.h"
+
+namespace {
+
+ListWindowSpec unpaidSpec()
+{
+    ListWindowSpec spec;
+    spec.className = QStringLiteral("TfrmSospese");
+    spec.caption = QStringLiteral(" Riepilogo ricevute non saldate");
+    spec.list.sorted = false;
+    spec.list.doubleClick = true;
+    spec.list.enterMovesToFind = true;
+    spec.list.itemWidth = 1400;
+    spec.list.findMessage = MessageKind::Plain;
+    spec.print = PrintVariant::Simple;
+    spec.printTitle = QStringLiteral("Riepilogo ricevute non saldate");
+    return spec;
+}
+
+QWidget *receiptWindow() { return AppWindows::get(QStringLiteral("TfrmRicevute")); }
+
+} // namespace
+
+bool TfrmSospese::isUnpaid(const QString &saldata) { return ShortText::trimmed(saldata) == YesNo::no(); }
+
+TfrmSospese::TfrmSospese(QWidget *parent) : ResultListDialog(unpaidSpec(), parent)
+{
+    setSource({[] { return ShortText::trimmed(Controls::text(receiptWindow(), QStringLiteral("lblFile"))); },
+               ReceiptRecordLayout::size, PeriodSummaryRules::receiptLine()});
+    static const int kSaldata = ReceiptRecordLayout::indexOf(u"Saldata");
+    const bool complete = fillFromArchive(
+        [](const char *record) { return isUnpaid(ReceiptRecordLayout::field(record, kSaldata)); });
+    if (!complete)
+        Messages::error(ArchiveTexts::ioFailure(), parent);
+}
+
+void TfrmSospese::deliver(const ArchiveScan::Found &found)
+{
+    if (QWidget *receipts = receiptWindow())
+        QMetaObject::invokeMethod(receipts, "loadReceipt", Q_ARG(int, found.index));
+}

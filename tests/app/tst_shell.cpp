@@ -1,0 +1,166 @@
+#include "app/MakerWindows.h"
+#include "app/Startup.h"
+#include "app/ui/AppWindows.h"
+#include "app/ui/Controls.h"
+#include "app/ui/Guide.h"
+#include "app/ui/NumberingDialog.h"
+#include "storage/IniFile.h"
+#include "TestSupport.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+
+using TestSupport::click;
+
+class TestShell : public QObject
+{
+    Q_OBJECT
+    TempDataDir *m_dir = nullptr;
+    QList<QWidget *> m_windows;
+
+    QWidget *win(const char *name) { return AppWindows::get(QLatin1StringView(name)); }
+    QStringList visibleWindows()
+    {
+        QStringList names;
+        for (QWidget *w : m_windows)
+            if (w->isVisible())
+                names.append(w->objectName());
+        return names;
+    }
+    void login()
+    {
+        AppWindows::show(QStringLiteral("TfrmPassword"));
+        QTest::keyClicks(Controls::child(win("TfrmPassword"), QStringLiteral("txtPassword")),
+                         QStringLiteral("  ValTrena "));
+        click(win("TfrmPassword"), QStringLiteral("cmdOK"));
+    }
+
+private slots:
+    void init()
+    {
+        m_dir = new TempDataDir;
+        QFile::copy(QStringLiteral(VALTRENA_SOURCE_DIR "/resources/unins000.dll"), m_dir->file(QStringLiteral("unins000.dll")));
+        m_windows = Startup::createAreaWindows();
+    }
+    void cleanup()
+    {
+        qDeleteAll(m_windows);
+        AppWindows::clear();
+        delete m_dir;
+    }
+
+    void startsAtLoginThenMenu()
+    {
+        AppWindows::show(QStringLiteral("TfrmPassword"));
+        QCOMPARE(visibleWindows(), QStringList{QStringLiteral("TfrmPassword")});
+        m_windows.first()->hide();
+        login();
+        QCOMPARE(visibleWindows(), QStringList{QStringLiteral("TfrmAvvio")});
+    }
+
+    void everyAreaOpensAndComesBack_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("area");
+        const char *rows[][2] = {{"Registro", "TfrmRegistro"}, {"Clienti", "TfrmAnagrafica"},
+                                 {"Ricevute", "TfrmMenuRicevute"}, {"Inventario", "TfrmMenuRiepilogo"},
+                                 {"Esborsi", "TfrmMenuRiepCosti"}, {"Segnalazioni", "TfrmSegnalazioni"}};
+        for (const auto &r : rows) {
+            QTest::addRow("img%s", r[0]) << QString(u"img" + QLatin1StringView(r[0])) << QString(QLatin1StringView(r[1]));
+            QTest::addRow("btn%s", r[0]) << QString(u"btn" + QLatin1StringView(r[0])) << QString(QLatin1StringView(r[1]));
+        }
+    }
+    void everyAreaOpensAndComesBack()
+    {
+        QFETCH(QString, control);
+        QFETCH(QString, area);
+        MessageRecorder messages;
+        ModalScript modal;
+        login();
+        click(win("TfrmAvvio"), control);
+        QCOMPARE(visibleWindows(), QStringList{area});
+        AppWindows::get(area)->close();
+        QCOMPARE(visibleWindows(), QStringList{QStringLiteral("TfrmAvvio")});
+    }
+
+    void closingTheMenuEndsTheProgram()
+    {
+        login();
+        QTimer::singleShot(0, win("TfrmAvvio"), [this] { win("TfrmAvvio")->close(); });
+        QTimer watchdog;
+        watchdog.setSingleShot(true);
+        bool timedOut = false;
+        connect(&watchdog, &QTimer::timeout, this, [&] { timedOut = true; QApplication::exit(1); });
+        watchdog.start(5000);
+        QCOMPARE(QApplication::exec(), 0);
+        QVERIFY(!timedOut);
+    }
+
+    void menuIcons()
+    {
+        ShellRecorder shell;
+        ModalScript modal;
+        QString guideTitle;
+        modal.then([](QDialog *d) { return int(d->objectName() == QStringLiteral("TfrmInfo")); });
+        modal.then([&](QDialog *d) {
+            guideTitle = Controls::text(d, QStringLiteral("lblTitolo"));
+            return 0;
+        });
+        modal.then([](QDialog *) { return 0; });
+        click(win("TfrmAvvio"), QStringLiteral("imgInfo"));
+        click(win("TfrmAvvio"), QStringLiteral("imgGuida"));
+        click(win("TfrmAvvio"), QStringLiteral("imgCopyright"));
+        click(win("TfrmAvvio"), QStringLiteral("icoSito"));
+        QCOMPARE(modal.seen(), QStringList({QStringLiteral("TfrmInfo"), QStringLiteral("TfrmGuida"), QStringLiteral("TfrmSplash")}));
+        QCOMPARE(guideTitle, QStringLiteral("Guida a Valtrena."));
+        QCOMPARE(shell.commands, QStringList{QStringLiteral("https://valtrena.example")});
+        QCOMPARE(TfrmInfo::mailCommand(),
+                 QStringLiteral("\"mailto:assistenza@valtrena.example?subject=Software Valtrena&body=Salve, "
+                                "desidererei avere le seguenti informazioni sul software in oggetto:\""));
+        TfrmGuida guide;
+        guide.lnkWebClick();
+        QCOMPARE(shell.commands.last(), u'"' + m_dir->file(QStringLiteral("Guida.pdf")) + u'"');
+    }
+
+    void numberingDialog()
+    {
+        IniFile::write(m_dir->file(QStringLiteral("Valtrena.ini")), QStringLiteral("Numerazione Registro"),
+                       QStringLiteral("Inizio"), QStringLiteral("40"));
+        ModalScript modal;
+        modal.then([](QDialog *d) {
+            auto *start = d->findChild<QLineEdit *>(QStringLiteral("txtInizio"));
+            if (start->text() != QStringLiteral("1"))  // no receipt settings yet
+                return 0;
+            start->setFocus();
+            start->selectAll();
+            QTest::keyClicks(start, QStringLiteral("00x7,"));
+            d->findChild<QCheckBox *>(QStringLiteral("chkTipo"))->setChecked(true);
+            click(d, QStringLiteral("btnApplica"));
+            return d->result();
+        });
+        TfrmNumerazione::open(nullptr, QStringLiteral("ricevute"), QStringLiteral(" Impostazione inizio numerazione ricevute"));
+        const IniFile ini(m_dir->file(QStringLiteral("Valtrena.ini")));
+        QCOMPARE(ini.value(QStringLiteral("Numerazione Ricevute"), QStringLiteral("Inizio")), QStringLiteral("7"));
+        QCOMPARE(ini.value(QStringLiteral("Numerazione Ricevute"), QStringLiteral("Indicazione Anno Solare")), QStringLiteral("Sì"));
+        QCOMPARE(ini.value(QStringLiteral("Numerazione Registro"), QStringLiteral("Inizio")), QStringLiteral("40"));
+
+        TfrmNumerazione dialog;
+        Controls::setToken(&dialog, QStringLiteral("registro"));
+        dialog.formShow();
+        auto *start = dialog.findChild<QLineEdit *>(QStringLiteral("txtInizio"));
+        QCOMPARE(start->text(), QStringLiteral("40"));
+        start->setText(QStringLiteral("  "));
+        dialog.txtInizioExit();
+        QCOMPARE(start->text(), QStringLiteral("1"));
+        start->setText(QStringLiteral("0"));
+        dialog.txtInizioExit();
+        QCOMPARE(start->text(), QStringLiteral("0"));
+    }
+};
+
+QTEST_MAIN(TestShell)
+#include "tst_shell.moc"

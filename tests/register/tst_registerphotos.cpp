@@ -1,0 +1,307 @@
+#include "RegisterFixture.h"
+#include "register/CameraSource.h"
+#include "register/Placeholder.h"
+#include "register/QtCameraSource.h"
+#include "register/WebCamDialog.h"
+#include "register/ZoomDialog.h"
+
+#include <QDir>
+#include <QImageReader>
+#include <QCameraDevice>
+#include <QMediaDevices>
+#include <QPainter>
+#include <thread>
+
+namespace {
+QImage solid(QColor colour, QSize size = QSize(640, 480))
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(colour);
+    return image;
+}
+
+// Average difference per channel (0-255) of two pictures of the same size;
+// JPEG round trips stay within a few units.
+double difference(const QImage &a, const QImage &b)
+{
+    if (a.size() != b.size())
+        return 255;
+    const QImage x = a.convertToFormat(QImage::Format_RGB32);
+    const QImage y = b.convertToFormat(QImage::Format_RGB32);
+    double sum = 0;
+    for (int row = 0; row < x.height(); ++row) {
+        const auto *p = reinterpret_cast<const QRgb *>(x.constScanLine(row));
+        const auto *q = reinterpret_cast<const QRgb *>(y.constScanLine(row));
+        for (int col = 0; col < x.width(); ++col)
+            sum += std::abs(qRed(p[col]) - qRed(q[col])) + std::abs(qGreen(p[col]) - qGreen(q[col]))
+                 + std::abs(qBlue(p[col]) - qBlue(q[col]));
+    }
+    return sum / (3.0 * x.width() * x.height());
+}
+
+QImage fileImage(const RegisterFixture &f, const QString &name) { return QImage(f.data.file(name)); }
+
+// Loads a picture into a frame through its button, as the user would.
+void loadPhoto(RegisterFixture &f, const QString &button, const QImage &picture, const QString &name)
+{
+    const QString path = f.data.file(name);
+    QVERIFY(picture.save(path));
+    FileScript files;
+    files.answers = {path};
+    f.click(button);
+}
+
+// The camera the dialog will create, fed by the test.
+class CameraFeed
+{
+public:
+    CameraFeed()
+    {
+        CameraSource::setFactory([this](QObject *parent) {
+            source = new FedCameraSource(parent);
+            return source;
+        });
+    }
+    ~CameraFeed() { CameraSource::setFactory({}); }
+    FedCameraSource *source = nullptr;
+};
+} // namespace
+
+class TestRegisterPhotos : public QObject
+{
+    Q_OBJECT
+private slots:
+    void newCardWithoutPhotosStoresThePlaceholder()
+    {
+        RegisterFixture f;
+        f.fillRequired();
+        f.click(QStringLiteral("cmdSalva"));
+        for (const QString &name : {QStringLiteral("Foto_A_1.jpg"), QStringLiteral("Foto_B_1.jpg")})
+            QVERIFY2(difference(fileImage(f, name), Placeholder::ringPhoto()) < 4, qPrintable(name));
+    }
+
+    void navigationShowsTheCardsPhotos()
+    {
+        RegisterFixture f;
+        loadPhoto(f, QStringLiteral("btnCaricaFoto"), solid(Qt::red), QStringLiteral("red.jpg"));
+        loadPhoto(f, QStringLiteral("btnCaricaFoto02"), solid(Qt::blue), QStringLiteral("blue.bmp"));
+        f.fillRequired();
+        f.click(QStringLiteral("cmdSalva"));
+        f.click(QStringLiteral("cmdNuovo"));
+        QCOMPARE(f.frame(QStringLiteral("imgFoto"))->picture(), Placeholder::ringPhoto());
+
+        f.click(QStringLiteral("cmdPrimo"));
+        QVERIFY(difference(f.frame(QStringLiteral("imgFoto"))->picture(), solid(Qt::red)) < 4);
+        QVERIFY(difference(f.frame(QStringLiteral("imgFoto02"))->picture(), solid(Qt::blue)) < 4);
+
+        // Without its photo B the card shows no photo at all.
+        QVERIFY(QFile::remove(f.data.file(QStringLiteral("Foto_B_1.jpg"))));
+        f.click(QStringLiteral("cmdUltimo"));
+        QCOMPARE(f.frame(QStringLiteral("imgFoto"))->picture(), Placeholder::ringPhoto());
+        QCOMPARE(f.frame(QStringLiteral("imgFoto02"))->picture(), Placeholder::ringPhoto());
+        QVERIFY(f.messages.texts().size() == 1);  // the insertion notice only
+    }
+
+    void removedPhotoIsReplacedOnSave()
+    {
+        RegisterFixture f;
+        loadPhoto(f, QStringLiteral("btnCaricaFoto"), solid(Qt::red), QStringLiteral("red.jpg"));
+        loadPhoto(f, QStringLiteral("btnCaricaFoto02"), solid(Qt::blue), QStringLiteral("blue.jpg"));
+        f.fillRequired();
+        f.click(QStringLiteral("cmdSalva"));
+        f.click(QStringLiteral("btnCancFoto"));
+        QCOMPARE(f.window->photo(0), Placeholder::ringPhoto());
+        f.click(QStringLiteral("cmdSalva"));
+        QVERIFY(difference(fileImage(f, QStringLiteral("Foto_A_1.jpg")), Placeholder::ringPhoto()) < 4);
+        QVERIFY(difference(fileImage(f, QStringLiteral("Foto_B_1.jpg")), solid(Qt::blue)) < 4);
+    }
+
+    void photoKeepsItsResolution()
+    {
+        RegisterFixture f;
+        loadPhoto(f, QStringLiteral("btnCaricaFoto"), solid(Qt::darkGreen, QSize(4000, 3000)),
+                  QStringLiteral("big.jpg"));
+        QCOMPARE(f.window->photo(0).size(), QSize(4000, 3000));
+        f.fillRequired();
+        f.click(QStringLiteral("cmdSalva"));
+        QCOMPARE(QImageReader(f.data.file(QStringLiteral("Foto_A_1.jpg"))).size(), QSize(4000, 3000));
+        QCOMPARE(QImageReader(f.data.file(QStringLiteral("Foto_B_1.jpg"))).size(), Placeholder::ringPhoto().size());
+    }
+
+    void unreadableFileShowsThePlaceholder()
+    {
+        RegisterFixture f;
+        loadPhoto(f, QStringLiteral("btnCaricaFoto02"), solid(Qt::red), QStringLiteral("red.jpg"));
+        f.data.writeBytes(QStringLiteral("broken.jpg"), QByteArrayLiteral("not a picture"));
+        FileScript files;
+        files.answers = {f.data.file(QStringLiteral("broken.jpg"))};
+        f.click(QStringLiteral("btnCaricaFoto02"));
+        QCOMPARE(files.captions, QStringList{QStringLiteral("Selezionare un file di immagine in formato Jpeg o Bitmap.")});
+        QCOMPARE(f.window->photo(1), Placeholder::ringPhoto());
+    }
+
+    void photosThatCannotBeWrittenAreKeptAndReported()
+    {
+        RegisterFixture f;
+        loadPhoto(f, QStringLiteral("btnCaricaFoto"), solid(Qt::red), QStringLiteral("red.jpg"));
+        loadPhoto(f, QStringLiteral("btnCaricaFoto02"), solid(Qt::blue), QStringLiteral("blue.jpg"));
+        const QImage photoA = f.window->photo(0);
+        // A folder in the way of photo A's file makes writing it fail.
+        QVERIFY(QDir(f.data.path()).mkdir(QStringLiteral("Foto_A_1.jpg")));
+        f.fillRequired();
+        f.click(QStringLiteral("cmdSalva"));
+
+        QCOMPARE(f.count(), 1);
+        QCOMPARE(f.text(QStringLiteral("lblPosizione")), QStringLiteral("1"));
+        QCOMPARE(f.window->photo(0), photoA);
+        QVERIFY(difference(f.window->photo(1), solid(Qt::blue)) < 4);
+        QCOMPARE(f.messages.entries().size(), 1);
+        QCOMPARE(f.messages.last().kind, MessageKind::Error);
+        QVERIFY(f.messages.last().text.contains(QStringLiteral("non è stato possibile scrivere le foto")));
+
+        // Once the way is clear, saving again stores both photos.
+        QVERIFY(QDir(f.data.path()).rmdir(QStringLiteral("Foto_A_1.jpg")));
+        f.click(QStringLiteral("cmdSalva"));
+        QCOMPARE(f.count(), 1);
+        QVERIFY(difference(fileImage(f, QStringLiteral("Foto_A_1.jpg")), solid(Qt::red)) < 4);
+        QCOMPARE(f.messages.last().kind, MessageKind::Information);
+    }
+
+    void savePhotoToAChosenFile_data()
+    {
+        QTest::addColumn<QString>("answer");  // relative to the data folder
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<bool>("reported");
+        QTest::newRow("jpeg") << "copia.jpg" << "copia.jpg" << false;
+        QTest::newRow("no extension gets .jpg") << "copia" << "copia.jpg" << false;
+        QTest::newRow("missing folder") << "manca/copia.jpg" << "" << true;
+    }
+    void savePhotoToAChosenFile()
+    {
+        QFETCH(QString, answer);
+        QFETCH(QString, written);
+        QFETCH(bool, reported);
+        RegisterFixture f;
+        loadPhoto(f, QStringLiteral("btnCaricaFoto02"), solid(Qt::red), QStringLiteral("red.jpg"));
+        FileScript files;
+        files.answers = {f.data.file(answer)};
+        f.click(QStringLiteral("btnSalvaFoto02"));
+        QCOMPARE(files.captions, QStringList{QStringLiteral("Selezionare la cartella in cui si desidera salvare il file Jpeg.")});
+        if (!written.isEmpty())
+            QVERIFY(difference(fileImage(f, written), solid(Qt::red)) < 4);
+        QCOMPARE(f.messages.entries().size(), reported ? 1 : 0);
+        QVERIFY(difference(f.window->photo(1), solid(Qt::red)) < 4);
+    }
+
+    void cameraImportFillsOnlyItsFrame_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("changed");
+        QTest::newRow("photo A") << "btnAcquisisciFoto" << 0;
+        QTest::newRow("photo B") << "btnAcquisisciFoto02" << 1;
+    }
+    void cameraImportFillsOnlyItsFrame()
+    {
+        QFETCH(QString, button);
+        QFETCH(int, changed);
+        RegisterFixture f;
+        CameraFeed camera;
+        ModalScript modals;
+        const QImage frame = solid(Qt::magenta);
+        bool liveViewShown = false;
+        bool onAfterImport = true;
+        modals.then([&](QDialog *d) {
+            TestSupport::click(d, QStringLiteral("btnAccendi"));
+            // Frames come from the camera's own thread.
+            std::thread cameraThread([&] { camera.source->feed(frame); });
+            cameraThread.join();
+            auto *live = d->findChild<PhotoFrame *>(QStringLiteral("imgCamera"));
+            liveViewShown = QTest::qWaitFor([&] { return live->picture() == frame; });
+            TestSupport::click(d, QStringLiteral("btnCattura"));
+            TestSupport::click(d, QStringLiteral("btnImportaFoto"));
+            onAfterImport = camera.source->isActive();
+            return d->result();
+        });
+        f.click(button);
+        QCOMPARE(modals.seen(), QStringList{QStringLiteral("TfrmWebCam")});
+        QVERIFY(liveViewShown);
+        QCOMPARE(f.window->photo(changed), frame);
+        QCOMPARE(f.window->photo(1 - changed), Placeholder::ringPhoto());
+        QVERIFY(!onAfterImport);
+    }
+
+    void cameraIsSwitchedOffOnEveryExit_data()
+    {
+        QTest::addColumn<QString>("exit");
+        QTest::newRow("import") << "btnImportaFoto";
+        QTest::newRow("cancel") << "btnClose";
+        QTest::newRow("switch off") << "btnSpegni";
+        QTest::newRow("escape") << "";
+    }
+    void cameraIsSwitchedOffOnEveryExit()
+    {
+        QFETCH(QString, exit);
+        CameraFeed camera;
+        TfrmWebCam dialog;
+        dialog.show();
+        TestSupport::click(&dialog, QStringLiteral("btnAccendi"));
+        QVERIFY(camera.source->isActive());
+        if (exit.isEmpty())
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+        else
+            TestSupport::click(&dialog, exit);
+        QVERIFY(!camera.source->isActive());
+    }
+
+    void cameraDialogWithoutCaptureKeepsItsPicture()
+    {
+        RegisterFixture f;
+        loadPhoto(f, QStringLiteral("btnCaricaFoto"), solid(Qt::red), QStringLiteral("red.jpg"));
+        CameraFeed camera;
+        ModalScript modals;
+        modals.then([&](QDialog *d) {
+            // Nothing in the live view: capturing changes nothing.
+            TestSupport::click(d, QStringLiteral("btnCattura"));
+            TestSupport::click(d, QStringLiteral("btnImportaFoto"));
+            return d->result();
+        });
+        f.click(QStringLiteral("btnAcquisisciFoto"));
+        QCOMPARE(f.window->photo(0), Placeholder::ringPhoto());
+    }
+
+    void realCameraWithoutDeviceStaysEmpty()
+    {
+        if (!QMediaDevices::videoInputs().isEmpty())
+            QSKIP("this machine has a camera");
+        QtCameraSource source;
+        source.start();
+        QVERIFY(!source.isActive());
+        source.stop();
+    }
+
+    void zoomClosesOnAClick_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::newRow("picture") << "imgFoto";
+        QTest::newRow("panel") << "panFoto";
+    }
+    void zoomClosesOnAClick()
+    {
+        QFETCH(QString, target);
+        TfrmZoom zoom;
+        zoom.setPicture(solid(Qt::red));
+        zoom.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&zoom));
+        auto *photo = zoom.findChild<PhotoFrame *>(QStringLiteral("imgFoto"));
+        QCOMPARE(photo->picture(), solid(Qt::red));
+        QVERIFY(zoom.windowState() & Qt::WindowMaximized);
+        QCOMPARE(photo->size(), zoom.size() - QSize(60, 90));
+        QWidget *clicked = zoom.findChild<QWidget *>(target);
+        QTest::mouseClick(clicked, Qt::LeftButton, {}, QPoint(2, 2));
+        QVERIFY(!zoom.isVisible());
+        QCOMPARE(zoom.result(), int(QDialog::Accepted));
+    }
+};
+
+QTEST_MAIN(TestRegisterPhotos)
+#include "tst_registerphotos.moc"

@@ -1,0 +1,43 @@
+#include "PdfTools.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+
+namespace {
+QString run(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(30000))
+        return {};
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+} // namespace
+
+namespace PdfTools {
+
+QString text(const QString &path, bool layout)
+{
+    QStringList arguments;
+    if (layout)
+        arguments << QStringLiteral("-layout");
+    arguments << path << QStringLiteral("-");
+    return run(QStringLiteral("pdftotext"), arguments);
+}
+
+QString info(const QString &path, bool withMetadata)
+{
+    QStringList arguments;
+    if (withMetadata)
+        arguments << QStringLiteral("-meta");
+    arguments << path;
+    return run(QStringLiteral("pdfinfo"), arguments);
+}
+
+int pageCount(const QString &path)
+{
+    const auto match = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info(path));
+    return match.hasMatch() ? match.captured(1).toInt() : 0;
+}
+
+} // namespace PdfTools

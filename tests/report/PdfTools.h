@@ -1,0 +1,11 @@
+#pragma once
+#include <QString>
+
+// Reading back the PDF files the program writes, with the poppler tools.
+namespace PdfTools {
+// pdftotext of the file; `layout` keeps the physical layout of each line.
+QString text(const QString &path, bool layout = true);
+// The pdfinfo report ("Pages:", "Title:"...); withMetadata adds the XMP stream.
+QString info(const QString &path, bool withMetadata = false);
+int pageCount(const QString &path);
+}

@@ -1,0 +1,277 @@
+#include "app/ui/Modal.h"
+#include "receipts/ReceiptRecord.h"
+#include "storage/RecordFile.h"
+#include "summaries/StatisticsChart.h"
+#include "summaries/StatisticsPrinting.h"
+#include "summaries/StatisticsSums.h"
+#include "summaries/StatisticsWindow.h"
+#include "summaries/UnreadableRecord.h"
+#include "TestSupport.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTest>
+
+namespace {
+void writeReceipts(const QString &path, const QList<QPair<QString, QString>> &dateAndAmount)
+{
+    RecordFile file(path, ReceiptRecordLayout::size);
+    int n = 0;
+    for (const auto &[date, amount] : dateAndAmount) {
+        ReceiptRecord r;
+        r.NumRic = QString::number(++n);
+        r.Data = date;
+        r.TotCorrispettivi = amount;
+        file.append(ReceiptRecordLayout::encode(r));
+    }
+    file.close();
+}
+
+// A year's archive with the awkward cases: two March receipts, a month that
+// sums to 99,5, a receipt of another year and one with one-digit day and month.
+void writeSampleYear(const TempDataDir &dir)
+{
+    writeReceipts(dir.file(QStringLiteral("2024.ric")),
+                  {{QStringLiteral("15/03/2024"), QStringLiteral("100,40")},
+                   {QStringLiteral("20/03/2024"), QStringLiteral("50,20")},
+                   {QStringLiteral(" 01/12/2024 "), QStringLiteral("99")},
+                   {QStringLiteral("31/12/2024"), QStringLiteral("0,5")},
+                   {QStringLiteral("02/01/2023"), QStringLiteral("700")},
+                   {QStringLiteral("5/3/2024"), QStringLiteral("40")},
+                   {QString(), QStringLiteral("30")}});
+}
+} // namespace
+
+class TestStatistics : public QObject
+{
+    Q_OBJECT
+private slots:
+    void monthlySumsByDatePosition();
+    void roundingToEuros_data();
+    void roundingToEuros();
+    void unreadableAmountNamesTheReceipt();
+    void copies_data();
+    void copies();
+    void openFillsTheChartAndKeepsItAcrossKinds();
+    void yearFieldTakesFourDigitsOnly();
+    void printingPresetsCopiesAndPrintsLandscape();
+    void printingStopsOnNoOrCancel();
+};
+
+void TestStatistics::monthlySumsByDatePosition()
+{
+    TempDataDir dir;
+    writeSampleYear(dir);
+    const auto sums = StatisticsSums::monthlyTakings(dir.file(QStringLiteral("2024.ric")), QStringLiteral("2024"));
+    QCOMPARE(sums[0], 0.0);  // the 2023 receipt is not January 2024
+    QVERIFY(qAbs(sums[2] - 150.6) < 1e-9);  // 5/3/2024 falls in no month
+    QCOMPARE(sums[11], 99.5);
+    const auto rounded = StatisticsSums::roundedToEuros(sums);
+    QCOMPARE(rounded[2], 151.0);
+    QCOMPARE(rounded[11], 100.0);
+
+    // A year without an archive: created empty, twelve zeros.
+    const auto none = StatisticsSums::monthlyTakings(dir.file(QStringLiteral("2030.ric")), QStringLiteral("2030"));
+    QVERIFY(QFile::exists(dir.file(QStringLiteral("2030.ric"))));
+    for (double v : none)
+        QCOMPARE(v, 0.0);
+}
+
+void TestStatistics::roundingToEuros_data()
+{
+    QTest::addColumn<double>("sum");
+    QTest::addColumn<double>("euros");
+    QTest::newRow("150,6") << 150.6 << 151.0;
+    QTest::newRow("99,5 up") << 99.5 << 100.0;
+    QTest::newRow("99,49 down") << 99.49 << 99.0;
+    // Just below one half in binary, but shown as 0,5 with 15 digits.
+    QTest::newRow("0,49999999999999994") << 0.49999999999999994 << 1.0;
+    QTest::newRow("zero") << 0.0 << 0.0;
+}
+
+void TestStatistics::roundingToEuros()
+{
+    QFETCH(double, sum);
+    QFETCH(double, euros);
+    QCOMPARE(StatisticsSums::roundedToEuros(sum), euros);
+}
+
+void TestStatistics::unreadableAmountNamesTheReceipt()
+{
+    TempDataDir dir;
+    writeReceipts(dir.file(QStringLiteral("2024.ric")),
+                  {{QStringLiteral("01/02/2024"), QStringLiteral("10")},
+                   {QStringLiteral("02/02/2024"), QStringLiteral("dieci")}});
+    try {
+        StatisticsSums::monthlyTakings(dir.file(QStringLiteral("2024.ric")), QStringLiteral("2024"));
+        QFAIL("an unreadable amount must stop the sums");
+    } catch (const UnreadableRecord &bad) {
+        QCOMPARE(bad.position, 2);
+        QVERIFY(bad.message().contains(QStringLiteral("dieci")));
+    }
+}
+
+void TestStatistics::copies_data()
+{
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<int>("copies");
+    QTest::newRow("3") << QStringLiteral("3") << 3;
+    QTest::newRow("blanks around") << QStringLiteral(" 2 ") << 2;
+    QTest::newRow("2x") << QStringLiteral("2x") << 1;
+    QTest::newRow("blank") << QStringLiteral("   ") << 1;
+    QTest::newRow("sign") << QStringLiteral("-2") << 1;
+    QTest::newRow("zero") << QStringLiteral("0") << 1;
+}
+
+void TestStatistics::copies()
+{
+    QFETCH(QString, answer);
+    QFETCH(int, copies);
+    QCOMPARE(StatisticsPrinting::copiesFromAnswer(answer), copies);
+}
+
+void TestStatistics::openFillsTheChartAndKeepsItAcrossKinds()
+{
+    TempDataDir dir;
+    writeSampleYear(dir);
+    MessageRecorder messages;
+    TfrmStatistiche window;
+    window.show();
+    auto *year = window.findChild<QLineEdit *>(QStringLiteral("txtAnno"));
+    QCOMPARE(year->text(), QStringLiteral("2025"));  // the current year
+    QVERIFY(window.findChild<QWidget *>(QStringLiteral("panAvvio"))->isVisible());
+    QVERIFY(!window.findChild<QWidget *>(QStringLiteral("panContainer"))->isVisible());
+
+    year->setText(QStringLiteral("2024"));
+    TestSupport::click(&window, QStringLiteral("btnApri"));
+    QVERIFY(messages.isEmpty());
+    QVERIFY(window.findChild<QWidget *>(QStringLiteral("panContainer"))->isVisible());
+    QVERIFY(!window.findChild<QWidget *>(QStringLiteral("panAvvio"))->isVisible());
+    QCOMPARE(window.findChild<QLabel *>(QStringLiteral("lblTitolo"))->text(),
+             QStringLiteral("Rappresentazione grafica delle ricevute emesse nell'anno 2024."));
+    QCOMPARE(window.findChild<QLabel *>(QStringLiteral("memMarzo"))->text(), QStringLiteral("151"));
+    QCOMPARE(window.findChild<QLabel *>(QStringLiteral("memDicembre"))->text(), QStringLiteral("100"));
+    QCOMPARE(window.findChild<QLabel *>(QStringLiteral("memGennaio"))->text(), QStringLiteral("0"));
+
+    auto *chart = window.findChild<StatisticsChart *>(QStringLiteral("ChartStats"));
+    const auto before = chart->points();
+    QCOMPARE(before.size(), 12);
+    QCOMPARE(before[2].label, QStringLiteral("Marzo"));
+    QCOMPARE(before[2].value, 151.0);
+    QCOMPARE(before[8].colour, QColor::fromRgba(0xFFF0FBFF));
+    QCOMPARE(before[11].colour, QColor::fromRgba(0xFF008000));
+
+    TestSupport::click(&window, QStringLiteral("btnTorta"));
+    QCOMPARE(chart->kind(), StatisticsChartData::Kind::Pie);
+    TestSupport::click(&window, QStringLiteral("btnBarre"));
+    QCOMPARE(chart->kind(), StatisticsChartData::Kind::Bars);
+    const auto after = chart->points();
+    for (int i = 0; i < 12; ++i) {
+        QCOMPARE(after[i].value, before[i].value);
+        QCOMPARE(after[i].colour, before[i].colour);
+    }
+
+    // The kind chosen stays for the next showing; the points do not.
+    TestSupport::click(&window, QStringLiteral("btnTorta"));
+    window.hide();
+    window.show();
+    QCOMPARE(chart->kind(), StatisticsChartData::Kind::Pie);
+    QVERIFY(chart->points().isEmpty());
+    QVERIFY(window.findChild<QWidget *>(QStringLiteral("panAvvio"))->isVisible());
+}
+
+void TestStatistics::yearFieldTakesFourDigitsOnly()
+{
+    TempDataDir dir;
+    MessageRecorder messages;
+    TfrmStatistiche window;
+    window.show();
+    auto *year = window.findChild<QLineEdit *>(QStringLiteral("txtAnno"));
+    year->clear();
+    TestSupport::typeInto(year, QStringLiteral("2a0b2"));
+    QCOMPARE(year->text(), QStringLiteral("202"));
+    TestSupport::click(&window, QStringLiteral("btnApri"));
+    QCOMPARE(messages.entries().size(), 1);
+    QCOMPARE(messages.last().kind, MessageKind::Warning);
+    QCOMPARE(messages.last().text, QStringLiteral("Attenzione: indicare l'anno solare utilizzando quattro cifre."));
+    QVERIFY(window.findChild<QWidget *>(QStringLiteral("panAvvio"))->isVisible());
+    QVERIFY(!QFile::exists(dir.file(QStringLiteral("202.ric"))));
+}
+
+void TestStatistics::printingPresetsCopiesAndPrintsLandscape()
+{
+    TempDataDir dir;
+    writeSampleYear(dir);
+    MessageRecorder messages;
+    FileScript input;
+    ModalScript modal;
+    TfrmStatistiche window;
+    window.show();
+    window.findChild<QLineEdit *>(QStringLiteral("txtAnno"))->setText(QStringLiteral("2024"));
+    TestSupport::click(&window, QStringLiteral("btnApri"));
+
+    const QString pdf = dir.file(QStringLiteral("grafico.pdf"));
+    int preset = 0;
+    input.answers = {QStringLiteral("3")};
+    modal.then([&](QDialog *d) {
+        auto *dialog = qobject_cast<QPrintDialog *>(d);
+        preset = dialog->printer()->copyCount();
+        dialog->printer()->setOutputFormat(QPrinter::PdfFormat);
+        dialog->printer()->setOutputFileName(pdf);
+        dialog->printer()->setCopyCount(2);  // the user lowers the count in the dialog
+        return int(QDialog::Accepted);
+    });
+    auto *chart = window.findChild<StatisticsChart *>(QStringLiteral("ChartStats"));
+    QCOMPARE(StatisticsPrinting::run(&window, *chart), 2);
+    QCOMPARE(preset, 3);
+    QCOMPARE(messages.texts(), QStringList{QStringLiteral("Si vuole stampare il presente grafico statistico?")});
+    QCOMPARE(messages.last().kind, MessageKind::Confirmation);
+
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {pdf});
+    QVERIFY(info.waitForFinished());
+    const QString out = QString::fromLocal8Bit(info.readAllStandardOutput());
+    const auto size = QRegularExpression(QStringLiteral("Page size:\\s+([\\d.]+) x ([\\d.]+)")).match(out);
+    QVERIFY2(size.hasMatch(), qPrintable(out));
+    QVERIFY(size.captured(1).toDouble() > size.captured(2).toDouble());  // landscape
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    QVERIFY(text.waitForFinished());
+    const QString printed = QString::fromUtf8(text.readAllStandardOutput());
+    QVERIFY(printed.contains(QStringLiteral("Statistiche incassi annuali")));
+    QVERIFY(printed.contains(QStringLiteral("151")));
+}
+
+void TestStatistics::printingStopsOnNoOrCancel()
+{
+    TempDataDir dir;
+    MessageRecorder messages;
+    FileScript input;
+    ModalScript modal;
+    StatisticsChart chart;
+    messages.answerNext(false);
+    QCOMPARE(StatisticsPrinting::run(nullptr, chart), 0);
+    QVERIFY(input.captions.isEmpty() && modal.seen().isEmpty());
+
+    // The copies box cancelled: no printer dialog.
+    QCOMPARE(StatisticsPrinting::run(nullptr, chart), 0);
+    QVERIFY(modal.seen().isEmpty());
+
+    // "2x" gives one copy; cancelling the printer dialog prints nothing.
+    int preset = 0;
+    input.answers = {QStringLiteral("2x")};
+    modal.then([&](QDialog *d) {
+        preset = qobject_cast<QPrintDialog *>(d)->printer()->copyCount();
+        return int(QDialog::Rejected);
+    });
+    QCOMPARE(StatisticsPrinting::run(nullptr, chart), 0);
+    QCOMPARE(preset, 1);
+}
+
+QTEST_MAIN(TestStatistics)
+#include "tst_statistics.moc"

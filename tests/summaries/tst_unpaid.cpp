@@ -1,0 +1,114 @@
+#include "app/ui/AppWindows.h"
+#include "receipts/ReceiptRecord.h"
+#include "storage/RecordFile.h"
+#include "summaries/ResultList.h"
+#include "summaries/UnpaidReceipts.h"
+#include "TestSupport.h"
+
+#include <QLabel>
+#include <QTest>
+
+// Stands in for the receipt window: its archive label and the slot a
+// double-click loads a receipt through.
+class ReceiptWindowStandIn : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit ReceiptWindowStandIn(const QString &archive)
+    {
+        setObjectName(QStringLiteral("TfrmRicevute"));
+        auto *file = new QLabel(archive + u' ', this);
+        file->setObjectName(QStringLiteral("lblFile"));
+        AppWindows::add(this);
+    }
+    ~ReceiptWindowStandIn() override { AppWindows::clear(); }
+    QList<int> loaded;
+
+public slots:
+    void loadReceipt(int index) { loaded.append(index); }
+};
+
+class TestUnpaid : public QObject
+{
+    Q_OBJECT
+private slots:
+    void onlyNoIsListed_data();
+    void onlyNoIsListed();
+    void doubleClickLoadsTheLaterOfEqualLines();
+    void doubleClickWithoutSelectionLoadsNothing();
+};
+
+namespace {
+void writeReceipts(const QString &path, const QList<QPair<QString, QString>> &numberAndPaid)
+{
+    RecordFile file(path, ReceiptRecordLayout::size);
+    for (const auto &[number, paid] : numberAndPaid) {
+        ReceiptRecord r;
+        r.NumRic = number;
+        r.Data = QStringLiteral("10/05/2024");
+        r.Cliente = QStringLiteral("Rossi Mario");
+        r.TotCorrispettivi = QStringLiteral("250,00");
+        r.Saldata = paid;
+        file.append(ReceiptRecordLayout::encode(r));
+    }
+    file.close();
+}
+} // namespace
+
+void TestUnpaid::onlyNoIsListed_data()
+{
+    QTest::addColumn<QString>("flag");
+    QTest::addColumn<bool>("listed");
+    QTest::newRow("No") << u"No"_qs << true;
+    QTest::newRow("Sì") << u"Sì"_qs << false;
+    QTest::newRow("blank") << QString() << false;
+    QTest::newRow("lower case") << u"no"_qs << false;
+    QTest::newRow("other") << u"X"_qs << false;
+}
+
+void TestUnpaid::onlyNoIsListed()
+{
+    QFETCH(QString, flag);
+    QFETCH(bool, listed);
+    TempDataDir dir;
+    const QString archive = dir.file(u"2024.ric"_qs);
+    writeReceipts(archive, {{u"1"_qs, u"No"_qs}, {u"2"_qs, flag}, {u"3"_qs, u"No"_qs}});
+    ReceiptWindowStandIn receipts(archive);
+    TfrmSospese unpaid(&receipts);
+    const QStringList lines = unpaid.findChild<ResultList *>()->lines();
+    QCOMPARE(lines.size(), listed ? 3 : 2);
+    QVERIFY(lines.first().startsWith(u"Ric. n. 1 "_qs));  // file order, not sorted
+    QVERIFY(lines.last().startsWith(u"Ric. n. 3 "_qs));
+}
+
+void TestUnpaid::doubleClickLoadsTheLaterOfEqualLines()
+{
+    TempDataDir dir;
+    const QString archive = dir.file(u"2024.ric"_qs);
+    // The third receipt is paid, but its line equals the first one's.
+    writeReceipts(archive, {{u"7"_qs, u"No"_qs}, {u"8"_qs, u"No"_qs}, {u"7"_qs, u"Sì"_qs}, {u"9"_qs, u"Sì"_qs}});
+    ReceiptWindowStandIn receipts(archive);
+    TfrmSospese unpaid(&receipts);
+    auto *list = unpaid.findChild<ResultList *>();
+    QCOMPARE(list->count(), 2);
+    list->setSelectedIndex(0);
+    unpaid.lstRecordsDblClick();
+    QCOMPARE(receipts.loaded, QList<int>{2});
+    QCOMPARE(unpaid.result(), int(QDialog::Accepted));
+    QCOMPARE(list->count(), 0);  // closing empties the list
+}
+
+void TestUnpaid::doubleClickWithoutSelectionLoadsNothing()
+{
+    TempDataDir dir;
+    const QString archive = dir.file(u"2024.ric"_qs);
+    writeReceipts(archive, {{u"1"_qs, u"No"_qs}});
+    ReceiptWindowStandIn receipts(archive);
+    TfrmSospese unpaid(&receipts);
+    unpaid.findChild<ResultList *>()->setSelectedIndex(-1);
+    unpaid.lstRecordsDblClick();
+    QVERIFY(receipts.loaded.isEmpty());
+}
+
+QTEST_MAIN(TestUnpaid)
+#include "tst_unpaid.moc"

@@ -1,32 +1,80 @@
 #include "summaries/ResultLines.h"
 
 #include <algorithm>
+#include <array>
+#include <memory>
 #include <numeric>
 #include <vector>
 
 namespace {
 
-inline char16_t foldUpper(char16_t c) { return (c >= u'a' && c <= u'z') ? char16_t(c - 32) : c; }
 inline char16_t foldLower(char16_t c) { return (c >= u'A' && c <= u'Z') ? char16_t(c + 32) : c; }
 
-// The Windows-1252 code of a character, with a-z as A-Z. Every character a
-// line can hold comes from a record or from our own separators, so all of
-// them have a code; anything else sorts last.
-unsigned char orderCode(QChar ch)
+// The Windows-1252 code of every character, with a-z as A-Z, in one table.
+// Every character a line can hold comes from a record or from our own
+// separators, so all of them have a code; anything else sorts last.
+const std::array<unsigned char, 0x10000> &orderTable()
 {
-    const char16_t c = foldUpper(ch.unicode());
-    if (c < 0x100)
-        return static_cast<unsigned char>(c);
-    const QByteArray b = Cp1252::encode(QStringView(&ch, 1));
-    return b.at(0) == '?' ? 0xFF : static_cast<unsigned char>(b.at(0));
+    static const auto table = [] {
+        auto t = std::make_unique<std::array<unsigned char, 0x10000>>();
+        t->fill(0xFF);
+        for (int b = 0; b < 256; ++b) {
+            const char byte = static_cast<char>(b);
+            const QString decoded = Cp1252::decode(&byte, 1);
+            (*t)[decoded.at(0).unicode()] = static_cast<unsigned char>(b);
+        }
+        for (char16_t c = u'a'; c <= u'z'; ++c)
+            (*t)[c] = static_cast<unsigned char>(c - 32);
+        return t;
+    }();
+    return *table;
 }
+
+inline unsigned char orderCode(QChar c) { return orderTable()[c.unicode()]; }
 
 QByteArray orderKey(QStringView line)
 {
+    const auto &table = orderTable();
     QByteArray key(line.size(), Qt::Uninitialized);
+    char *out = key.data();
+    const QChar *in = line.data();
     for (qsizetype i = 0; i < line.size(); ++i)
-        key[i] = static_cast<char>(orderCode(line[i]));
+        out[i] = static_cast<char>(table[in[i].unicode()]);
     return key;
+}
+
+const std::array<char16_t, 256> &decodeTable()
+{
+    static const auto table = [] {
+        std::array<char16_t, 256> t{};
+        for (int b = 0; b < 256; ++b) {
+            const char byte = static_cast<char>(b);
+            t[size_t(b)] = Cp1252::decode(&byte, 1).at(0).unicode();
+        }
+        return t;
+    }();
+    return table;
+}
+
+// Appends a stored field, trimmed, decoded straight into the line and
+// padded or cut to `width` (kRest: as it is).
+void appendField(QString &line, const char *record, int offset, int capacity, int width)
+{
+    QByteArrayView raw = ShortText::rawBytes(record + offset, capacity);
+    // Bytes up to the blank decode to themselves, so trimming the bytes is
+    // trimming the text.
+    while (!raw.isEmpty() && static_cast<unsigned char>(raw.front()) <= 32)
+        raw = raw.sliced(1);
+    while (!raw.isEmpty() && static_cast<unsigned char>(raw.back()) <= 32)
+        raw.chop(1);
+    const qsizetype shown = width == LineFormat::kRest ? raw.size() : qMin<qsizetype>(raw.size(), width);
+    const qsizetype total = width == LineFormat::kRest ? raw.size() : width;
+    const qsizetype at = line.size();
+    line.resize(at + total, u' ');
+    QChar *out = line.data() + at;
+    const auto &table = decodeTable();
+    for (qsizetype i = 0; i < shown; ++i)
+        out[i] = QChar(table[static_cast<unsigned char>(raw[i])]);
 }
 
 } // namespace
@@ -109,6 +157,10 @@ QString LineFormat::build(const char *record) const
     line.reserve(160);
     for (const Column &c : m_columns) {
         line += c.before;
+        if (!c.value) {
+            appendField(line, record, c.offset, c.capacity, c.width);
+            continue;
+        }
         const QString value = c.value(record);
         line += c.width == kRest ? ShortText::trimmed(value) : ResultLines::fit(value, c.width);
     }

@@ -37,8 +37,10 @@ public:
     struct Column
     {
         QString before;
-        std::function<QString(const char *record)> value;
+        std::function<QString(const char *record)> value;  // empty: the stored field below
         int width = kRest;
+        int offset = 0;  // of a stored field, decoded straight into the line
+        int capacity = 0;
     };
 
     LineFormat() = default;
@@ -51,7 +53,7 @@ public:
     {
         const int index = RecordLayout<R>::indexOf(QString::fromLatin1(name));
         Q_ASSERT_X(index >= 0, "LineFormat::field", name);
-        return {before, [index](const char *r) { return RecordLayout<R>::field(r, index); }, width};
+        return {before, {}, width, RecordLayout<R>::offsets()[index], R::kFields[index].capacity};
     }
     // A column of several fields, each trimmed, joined by one blank.
     template <class R>

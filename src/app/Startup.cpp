@@ -9,6 +9,7 @@
 #include "receipts/ReceiptsModule.h"
 #include "receipts/print/ReceiptPrintModule.h"
 #include "register/RegisterModule.h"
+#include "register/search/RegisterSearchModule.h"
 #include "register/print/RegisterPrintModule.h"
 #include "summaries/ReceiptSummariesModule.h"
 #include "summaries/SummariesModule.h"
@@ -50,6 +51,7 @@ QList<QWidget *> createAreaWindows()
     ReceiptPrintModule::registerDialogs();
     RegisterModule::registerDialogs();
     RegisterPrintModule::registerDialogs();
+    RegisterSearchModule::registerDialogs();
     SummariesModule::registerDialogs();
     ReceiptSummariesModule::registerDialogs();
 

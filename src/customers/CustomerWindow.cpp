@@ -1,6 +1,329 @@
 #include "customers/CustomerWindow.h"
+#include "app/ui/ArchiveNavigatorBinding.h"
+#include "app/ui/CodeChecks.h"
+#include "app/ui/Dialogs.h"
+#include "app/ui/FieldBehaviour.h"
+#include "app/ui/Guide.h"
+#include "app/ui/Icons.h"
+#include "app/ui/Messages.h"
+#include "app/ui/Shell.h"
+#include "customers/CustomerCard.h"
+#include "customers/CustomerFields.h"
+#include "customers/CustomerHelp.h"
+#include "customers/CustomerPrint.h"
+#include "storage/DataFolder.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+struct Command
+{
+    const char *name;
+    const char *icon;
+    const char16_t *caption;
+    const char16_t *hint;
+    void (TfrmAnagrafica::*slot)();
+};
+
+// The top bar, left to right; an empty name marks a gap, "pos" the position label.
+const Command kCommands[] = {
+    {"cmdNuovo", "new", u"Nuova", u"Prepara la schermata per la registrazione di una nuova scheda.", &TfrmAnagrafica::cmdNuovoClick},
+    {"cmdSalva", "save", u"Salva", u"Salva la scheda corrente in archivio.", &TfrmAnagrafica::cmdSalvaClick},
+    {"cmdTrova", "find", u"Trova", u"Trova una scheda in archivio.", &TfrmAnagrafica::cmdTrovaClick},
+    {"cmdCartella", "folder", u"Cartella", u"Gestisci la cartella abbinata alla scheda corrente.", &TfrmAnagrafica::cmdCartellaClick},
+    {"", nullptr, nullptr, nullptr, nullptr},
+    {"cmdFile", "attach", u"Allega file", u"Allega file alla scheda corrente.", &TfrmAnagrafica::cmdFileClick},
+    {"cmdStampa", "print", u"Stampa", u"Stampa la scheda corrente.", &TfrmAnagrafica::cmdStampaClick},
+    {"", nullptr, nullptr, nullptr, nullptr},
+    {"cmdPrimo", "first", u"Prima", u"Visualizza la prima scheda in archivio.", &TfrmAnagrafica::cmdPrimoClick},
+    {"cmdIndietro", "previous", u"Indietro", u"Visualizza la scheda precedente in archivio.", &TfrmAnagrafica::cmdIndietroClick},
+    {"pos", nullptr, nullptr, nullptr, nullptr},
+    {"cmdAvanti", "next", u"Avanti", u"Visualizza la scheda successiva in archivio.", &TfrmAnagrafica::cmdAvantiClick},
+    {"cmdUltimo", "last", u"Ultima", u"Visualizza l'ultima scheda in archivio.", &TfrmAnagrafica::cmdUltimoClick},
+    {"", nullptr, nullptr, nullptr, nullptr},
+    {"cmdEsporta", "excel", u"Esporta", u"Esporta le schede in archivio in un file di Microsoft Excel.", &TfrmAnagrafica::cmdEsportaClick},
+    {"cmdScaduti", "calendar", u"Rate", u"Visualizza il riepilogo delle rate in scadenza o scadute.", &TfrmAnagrafica::cmdScadutiClick},
+    {"", nullptr, nullptr, nullptr, nullptr},
+    {"cmdGuida", "help", u"Guida", u"Visualizza la guida in linea.", &TfrmAnagrafica::cmdGuidaClick},
+    {"cmdEsci", "exit", u"Esci", u"Esci da questa schermata di lavoro.", &TfrmAnagrafica::cmdEsciClick},
+};
+
+struct SideButton
+{
+    const char *name;
+    const char16_t *hint;
+    void (TfrmAnagrafica::*slot)();
+};
+
+const SideButton kSideButtons[] = {
+    {"btnCodFisc", u"Controlla il codice fiscale.", &TfrmAnagrafica::btnCodFiscClick},
+    {"btnIva", u"Controlla il numero di partita IVA.", &TfrmAnagrafica::btnIvaClick},
+    {"btnIban", u"Controlla l'IBAN.", &TfrmAnagrafica::btnIbanClick},
+    {"btnCarta", u"Controlla il numero di carta di credito.", &TfrmAnagrafica::btnCartaClick},
+    {"btnEmail", u"Invia una e-mail all'indirizzo indicato.", &TfrmAnagrafica::btnEmailClick},
+};
+
+const char *const kHiddenLabels[] = {"lblFile01", "lblFile02", "lblFile03", "lblDesc01", "lblDesc02", "lblDesc03"};
+
+QString greeting() { return QStringLiteral("Pronto per salvare una nuova scheda..."); }
+
+// A frame, so that the hint line empties when the mouse crosses it.
+QFrame *whitePanel(QWidget *parent, const char *name)
+{
+    auto *panel = new QFrame(parent);
+    panel->setObjectName(QLatin1StringView(name));
+    panel->setAttribute(Qt::WA_StyledBackground);
+    panel->setProperty("panel", true);
+    return panel;
+}
+
+} // namespace
 
 TfrmAnagrafica::TfrmAnagrafica(QWidget *parent)
-    : AreaWindow(QStringLiteral("TfrmAnagrafica"), QStringLiteral(" Valtrena - Anagrafica Clienti"), Presentation::Maximised, parent)
+    : AreaWindow(QStringLiteral("TfrmAnagrafica"), QStringLiteral(" Valtrena - Anagrafica Clienti"),
+                 Presentation::Maximised, parent)
 {
+    setStyleSheet(QStringLiteral(
+        "#TfrmAnagrafica{background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 #408AB3,stop:1 #EAF2F8);}"
+        "QWidget[panel=\"true\"]{background:white;border:1px solid #9CB8CC;border-radius:8px;}"
+        "QLabel[caption=\"plain\"]{color:#1F4E79;font-size:8pt;}"
+        "QLabel[caption=\"red\"]{color:#C00000;font-size:8pt;font-weight:bold;}"
+        "QLabel[caption=\"section\"]{color:#00808F;font-weight:bold;font-size:9pt;}"
+        "QFrame[caption=\"rule\"]{color:#B8D3DF;}"
+        "QToolButton[bar=\"true\"]{color:#1F4E79;font-size:8pt;padding:1px 2px;}"
+        "#lblPosizione{background:#F4F9FC;border:1px solid #9CB8CC;border-radius:4px;"
+        "color:#1F4E79;font:bold 13pt 'Arial';}"
+        "#panInfo{background:#F4F9FC;border:1px solid #9CB8CC;border-radius:4px;color:#1F4E79;padding:2px 8px;}"));
+
+    auto *left = whitePanel(this, "panAnagrafica");
+    auto *right = whitePanel(this, "panDocumento");
+    CustomerFields::build(left, right);
+
+    for (const char *name : kHiddenLabels) {
+        auto *hidden = new QLabel(this);
+        hidden->setObjectName(QLatin1StringView(name));
+        hidden->hide();
+    }
+
+    panInfo = new QLabel(greeting(), this);
+    panInfo->setObjectName(QStringLiteral("panInfo"));
+    panInfo->setMinimumHeight(24);
+
+    auto *panels = new QHBoxLayout;
+    panels->setSpacing(10);
+    panels->addWidget(left, 3);
+    panels->addWidget(right, 2);
+
+    // On large screens the card keeps a comfortable size, centred.
+    auto *page = new QWidget(this);
+    page->setMaximumSize(1600, 880);
+    auto *content = new QVBoxLayout(page);
+    content->setContentsMargins(0, 0, 0, 0);
+    content->setSpacing(8);
+    content->addWidget(buildToolbar());
+    content->addLayout(panels, 1);
+    content->addWidget(panInfo);
+    auto *outer = new QGridLayout(this);
+    outer->setContentsMargins(12, 10, 12, 8);
+    outer->addWidget(page, 1, 1);
+    outer->setRowStretch(0, 1);
+    outer->setRowStretch(1, 1000);
+    outer->setRowStretch(2, 1);
+    outer->setColumnStretch(0, 1);
+    outer->setColumnStretch(1, 1000);
+    outer->setColumnStretch(2, 1);
+
+    FieldBehaviour::highlightAllWithRectangles(this);
+    connectBoxes();
+    for (const SideButton &b : kSideButtons) {
+        auto *button = findChild<QToolButton *>(QLatin1StringView(b.name));
+        FieldBehaviour::setHint(button, QString::fromUtf16(b.hint));
+        connect(button, &QToolButton::clicked, this, b.slot);
+    }
+    FieldBehaviour::installHintLine(this, panInfo);
+
+    m_navigator = std::make_unique<ArchiveNavigator>(
+        lblPosizione, recordBinding<CustomerRecord>(this, [] { return DataFolder::file(FileNames::customerArchive()); }));
+}
+
+TfrmAnagrafica::~TfrmAnagrafica() = default;
+
+QWidget *TfrmAnagrafica::buildToolbar()
+{
+    auto *bar = whitePanel(this, "panComandi");
+    auto *row = new QHBoxLayout(bar);
+    row->setContentsMargins(10, 4, 10, 4);
+    row->setSpacing(2);
+
+    auto *icon = new QLabel(bar);
+    icon->setPixmap(Icons::pixmap(QStringLiteral("area-customers"), 40));
+    auto *title = new QLabel(QStringLiteral("Anagrafica Clienti"), bar);
+    title->setStyleSheet(QStringLiteral("color:#1F4E79;font:bold 17pt 'Arial';border:none;"));
+    icon->setStyleSheet(QStringLiteral("border:none;"));
+    row->addWidget(icon);
+    row->addSpacing(6);
+    row->addWidget(title);
+    row->addStretch(1);
+
+    for (const Command &c : kCommands) {
+        const QLatin1StringView name(c.name);
+        if (name.isEmpty()) {
+            row->addSpacing(12);
+            continue;
+        }
+        if (name == QLatin1StringView("pos")) {
+            lblPosizione = new QLabel(bar);
+            lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
+            lblPosizione->setAlignment(Qt::AlignCenter);
+            lblPosizione->setMinimumWidth(64);
+            lblPosizione->setFixedHeight(30);
+            row->addWidget(lblPosizione);
+            continue;
+        }
+        auto *button = new QToolButton(bar);
+        button->setObjectName(name);
+        button->setProperty("bar", true);
+        button->setIcon(Icons::icon(QLatin1StringView(c.icon)));
+        button->setIconSize(QSize(30, 30));
+        button->setText(QString::fromUtf16(c.caption));
+        button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        button->setAutoRaise(true);
+        button->setCursor(Qt::PointingHandCursor);
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setMinimumWidth(58);
+        FieldBehaviour::setHint(button, QString::fromUtf16(c.hint));
+        connect(button, &QToolButton::clicked, this, c.slot);
+        row->addWidget(button);
+    }
+    return bar;
+}
+
+// Enter walks the card in order and comes back from the last box to the first.
+void TfrmAnagrafica::connectBoxes()
+{
+    const QStringList &names = CustomerFields::boxNames();
+    QList<QPair<QString, QString>> chain;
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        const QString &from = names[i];
+        const QString &to = names[(i + 1) % names.size()];
+        if (auto *combo = findChild<QComboBox *>(from)) {
+            QWidget *next = findChild<QWidget *>(to);
+            connect(combo->lineEdit(), &QLineEdit::returnPressed, this, [next] { next->setFocus(Qt::OtherFocusReason); });
+        } else {
+            chain.append({from, to});
+        }
+    }
+    FieldBehaviour::enterChain(this, chain);
+    for (qsizetype i = 0; i + 1 < names.size(); ++i)
+        setTabOrder(findChild<QWidget *>(names[i]), findChild<QWidget *>(names[i + 1]));
+}
+
+QString TfrmAnagrafica::boxText(const QString &name) const
+{
+    return ShortText::trimmed(Controls::text(this, name));
+}
+
+void TfrmAnagrafica::focusBox(const QString &name)
+{
+    if (QWidget *box = findChild<QWidget *>(name))
+        box->setFocus(Qt::OtherFocusReason);
+}
+
+void TfrmAnagrafica::formShow()
+{
+    panInfo->setText(greeting());
+    cmdNuovoClick();
+}
+
+void TfrmAnagrafica::loadCard(int index) { m_navigator->load(index); }
+
+void TfrmAnagrafica::cmdNuovoClick()
+{
+    for (const QString &name : CustomerFields::boxNames())
+        if (auto *combo = findChild<QComboBox *>(name))
+            combo->setCurrentIndex(-1);
+    Binder<CustomerRecord>::toWindow(this, CustomerCard::blank());
+    m_navigator->clearPosition();
+    focusBox(QStringLiteral("txtCognome"));
+}
+
+void TfrmAnagrafica::cmdSalvaClick()
+{
+    const CustomerRecord card = Binder<CustomerRecord>::fromWindow(this);
+    if (const auto problem = CustomerCard::saveProblem(card)) {
+        Messages::show(problem->kind, problem->text, this);
+        if (!problem->focus.isEmpty())
+            focusBox(problem->focus);
+        return;
+    }
+    const bool isNew = lblPosizione->text().trimmed().isEmpty();
+    if (!m_navigator->store())
+        return;
+    Messages::information(isNew ? QStringLiteral("La scheda corrente è stata inserita in archivio.")
+                                : QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio."),
+                          this);
+}
+
+void TfrmAnagrafica::cmdTrovaClick()
+{
+    Dialogs::openWithToken(QStringLiteral("TfrmTrovaClienti"), this, QStringLiteral("clienti"));
+}
+
+void TfrmAnagrafica::cmdCartellaClick()
+{
+    const QString position = lblPosizione->text().trimmed();
+    if (position.isEmpty()) {
+        Messages::warning(QStringLiteral("Attenzione: l'abbinamento di una cartella ad un cliente può avvenire "
+                                         "soltanto dopo che la scheda è stata inserita in archivio."),
+                          this);
+        return;
+    }
+    Dialogs::openWithToken(QStringLiteral("TfrmCartella"), this, position);
+}
+
+void TfrmAnagrafica::cmdFileClick()
+{
+    Dialogs::Texts texts{{QStringLiteral("lblMemory"), QStringLiteral("anagrafica")}};
+    for (const char *label : kHiddenLabels) {
+        const QString name = QLatin1StringView(label);
+        texts.append({QStringLiteral("txt") + name.mid(3), ShortText::trimmed(Controls::text(this, name))});
+    }
+    Dialogs::open(QStringLiteral("TfrmAllegaCartella"), this, texts);
+}
+
+// Prints the card as it is on screen, unsaved changes included.
+void TfrmAnagrafica::cmdStampaClick() { CustomerPrint::print(this, Binder<CustomerRecord>::fromWindow(this)); }
+
+void TfrmAnagrafica::cmdPrimoClick() { m_navigator->first(); }
+void TfrmAnagrafica::cmdIndietroClick() { m_navigator->previous(); }
+void TfrmAnagrafica::cmdAvantiClick() { m_navigator->next(); }
+void TfrmAnagrafica::cmdUltimoClick() { m_navigator->last(); }
+
+void TfrmAnagrafica::cmdEsportaClick() { Dialogs::open(QStringLiteral("TfrmExpClienti"), this); }
+
+void TfrmAnagrafica::cmdScadutiClick() { Dialogs::open(QStringLiteral("TfrmDaRinnovare"), this); }
+
+void TfrmAnagrafica::cmdGuidaClick()
+{
+    TfrmGuida::open(this, QStringLiteral("Applicazione Anagrafica Clienti."), CustomerHelp::text());
+}
+
+void TfrmAnagrafica::cmdEsciClick() { close(); }
+
+void TfrmAnagrafica::btnCodFiscClick() { CodeChecks::openFiscalCode(this, boxText(QStringLiteral("txtCodFisc"))); }
+void TfrmAnagrafica::btnIvaClick() { CodeChecks::openVat(this, boxText(QStringLiteral("txtIva"))); }
+void TfrmAnagrafica::btnIbanClick() { CodeChecks::openIban(this, boxText(QStringLiteral("txtIban"))); }
+void TfrmAnagrafica::btnCartaClick() { CodeChecks::openCard(this, boxText(QStringLiteral("txtCarta"))); }
+
+void TfrmAnagrafica::btnEmailClick()
+{
+    Shell::open(u'"' + QStringLiteral("mailto:") + boxText(QStringLiteral("txtEmail")) + u'"');
 }

@@ -1,6 +1,159 @@
 #include "summaries/InventoryChooser.h"
+#include "app/ui/Icons.h"
+#include "app/ui/Modal.h"
+#include "summaries/Inventory.h"
+#include "summaries/InventoryHelp.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+QToolButton *iconButton(QWidget *parent, const char *name, const char *icon, const QString &tip)
+{
+    auto *b = new QToolButton(parent);
+    b->setObjectName(QLatin1StringView(name));
+    b->setIcon(Icons::icon(QLatin1StringView(icon)));
+    b->setIconSize(QSize(32, 32));
+    b->setAutoRaise(true);
+    b->setToolTip(tip);
+    b->setCursor(Qt::PointingHandCursor);
+    return b;
+}
+} // namespace
 
 TfrmMenuRiepilogo::TfrmMenuRiepilogo(QWidget *parent)
-    : AreaWindow(QStringLiteral("TfrmMenuRiepilogo"), QStringLiteral(" Valtrena - Inventario oggetti preziosi"), Presentation::Maximised, parent)
+    : AreaWindow(QStringLiteral("TfrmMenuRiepilogo"), QStringLiteral(" Valtrena - Inventario oggetti preziosi"),
+                 Presentation::Maximised, parent)
 {
+    setStyleSheet(QStringLiteral(
+        "#TfrmMenuRiepilogo{background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 #408AB3,stop:1 white);}"
+        "#panInventario{background:white;border:1px solid #9CB8CC;border-radius:10px;}"
+        "#btnVisualizza{background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 #4F9BC6,stop:1 #2C6A8F);"
+        "color:white;font:bold 11pt 'Arial';border:none;border-radius:6px;padding:8px 26px;}"
+        "#btnVisualizza:hover{background:#1F4E79;}"));
+
+    auto *panel = new QWidget(this);
+    panel->setObjectName(QStringLiteral("panInventario"));
+    panel->setAttribute(Qt::WA_StyledBackground);
+    panel->setMinimumWidth(760);
+    panel->setMaximumWidth(980);
+
+    auto *imgIcona = new QLabel(panel);
+    imgIcona->setPixmap(Icons::pixmap(QStringLiteral("area-inventory"), 64));
+    auto *lblTitolo = new QLabel(QStringLiteral("Inventario oggetti preziosi"), panel);
+    lblTitolo->setObjectName(QStringLiteral("lblTitolo"));
+    lblTitolo->setFont(QFont(QStringLiteral("Arial"), 22, QFont::Bold));
+    lblTitolo->setStyleSheet(QStringLiteral("color:#1F4E79;"));
+    auto *imgGuida = iconButton(panel, "imgGuida", "help", QStringLiteral("Guida all'inventario"));
+    auto *imgEsci = iconButton(panel, "imgEsci", "exit", QStringLiteral("Torna al menu principale"));
+    connect(imgGuida, &QToolButton::clicked, this, &TfrmMenuRiepilogo::imgGuidaClick);
+    connect(imgEsci, &QToolButton::clicked, this, &TfrmMenuRiepilogo::imgEsciClick);
+    auto *head = new QHBoxLayout;
+    head->addWidget(imgIcona);
+    head->addSpacing(10);
+    head->addWidget(lblTitolo, 1);
+    head->addWidget(imgGuida);
+    head->addWidget(imgEsci);
+
+    auto *lblIstruz01 = new QLabel(
+        QStringLiteral("Indicare la natura e qualità degli oggetti preziosi e premere Visualizza."), panel);
+    lblIstruz01->setObjectName(QStringLiteral("lblIstruz01"));
+    auto *lblIstruz02 = new QLabel(
+        QStringLiteral("Per ottenere l'inventario di tutti gli oggetti preziosi disponibili, premere Visualizza "
+                       "senza indicare alcun filtro di ricerca."),
+        panel);
+    lblIstruz02->setObjectName(QStringLiteral("lblIstruz02"));
+    for (QLabel *l : {lblIstruz01, lblIstruz02}) {
+        l->setWordWrap(true);
+        l->setFont(QFont(QStringLiteral("Verdana"), 10));
+    }
+
+    txtTipologia = new QLineEdit(panel);
+    txtTipologia->setObjectName(QStringLiteral("txtTipologia"));
+    txtTipologia->setFont(QFont(QStringLiteral("Verdana"), 16, QFont::Bold));
+    txtTipologia->setPlaceholderText(QStringLiteral("Natura e qualità (facoltativa)"));
+    txtTipologia->installEventFilter(this);
+    btnVisualizza = new QPushButton(QStringLiteral("Visualizza"), panel);
+    btnVisualizza->setObjectName(QStringLiteral("btnVisualizza"));
+    btnVisualizza->setCursor(Qt::PointingHandCursor);
+    btnVisualizza->installEventFilter(this);
+    connect(btnVisualizza, &QPushButton::clicked, this, &TfrmMenuRiepilogo::btnVisualizzaClick);
+    auto *field = new QHBoxLayout;
+    field->addWidget(txtTipologia, 1);
+    field->addWidget(btnVisualizza);
+
+    lblAttendere = new QLabel(QStringLiteral("Caricamento inventario in corso. Attendere..."), panel);
+    lblAttendere->setObjectName(QStringLiteral("lblAttendere"));
+    lblAttendere->setFont(QFont(QStringLiteral("Verdana"), 11, QFont::Bold));
+    lblAttendere->setStyleSheet(QStringLiteral("color:#008B8B;"));
+    // Keeps its room while hidden, so the panel does not jump when it shows.
+    QSizePolicy keep = lblAttendere->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    lblAttendere->setSizePolicy(keep);
+    lblAttendere->hide();
+
+    auto *inner = new QVBoxLayout(panel);
+    inner->setContentsMargins(28, 22, 28, 26);
+    inner->setSpacing(12);
+    inner->addLayout(head);
+    inner->addSpacing(8);
+    inner->addWidget(lblIstruz01);
+    inner->addWidget(lblIstruz02);
+    inner->addSpacing(6);
+    inner->addLayout(field);
+    inner->addWidget(lblAttendere);
+
+    auto *outer = new QVBoxLayout(this);
+    outer->addStretch(2);
+    auto *row = new QHBoxLayout;
+    row->addStretch(1);
+    row->addWidget(panel, 4);
+    row->addStretch(1);
+    outer->addLayout(row);
+    outer->addStretch(3);
+}
+
+void TfrmMenuRiepilogo::formShow()
+{
+    txtTipologia->clear();
+    lblAttendere->hide();
+    txtTipologia->setFocus();
+}
+
+void TfrmMenuRiepilogo::btnVisualizzaMouseDown()
+{
+    lblAttendere->show();
+    lblAttendere->repaint();  // visible before the inventory is built
+}
+
+void TfrmMenuRiepilogo::btnVisualizzaClick()
+{
+    btnVisualizzaMouseDown();  // also when the button is pressed from the keyboard
+    TfrmRiepilogo inventory(this);
+    Modal::exec(&inventory);
+    lblAttendere->hide();
+}
+
+void TfrmMenuRiepilogo::imgEsciClick() { close(); }
+
+void TfrmMenuRiepilogo::imgGuidaClick() { InventoryHelp::open(this); }
+
+bool TfrmMenuRiepilogo::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == btnVisualizza && event->type() == QEvent::MouseButtonPress)
+        btnVisualizzaMouseDown();
+    if (watched == txtTipologia && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            btnVisualizza->setFocus();
+            return true;
+        }
+    }
+    return AreaWindow::eventFilter(watched, event);
 }

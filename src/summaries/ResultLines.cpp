@@ -4,38 +4,42 @@
 
 #include <algorithm>
 #include <array>
-#include <memory>
 #include <cstring>
+#include <memory>
 #include <vector>
 
 namespace {
 
 inline char16_t foldLower(char16_t c) { return (c >= u'A' && c <= u'Z') ? char16_t(c + 32) : c; }
 
-// The Windows-1252 code of a character, with a-z as A-Z. Every character a
-// line can hold comes from a record or from our own separators, so all of
-// them have a code; anything else sorts last.
-constexpr std::array<unsigned char, 256> kLatinOrder = [] {
-    std::array<unsigned char, 256> t{};
-    for (int c = 0; c < 256; ++c)
-        t[size_t(c)] = static_cast<unsigned char>(c >= 'a' && c <= 'z' ? c - 32 : c);
-    return t;
-}();
-
-inline unsigned char orderCode(QChar ch)
+// The Windows-1252 code of every character, with a-z as A-Z, in one table.
+// Every character a line can hold comes from a record or from our own
+// separators, so all of them have a code; anything else sorts last.
+const std::array<unsigned char, 0x10000> &orderTable()
 {
-    const char16_t c = ch.unicode();
-    if (c < 0x100)
-        return kLatinOrder[c];
-    const int b = Cp1252::byteOf(c);
-    return b < 0 ? 0xFF : static_cast<unsigned char>(b);
+    static const auto table = [] {
+        auto t = std::make_unique<std::array<unsigned char, 0x10000>>();
+        t->fill(0xFF);
+        for (int b = 0; b < 256; ++b) {
+            const char byte = static_cast<char>(b);
+            const QString decoded = Cp1252::decode(&byte, 1);
+            (*t)[decoded.at(0).unicode()] = static_cast<unsigned char>(b);
+        }
+        for (char16_t c = u'a'; c <= u'z'; ++c)
+            (*t)[c] = static_cast<unsigned char>(c - 32);
+        return t;
+    }();
+    return *table;
 }
+
+inline unsigned char orderCode(QChar c) { return orderTable()[c.unicode()]; }
 
 // Writes the order key of a line, one byte a character, at `out`.
 char *orderKey(QStringView line, char *out)
 {
+    const auto &table = orderTable();
     for (const QChar c : line)
-        *out++ = static_cast<char>(orderCode(c));
+        *out++ = static_cast<char>(table[c.unicode()]);
     return out;
 }
 
@@ -130,15 +134,16 @@ void sort(QStringList &lines)
 
 QString LineFormat::build(const char *record) const
 {
-    // One allocation a line: field columns are trimmed as bytes and measured
-    // first, then decoded straight into the line.
+    // One allocation a line: stored fields are trimmed as bytes (bytes up to
+    // the blank decode to themselves, so that is trimming the text) and
+    // measured first, then decoded straight into the line.
     QVarLengthArray<QByteArrayView, 16> fieldBytes(m_columns.size());
-    QVarLengthArray<QString, 4> computed;  // the columns that are not one field
+    QVarLengthArray<QString, 4> computed;  // the columns with a value of their own
     qsizetype length = 0;
     for (qsizetype i = 0; i < m_columns.size(); ++i) {
         const Column &c = m_columns[i];
         length += c.before.size();
-        if (c.offset >= 0) {
+        if (!c.value) {
             fieldBytes[i] = ShortText::trimmedBytes(ShortText::rawBytes(record + c.offset, c.capacity));
             length += c.width == kRest ? fieldBytes[i].size() : c.width;
         } else {
@@ -153,7 +158,7 @@ QString LineFormat::build(const char *record) const
     for (qsizetype i = 0; i < m_columns.size(); ++i) {
         const Column &c = m_columns[i];
         at = std::copy(c.before.cbegin(), c.before.cend(), at);
-        if (c.offset < 0) {
+        if (c.value) {
             at = std::copy(nextComputed->cbegin(), nextComputed->cend(), at);
             ++nextComputed;
             continue;

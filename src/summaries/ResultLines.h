@@ -37,11 +37,9 @@ public:
     struct Column
     {
         QString before;
-        std::function<QString(const char *record)> value;
+        std::function<QString(const char *record)> value;  // empty: the stored field below
         int width = kRest;
-        // A column of one field also names its slot, so a line is built
-        // from the record bytes without a text per column.
-        int offset = -1;
+        int offset = 0;  // of a stored field, decoded straight into the line
         int capacity = 0;
     };
 
@@ -55,8 +53,7 @@ public:
     {
         const int index = RecordLayout<R>::indexOf(QString::fromLatin1(name));
         Q_ASSERT_X(index >= 0, "LineFormat::field", name);
-        return {before, [index](const char *r) { return RecordLayout<R>::field(r, index); }, width,
-                RecordLayout<R>::offsets()[index], R::kFields[index].capacity};
+        return {before, {}, width, RecordLayout<R>::offsets()[index], R::kFields[index].capacity};
     }
     // A column of several fields, each trimmed, joined by one blank.
     template <class R>

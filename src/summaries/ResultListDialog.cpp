@@ -3,6 +3,7 @@
 #include "summaries/ListPrinting.h"
 
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QVBoxLayout>
@@ -48,9 +49,21 @@ ResultListDialog::ResultListDialog(const ListWindowSpec &spec, QWidget *parent)
     panel->addLayout(m_footer);
     panel->addLayout(m_buttons);
 
+    auto *banner = new QLabel(spec.caption.trimmed(), this);
+    banner->setObjectName(QStringLiteral("panTitolo"));
+    banner->setFont(QFont(QStringLiteral("Verdana"), 13, QFont::Bold));
+    banner->setStyleSheet(QStringLiteral(
+        "#panTitolo{color:white;padding:10px 16px;"
+        "background:qlineargradient(x1:0,y1:0,x2:1,y2:0,stop:0 #1F4E79,stop:1 #408AB3);}"));
+
     m_outer = new QVBoxLayout(this);
-    m_outer->setContentsMargins(14, 12, 14, 12);
-    m_outer->addWidget(m_results, 1);
+    m_outer->setContentsMargins(0, 0, 0, 0);
+    m_outer->setSpacing(0);
+    m_outer->addWidget(banner);
+    m_body = new QVBoxLayout;
+    m_body->setContentsMargins(14, 10, 14, 12);
+    m_body->addWidget(m_results, 1);
+    m_outer->addLayout(m_body, 1);
 
     if (spec.maximised) {
         setWindowFlag(Qt::WindowMaximizeButtonHint, true);
@@ -79,17 +92,18 @@ bool ResultListDialog::fillFromArchive(const std::function<bool(const char *)> &
     return read.complete;
 }
 
+ListPrintout ResultListDialog::printout() const
+{
+    ListPrintout printout;
+    printout.title = reportTitle();
+    printout.text = m_list->lines();
+    printout.text += totalsLines();
+    return printout;
+}
+
 void ResultListDialog::btnStampaClick()
 {
-    ListReport report;
-    report.title = reportTitle();
-    report.text = m_list->lines();
-    report.text += totalsLines();
-    if (m_spec.print == PrintVariant::ConfirmedWithTotals) {
-        report.reportName = QStringLiteral("Riepilogo esborsi");
-        report.footer = ListReport::Footer::DateAndTime;
-    }
-    ListPrinting::run(this, m_spec.print, report, m_list->count() == 0);
+    ListPrinting::run(this, m_spec.print, printout(), m_list->count() == 0);
 }
 
 void ResultListDialog::lstRecordsDblClick()

@@ -28,7 +28,7 @@
 //   folding), FindNext, RecordCriteria, ArchiveScan, TotalText (total labels).
 //   Link vt_resultlist for the widgets.
 #include "summaries/ArchiveScan.h"
-#include "summaries/ListReport.h"
+#include "summaries/ListPrintout.h"
 #include "summaries/ResultLines.h"
 #include "summaries/ResultList.h"
 
@@ -52,7 +52,7 @@ struct ListWindowSpec
     QString closeName = QStringLiteral("btnChiudi");
     QString closeButton = QStringLiteral("Chiudi");
     bool maximised = false;
-    QSize fixedSize = QSize(1120, 660);  // when not maximised
+    QSize fixedSize = QSize(1280, 680);  // when not maximised
 };
 
 // The archive behind a list and the line each record gives: enough to fill
@@ -77,6 +77,8 @@ public:
 
     ResultList *list() const { return m_list; }
     const ListWindowSpec &spec() const { return m_spec; }
+    // What "Stampa" prints: the title, the lines and the window's totals.
+    ListPrintout printout() const;
 
 public slots:
     void btnStampaClick();
@@ -92,7 +94,7 @@ protected:
     // read so far. Returns whether the reading was complete.
     bool fillFromArchive(const std::function<bool(const char *record)> &qualifies = {});
 
-    QVBoxLayout *outerLayout() const { return m_outer; }  // panels in the same place
+    QVBoxLayout *outerLayout() const { return m_body; }  // panels in the same place, under the title
     QWidget *resultsPanel() const { return m_results; }   // panContainer
     QVBoxLayout *headerArea() const { return m_header; }  // above the list
     QVBoxLayout *footerArea() const { return m_footer; }  // below the list
@@ -115,6 +117,7 @@ private:
     ListSource m_source;
     ResultList *m_list;
     QVBoxLayout *m_outer;
+    QVBoxLayout *m_body;
     QWidget *m_results;
     QVBoxLayout *m_header;
     QVBoxLayout *m_footer;

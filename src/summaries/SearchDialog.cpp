@@ -44,17 +44,21 @@ QWidget *SearchDialog::buildCriteriaPanel()
     }
     layout->addSpacing(8);
 
-    auto *grid = new QGridLayout;
+    // The fields keep a readable width on a wide dialog.
+    auto *column = new QWidget(panel);
+    column->setMaximumWidth(940);
+    auto *grid = new QGridLayout(column);
+    grid->setContentsMargins(0, 8, 0, 0);
     grid->setHorizontalSpacing(12);
     grid->setVerticalSpacing(9);
     QFont fieldFont(QStringLiteral("Verdana"), 12, QFont::Bold);
     QList<QPair<QString, QString>> chain;
     for (int row = 0; row < m_searchSpec.criteria.size(); ++row) {
         const SearchField &c = m_searchSpec.criteria[row];
-        auto *label = new QLabel(c.label, panel);
+        auto *label = new QLabel(c.label, column);
         label->setObjectName(u"lbl" + c.control.mid(3));
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        auto *field = new QLineEdit(panel);
+        auto *field = new QLineEdit(column);
         field->setObjectName(c.control);
         field->setFont(fieldFont);
         label->setBuddy(field);
@@ -67,7 +71,11 @@ QWidget *SearchDialog::buildCriteriaPanel()
         chain.append({m_fields[i]->objectName(), m_fields[(i + 1) % m_fields.size()]->objectName()});
     FieldBehaviour::enterChain(this, chain);
     grid->setColumnStretch(1, 1);
-    layout->addLayout(grid);
+    auto *centred = new QHBoxLayout;
+    centred->addStretch(1);
+    centred->addWidget(column, 6);
+    centred->addStretch(1);
+    layout->addLayout(centred);
     layout->addStretch(1);
 
     lblAttendere = new QLabel(QStringLiteral("Ricerca schede in corso. Attendere..."), panel);

@@ -187,6 +187,10 @@ public:
     {
         if (e->type() == QEvent::Enter && m_line)
             m_line->setText(o->property("hint").toString());
+        // Qt sends no Enter to a panel when the mouse comes back from its own
+        // child button, so leaving a button empties the line itself.
+        if (e->type() == QEvent::Leave && m_line && o->property("hint").isValid())
+            m_line->clear();
         return false;
     }
 

@@ -2,10 +2,10 @@
 #include <QString>
 #include <QStringList>
 
-// What a printed result list holds: the list report is one landscape A4
+// What a printed result list holds. The list report is one landscape A4
 // page layout with a title band, one text band that runs over as many
 // pages as it needs, and a footer with the date (and time) of printing.
-struct ListReport
+struct ListPrintout
 {
     enum class Footer { Date, DateAndTime };
 

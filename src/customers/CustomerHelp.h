@@ -1,0 +1,7 @@
+#pragma once
+#include <QString>
+
+// The text of the customer window's help.
+namespace CustomerHelp {
+QString text();
+}

@@ -1,0 +1,74 @@
+#include "customers/InstalmentsDue.h"
+#include "app/ui/AppWindows.h"
+#include "customers/CustomerRecord.h"
+#include "customers/DialogBanner.h"
+#include "storage/AmountText.h"
+#include "storage/Clock.h"
+#include "storage/DataFolder.h"
+#include "storage/DateText.h"
+
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kTitle = QStringLiteral("Riepilogo rate in scadenza o scadute");
+
+LineFormat dueLine()
+{
+    using F = LineFormat;
+    return F({F::joined<CustomerRecord>(QString(), {"Cognome", "Nome"}, 30),
+              F::field<CustomerRecord>(QStringLiteral("  Tel. "), "Recapito", 12),
+              F::field<CustomerRecord>(QStringLiteral("  Scad. "), "Scadenza", 10),
+              F::field<CustomerRecord>(QStringLiteral("  Rata: € "), "Rata", 15),
+              F::field<CustomerRecord>(QStringLiteral("  Causale: "), "Acquisto", F::kRest)});
+}
+
+ListWindowSpec windowSpec()
+{
+    ListWindowSpec s;
+    s.className = QStringLiteral("TfrmDaRinnovare");
+    s.caption = u' ' + kTitle;
+    s.printTitle = kTitle;
+    return s;
+}
+
+} // namespace
+
+TfrmDaRinnovare::TfrmDaRinnovare(QWidget *parent) : ResultListDialog(windowSpec(), parent)
+{
+    setSource({[] { return DataFolder::file(FileNames::customerArchive()); }, CustomerRecordLayout::size,
+               dueLine()});
+    outerLayout()->insertWidget(
+        0, DialogBanner::make(this, QStringLiteral("calendar"), QStringLiteral("Rate in scadenza o scadute"),
+                              QStringLiteral("I clienti la cui prossima rata scade entro i giorni di preavviso "
+                                             "indicati nella scheda, oppure è già scaduta.")));
+}
+
+bool TfrmDaRinnovare::isDue(const char *record, const QDate &today)
+{
+    static const int due = CustomerRecordLayout::indexOf(u"Scadenza");
+    static const int notice = CustomerRecordLayout::indexOf(u"Preavviso");
+    const QDate dueDate = DateText::parse(CustomerRecordLayout::field(record, due));
+    const QString days = CustomerRecordLayout::field(record, notice);
+    if (!dueDate.isValid() || days.isEmpty() || !AmountText::isDigitsOnly(days))
+        return false;
+    return today >= dueDate.addDays(-days.toInt());
+}
+
+QString TfrmDaRinnovare::lineOf(const char *record)
+{
+    static const LineFormat format = dueLine();
+    return format.build(record);
+}
+
+void TfrmDaRinnovare::formShow()
+{
+    const QDate today = Clock::today();
+    fillFromArchive([today](const char *record) { return isDue(record, today); });
+}
+
+void TfrmDaRinnovare::deliver(const ArchiveScan::Found &found)
+{
+    QMetaObject::invokeMethod(AppWindows::get(QStringLiteral("TfrmAnagrafica")), "loadCard",
+                              Q_ARG(int, found.index));
+}

@@ -1,0 +1,10 @@
+#include "register/search/RegisterSearchModule.h"
+#include "app/ui/Dialogs.h"
+#include "register/search/RegisterSearch.h"
+
+namespace RegisterSearchModule {
+void registerDialogs()
+{
+    Dialogs::add(QStringLiteral("TfrmTrovaRegistro"), [](QWidget *parent) { return new TfrmTrovaRegistro(parent); });
+}
+}

@@ -138,6 +138,15 @@ void writeCustomers(const QString &path, int count, unsigned seed)
         c.ComuneRes = pick(g, kTowns);
         c.ProvRes = pick(g, kProvinces);
         c.TelCel = QStringLiteral("3") + QString::number(100000000 + g.bounded(899999999));
+        c.Recapito = c.TelCel;
+        const bool trader = g.bounded(10) == 0;
+        c.Categoria = trader ? QStringLiteral("Commerciante") : QStringLiteral("Privato");
+        if (trader)
+            c.Zona = QStringLiteral("Oreficeria ") + c.Cognome + QStringLiteral(" S.n.c.");
+        c.TipoDoc = QStringLiteral("Carta d'identità");
+        c.NumDoc = QStringLiteral("CA") + QString::number(10000 + g.bounded(90000));
+        if (g.bounded(5) == 0)
+            c.Note = QStringLiteral("Cliente abituale, preferisce il bonifico.");
         c.Email = c.Nome.toLower() + u'.' + QString::number(i) + QStringLiteral("@esempio.it");
         c.Codice = QStringLiteral("CL") + QString::number(i + 1);
         c.Preavviso = QString::number(g.bounded(30));

@@ -4,12 +4,17 @@
 #include "app/ui/Messages.h"
 #include "app/ui/Modal.h"
 #include "app/ui/Shell.h"
+#include "customers/CustomerSearch.h"
+#include "customers/InstalmentsDue.h"
 #include "export/ExportWindows.h"
 #include "receipts/ReceiptSearch.h"
+#include "register/search/RegisterSearch.h"
+#include "summaries/InventoryChooser.h"
 #include "summaries/PayoutChooser.h"
 #include "summaries/PeriodSummaryWindow.h"
 #include "summaries/StatisticsWindow.h"
 #include "summaries/UnpaidReceipts.h"
+#include "summaries/UnsoldList.h"
 
 #include <QDialog>
 #include <QFileInfo>
@@ -84,6 +89,20 @@ Operation filledOnOpening(const QString &name, const QString &archive, int recor
             }};
 }
 
+// A list window that fills itself when it is shown.
+template <class D>
+Operation filledOnShow(const QString &name, const QString &archive, int records)
+{
+    return {name, Kind::Summary, archive, records, [] {
+                shownMessages().clear();
+                auto dialog = std::make_shared<D>();
+                return Trial{[dialog] { dialog->show(); }, [dialog] {
+                                 dialog->hide();
+                                 return checked(listOutcome(*dialog));
+                             }};
+            }};
+}
+
 // An export window: opened (the grid filled from the archive), then "Esporta".
 template <class W>
 Operation exportOf(const QString &name, const QString &archive, int records)
@@ -134,6 +153,17 @@ Operation statisticsSums(const Archives &a)
             }};
 }
 
+Operation inventory(const Archives &a)
+{
+    return {QStringLiteral("register: inventory"), Kind::Summary, a.registerPath, a.registerCards, [] {
+                shownMessages().clear();
+                auto *chooser = AppWindows::find<TfrmMenuRiepilogo>();
+                setControls(chooser, {{"txtTipologia", QString()}});
+                modalOutcome() = {};
+                return Trial{[chooser] { chooser->btnVisualizzaClick(); }, [] { return checked(modalOutcome()); }};
+            }};
+}
+
 Operation payoutSummary(const Archives &a)
 {
     return {QStringLiteral("register: payout summary, a year"), Kind::Summary, a.registerPath,
@@ -181,20 +211,35 @@ void setUp(const Archives &archives)
 
 QList<Operation> all(const Archives &a)
 {
+    const QString reg = a.registerPath;
+    const QString cus = a.customerPath;
+    const QString ric = a.receiptPath;
     return {
+        search<TfrmTrovaRegistro>(QStringLiteral("register: search, 3 criteria"), reg, a.registerCards,
+                                  {{"txtNatura", QStringLiteral("oro giallo")},
+                                   {"txtCliente", QStringLiteral("rossi")},
+                                   {"txtDescrizione", QStringLiteral("anello")}}),
+        search<TfrmTrovaRegistro>(QStringLiteral("register: search, none (all)"), reg, a.registerCards, {}),
+        filledOnShow<TfrmDaVendere>(QStringLiteral("register: unsold list"), reg, a.registerCards),
+        inventory(a),
         payoutSummary(a),
-        exportOf<TfrmExpRegistro>(QStringLiteral("register: export"), a.registerPath, a.registerCards),
-        exportOf<TfrmExpClienti>(QStringLiteral("customers: export"), a.customerPath, a.customers),
-        search<TfrmTrovaRicevute>(QStringLiteral("receipts: search, 3 criteria"), a.receiptPath, a.receipts,
+        exportOf<TfrmExpRegistro>(QStringLiteral("register: export"), reg, a.registerCards),
+        search<TfrmTrovaClienti>(QStringLiteral("customers: search, 3 criteria"), cus, a.customers,
+                                 {{"txtCognome", QStringLiteral("rossi")},
+                                  {"txtNome", QStringLiteral("mario")},
+                                  {"txtCategoria", QStringLiteral("privato")}}),
+        filledOnShow<TfrmDaRinnovare>(QStringLiteral("customers: instalments due"), cus, a.customers),
+        exportOf<TfrmExpClienti>(QStringLiteral("customers: export"), cus, a.customers),
+        search<TfrmTrovaRicevute>(QStringLiteral("receipts: search, 3 criteria"), ric, a.receipts,
                                   {{"txtCliente", QStringLiteral("rossi")},
                                    {"txtCittaCliente", QStringLiteral("ROMA")},
                                    {"txtPagamento", QStringLiteral("bonifico")}}),
-        search<TfrmTrovaRicevute>(QStringLiteral("receipts: search, none (all)"), a.receiptPath, a.receipts, {}),
+        search<TfrmTrovaRicevute>(QStringLiteral("receipts: search, none (all)"), ric, a.receipts, {}),
         monthSummary(a),
-        filledOnOpening<TfrmRiepAnnuale>(QStringLiteral("receipts: year summary"), a.receiptPath, a.receipts),
-        filledOnOpening<TfrmSospese>(QStringLiteral("receipts: unpaid"), a.receiptPath, a.receipts),
+        filledOnOpening<TfrmRiepAnnuale>(QStringLiteral("receipts: year summary"), ric, a.receipts),
+        filledOnOpening<TfrmSospese>(QStringLiteral("receipts: unpaid"), ric, a.receipts),
         statisticsSums(a),
-        exportOf<TfrmExpRicevute>(QStringLiteral("receipts: export"), a.receiptPath, a.receipts),
+        exportOf<TfrmExpRicevute>(QStringLiteral("receipts: export"), ric, a.receipts),
     };
 }
 

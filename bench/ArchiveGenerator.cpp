@@ -3,6 +3,7 @@
 #include "receipts/ReceiptRecord.h"
 #include "register/RegisterRecord.h"
 #include "storage/AmountText.h"
+#include "storage/Clock.h"
 #include "storage/DateText.h"
 
 #include <QDate>
@@ -152,8 +153,11 @@ void writeCustomers(const QString &path, int count, unsigned seed)
         c.Preavviso = QString::number(g.bounded(30));
         c.Totale = amount(g, 5000);
         c.Rata = amount(g, 500);
-        c.Decorrenza = dateIn(g, 2020, 2024);
-        c.Scadenza = dateIn(g, 2025, 2026);
+        // Instalments run from the last two years to the next one, so some
+        // of them fall due around today, as in a shop's book.
+        const QDate today = Clock::today();
+        c.Decorrenza = DateText::format(today.addDays(-g.bounded(720)));
+        c.Scadenza = DateText::format(today.addDays(g.bounded(420) - 60));
         c.Acquisto = g.bounded(4) == 0 ? QStringLiteral("Collana a rate") : QString();
         return c;
     });

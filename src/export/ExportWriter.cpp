@@ -67,17 +67,15 @@ const char *findMarkup(const char *from, const char *end)
     return from;
 }
 
-} // namespace
+// The most a cell of `length` bytes can take in the file.
+constexpr qsizetype cellRoom(qsizetype length) { return qsizetype(sizeof kDataCell) + 5 + length * 5; }
 
-namespace ExportWriter {
-
-void appendCell(ByteBuffer &out, QByteArrayView text)
+// Writes a cell, trimmed, with "&", "<" and ">" as entities, at `at`, which
+// has cellRoom() bytes; returns the end. Plain runs are copied whole.
+char *writeCell(char *at, QByteArrayView text)
 {
     const QByteArrayView cell = ShortText::trimmedBytes(text);
-    char *at = out.room(qsizetype(sizeof kDataCell) + 5 + cell.size() * 5);
     at = put(at, kDataCell);
-    // Plain runs are copied whole; only the three markup characters are
-    // written one by one, as entities.
     const char *run = cell.data();
     const char *const end = run + cell.size();
     for (const char *c = findMarkup(run, end); c != end; c = findMarkup(run, end)) {
@@ -92,8 +90,17 @@ void appendCell(ByteBuffer &out, QByteArrayView text)
         std::memcpy(at, run, size_t(end - run));
         at += end - run;
     }
-    at = put(at, "</td>");
-    out.commit(at);
+    return put(at, "</td>");
+}
+
+} // namespace
+
+namespace ExportWriter {
+
+void appendCell(ByteBuffer &out, QByteArrayView text)
+{
+    char *at = out.room(cellRoom(text.size()));
+    out.commit(writeCell(at, text));
 }
 
 // Writes the file into `out`, calling `rowDone` after each row so that a
@@ -120,10 +127,14 @@ void renderInto(const ExportTable &table, ByteBuffer &out, RowDone rowDone)
     for (int r = 0; r < table.rowCount(); ++r) {
         if (r >= table.recordCount() && table.isRowBlank(r))
             continue;
-        out.append("<tr>");
+        // Room for the whole row is claimed once, then filled cell by cell.
+        qsizetype room = qsizetype(sizeof "<tr></tr>");
         for (int c = 0; c < table.columnCount(); ++c)
-            appendCell(out, table.bytes(r, c));
-        out.append("</tr>");
+            room += cellRoom(table.bytes(r, c).size());
+        char *at = put(out.room(room), "<tr>");
+        for (int c = 0; c < table.columnCount(); ++c)
+            at = writeCell(at, table.bytes(r, c));
+        out.commit(put(at, "</tr>"));
         rowDone();
     }
     out.append(kTail);

@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QVarLengthArray>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -64,10 +65,21 @@ public:
             indexes.append(RecordLayout<R>::indexOf(QString::fromLatin1(name)));
         return {before,
                 [indexes](const char *r) {
-                    QStringList parts;
-                    for (int i : indexes)
-                        parts.append(RecordLayout<R>::field(r, i));
-                    return parts.join(u' ');
+                    // The trimmed fields and their blanks, decoded into one text.
+                    QVarLengthArray<QByteArrayView, 4> parts;
+                    qsizetype length = indexes.size() - 1;
+                    for (int i : indexes) {
+                        parts.append(ShortText::trimmedBytes(RecordLayout<R>::rawField(r, i)));
+                        length += parts.last().size();
+                    }
+                    QString text(qMax<qsizetype>(length, 0), Qt::Uninitialized);
+                    QChar *at = text.data();
+                    for (qsizetype p = 0; p < parts.size(); ++p) {
+                        if (p > 0)
+                            *at++ = QChar(u' ');
+                        at = Cp1252::decodeInto(at, parts[p].data(), parts[p].size());
+                    }
+                    return text;
                 },
                 width};
     }

@@ -34,6 +34,12 @@ void TestExportWriter::cellText_data()
     QTest::newRow("markup escaped") << QByteArray("<b>a & b</b>") << QByteArray("&lt;b&gt;a &amp; b&lt;/b&gt;");
     QTest::newRow("entity text kept literal") << QByteArray("&amp;") << QByteArray("&amp;amp;");
     QTest::newRow("high bytes pass") << QByteArray("qualit\xe0 \x80") << QByteArray("qualit\xe0 \x80");
+    // Long cells are looked through sixteen bytes at a time: markup at the
+    // last byte of a block, at the first of the next, and in the tail.
+    QTest::newRow("markup around block edges")
+        << QByteArray("Anello oro 18 k<&t bianco e rosso>x")
+        << QByteArray("Anello oro 18 k&lt;&amp;t bianco e rosso&gt;x");
+    QTest::newRow("long plain cell") << QByteArray(40, 'a') << QByteArray(40, 'a');
 }
 
 void TestExportWriter::cellText()

@@ -89,6 +89,24 @@ private slots:
         QVERIFY(RegisterRecordLayout::decode(bytes).Natura != r.Natura);
     }
 
+    void everyByteDecodesAtEveryPosition()
+    {
+        // Long texts are decoded sixteen bytes at a time: each byte must give
+        // its own character wherever it falls, as it does alone.
+        for (int b = 0; b < 256; ++b) {
+            const char byte = static_cast<char>(b);
+            const QChar alone = Cp1252::decode(&byte, 1).at(0);
+            for (int at = 0; at < 40; ++at) {
+                QByteArray text(40, 'a');
+                text[at] = byte;
+                QString expected(40, u'a');
+                expected[at] = alone;
+                QCOMPARE(Cp1252::decode(text), expected);
+            }
+        }
+        QCOMPARE(Cp1252::decode(QByteArray("\x80\x81\x9f\xa0")), QString::fromUtf16(u"\u20ac\u0081\u0178\u00a0"));
+    }
+
     void oversizedLengthByteReadsAtMostTheCapacity()
     {
         QByteArray bytes(3438, 'A');

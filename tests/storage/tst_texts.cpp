@@ -39,6 +39,33 @@ private slots:
         QCOMPARE(AmountText::normalise(typed, decimals, emptyValue), expected);
     }
 
+    void amounts_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("number");
+        QTest::addColumn<double>("value");
+        QTest::newRow("comma") << QStringLiteral(" 1234,56 ") << true << 1234.56;
+        QTest::newRow("signs") << QStringLiteral("-7,5") << true << -7.5;
+        QTest::newRow("plus") << QStringLiteral("+,5") << true << 0.5;
+        QTest::newRow("trailing comma") << QStringLiteral("12,") << true << 12.0;
+        QTest::newRow("sign alone") << QStringLiteral("-") << false << 0.0;
+        QTest::newRow("point is not a separator") << QStringLiteral("1.5") << false << 0.0;
+        QTest::newRow("blank inside") << QStringLiteral("1 5") << false << 0.0;
+        QTest::newRow("non-ASCII digit") << QString::fromUtf16(u"1\u0663") << false << 0.0;
+        QTest::newRow("seventy digits") << QString(70, u'9') << true << 1e70;
+        QTest::newRow("too large") << QString(400, u'9') << false << 0.0;
+    }
+    void amounts()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, number);
+        QFETCH(double, value);
+        const auto parsed = AmountText::parse(text);
+        QCOMPARE(parsed.has_value(), number);
+        if (number)
+            QCOMPARE(*parsed, value);
+    }
+
     void roundingOnExactBinaryValues()
     {
         QCOMPARE(AmountText::roundHalfUp(-9.5, 2), -9.5);
@@ -91,6 +118,12 @@ private slots:
         QTest::newRow("letters") << QStringLiteral("aa/03/2024") << QDate();
         QTest::newRow("four parts") << QStringLiteral("1/2/2024/5") << QDate();
         QTest::newRow("year zero") << QStringLiteral("1/1/0000") << QDate();
+        QTest::newRow("empty part") << QStringLiteral("1//2024") << QDate();
+        QTest::newRow("trailing slash") << QStringLiteral("1/2/") << QDate();
+        QTest::newRow("one part") << QStringLiteral("15") << QDate();
+        QTest::newRow("three-digit day") << QStringLiteral("015/3/2024") << QDate();
+        QTest::newRow("five-digit year") << QStringLiteral("1/3/20245") << QDate();
+        QTest::newRow("blank inside") << QStringLiteral("1 /3/2024") << QDate();
     }
     void dates()
     {

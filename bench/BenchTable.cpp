@@ -31,9 +31,12 @@ void printBenchTable(QTextStream &out, const QList<BenchRow> &rows)
             ++within;
         else if (!r.failure.isEmpty())
             out << "failed: " << r.operation << ": " << QString(r.failure).replace(u'\n', u' ') << '\n';
-        else
+        else if (r.ratio() > r.bound)
             out << "over bound: " << r.operation << ": " << QString::number(r.ratio(), 'f', 2) << "x > "
                 << QString::number(r.bound, 'f', 1) << "x\n";
+        else
+            out << "over memory bound: " << r.operation << ": +" << megabytes(r.growthBytes) << " MB > 2 x "
+                << megabytes(r.shownBytes) << " MB shown + " << megabytes(BenchRow::kWindowAllowance) << " MB\n";
     }
     out << "bench: " << within << " of " << rows.size() << " operations within bound\n";
     out.flush();

@@ -17,8 +17,13 @@ struct BenchRow
     qint64 shownBytes = 0;   // the lines shown, as the window holds them
     QString failure;
 
+    // Memory may grow by twice the lines shown, plus room for the window
+    // itself and its reading buffers.
+    static constexpr qint64 kWindowAllowance = 8 << 20;
+
     double ratio() const { return rawMs > 0 ? ms / rawMs : 0; }
-    bool withinBound() const { return failure.isEmpty() && ratio() <= bound; }
+    bool memoryWithinBound() const { return growthBytes <= 2 * qMax<qint64>(shownBytes, 0) + kWindowAllowance; }
+    bool withinBound() const { return failure.isEmpty() && ratio() <= bound && memoryWithinBound(); }
 };
 
 // Prints the table, a line for each operation over its bound or failed, and

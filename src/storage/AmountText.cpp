@@ -102,11 +102,15 @@ std::optional<double> parse(const QString &input)
     }
     int digits = 0;
     int commas = 0;
+    int decimals = 0;
+    quint64 mantissa = 0;
     for (; i < text.size(); ++i) {
         const char16_t c = text[i].unicode();
         char plain = 0;
         if (c >= u'0' && c <= u'9') {
             ++digits;
+            decimals += commas;
+            mantissa = mantissa * 10 + (c - u'0');
             plain = char(c);
         } else if (c == u',' && ++commas == 1) {
             plain = '.';
@@ -119,6 +123,14 @@ std::optional<double> parse(const QString &input)
     }
     if (digits == 0)
         return std::nullopt;
+    if (digits <= 15) {
+        // Up to fifteen digits the digits and the power of ten are exact
+        // doubles, so one division rounds as a full conversion would.
+        static constexpr double kPowers[16] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                               1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+        const double v = double(mantissa) / kPowers[decimals];
+        return ascii[0] == '-' ? -v : v;
+    }
     if (used <= qsizetype(sizeof ascii)) {
         double v = 0;
         const auto [end, error] = std::from_chars(ascii, ascii + used, v);

@@ -66,6 +66,17 @@ private slots:
             QCOMPARE(*parsed, value);
     }
 
+    void amountsRoundAsAFullConversion()
+    {
+        // Short amounts take a quicker way; the double must be the very same.
+        for (const char *text : {"0,1", "0,7", "1234,56", "-2,675", "999999999999,999", "0,000000000000001",
+                                 "123456789012345", "1234567890123456", "12345678901234,5678"}) {
+            const double full = QString::fromLatin1(text).replace(u',', u'.').toDouble();
+            const auto parsed = AmountText::parse(QString::fromLatin1(text));
+            QVERIFY2(parsed && *parsed == full, text);
+        }
+    }
+
     void roundingOnExactBinaryValues()
     {
         QCOMPARE(AmountText::roundHalfUp(-9.5, 2), -9.5);

@@ -7,7 +7,10 @@
 #include "summaries/ResultLines.h"
 #include "summaries/TotalText.h"
 
+#include <QRandomGenerator>
 #include <QTest>
+
+#include <algorithm>
 
 namespace {
 
@@ -106,6 +109,27 @@ private slots:
         QCOMPARE(input, expected);
         for (int i = 1; i < expected.size(); ++i)
             QVERIFY(!ResultLines::lessThan(expected[i], expected[i - 1]));
+    }
+
+    void sortAgreesWithStableComparison()
+    {
+        // Many lines from a few characters (letters and their neighbours in
+        // the code, accents, the euro): long shared prefixes, lines that begin
+        // others, and lines equal but for case, whose order must stay.
+        const QString alphabet = QString::fromUtf16(u"aAbBzZ`{@[ \u00e9\u20ac");
+        QRandomGenerator random(42);
+        QStringList lines;
+        for (int i = 0; i < 3000; ++i) {
+            QString line = i % 2 ? QString() : QStringLiteral("Oro giallo 18 kt   -  ");
+            for (int n = random.bounded(i % 3 ? 7 : 30); n > 0; --n)
+                line += alphabet[random.bounded(int(alphabet.size()))];
+            lines.append(line);
+        }
+        QStringList expected = lines;
+        std::stable_sort(expected.begin(), expected.end(),
+                         [](const QString &x, const QString &y) { return ResultLines::lessThan(x, y); });
+        ResultLines::sort(lines);
+        QCOMPARE(lines, expected);
     }
 
     void findNextWalksAndWraps()

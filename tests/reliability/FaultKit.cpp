@@ -16,7 +16,6 @@
 #include <sys/ioctl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace FaultKit {
@@ -182,43 +181,25 @@ QStringList messages(const MessageRecorder &recorder)
     return lines;
 }
 
-QString inChildWithSizeLimit(qint64 limit, const std::function<QString()> &body)
+void withFileSizeLimit(qint64 limit, const std::function<void()> &body)
 {
-    int channel[2];
-    if (::pipe(channel) != 0)
-        qFatal("pipe failed");
-    const pid_t child = ::fork();
-    if (child == 0) {
-        ::close(channel[0]);
-        struct rlimit cap = {rlim_t(limit), rlim_t(limit)};
-        std::signal(SIGXFSZ, SIG_IGN);
-        ::setrlimit(RLIMIT_FSIZE, &cap);
-        QByteArray answer;
-        try {
-            answer = body().toUtf8();
-        } catch (...) {
-            answer = "exception";
+    struct rlimit saved;
+    ::getrlimit(RLIMIT_FSIZE, &saved);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit lowered = saved;
+    lowered.rlim_cur = rlim_t(limit);
+    ::setrlimit(RLIMIT_FSIZE, &lowered);
+    struct Restore
+    {
+        const struct rlimit &saved;
+        void (*handler)(int);
+        ~Restore()
+        {
+            ::setrlimit(RLIMIT_FSIZE, &saved);
+            std::signal(SIGXFSZ, handler);
         }
-        for (qsizetype at = 0; at < answer.size();) {
-            const ssize_t n = ::write(channel[1], answer.constData() + at, size_t(answer.size() - at));
-            if (n <= 0)
-                break;
-            at += n;
-        }
-        ::_exit(0);
-    }
-    ::close(channel[1]);
-    QByteArray answer;
-    char buffer[4096];
-    ssize_t n;
-    while ((n = ::read(channel[0], buffer, sizeof buffer)) > 0)
-        answer.append(buffer, n);
-    ::close(channel[0]);
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    if (!WIFEXITED(status))
-        return QStringLiteral("child died");
-    return QString::fromUtf8(answer);
+    } restore{saved, oldHandler};
+    body();
 }
 
 } // namespace FaultKit

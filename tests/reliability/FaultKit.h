@@ -82,10 +82,12 @@ QStringList differences(const QMap<QString, QString> &a, const QMap<QString, QSt
 QStringList messages(const MessageRecorder &recorder);
 QString message(MessageKind kind, const QString &text);
 
-// Runs `body` in a forked copy of this process whose files may not grow
-// beyond `limit` bytes (SIGXFSZ ignored, so writes fail with EFBIG) and
-// returns what the body returned. The parent's window is left untouched.
-QString inChildWithSizeLimit(qint64 limit, const std::function<QString()> &body);
+// Runs `body` while no file of this process may grow beyond `limit` bytes,
+// as on a full disk: SIGXFSZ is ignored, so such writes fail with EFBIG.
+// Only the soft limit is lowered, so it is raised again afterwards. (A
+// forked child would do too, but forking a process whose painting threads
+// exist can leave the child waiting on a thread it does not have.)
+void withFileSizeLimit(qint64 limit, const std::function<void()> &body);
 
 } // namespace FaultKit
 

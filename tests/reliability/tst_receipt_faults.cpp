@@ -51,25 +51,13 @@ const QString kBadDate = message(MessageKind::Warning,
                                  QStringLiteral("Attenzione: la data indicata non esiste.\n\r\n\rPer poter salvare la scheda "
                                                 "è necessario indicare una data valida nel formato gg/mm/anno."));
 
+// What the operation left behind.
 struct Result
 {
     QStringList messages;
     QString position;
-    QString checked;
+    QString checked;  // the text of the control the row names
 };
-
-QString encode(const Result &r) { return (r.messages + QStringList{r.position, r.checked}).join(u'\x1f'); }
-Result decode(const QString &text)
-{
-    QStringList parts = text.split(u'\x1f');
-    if (parts.size() < 2)
-        return {{text}, {}, {}};
-    Result r;
-    r.checked = parts.takeLast();
-    r.position = parts.takeLast();
-    r.messages = parts;
-    return r;
-}
 
 // The dialogs the window opens, acted on as a user would: a search with no
 // criterion, the March summary, and the lists and grid as they fill.
@@ -101,6 +89,7 @@ private slots:
     }
     void operations_data();
     void operations();
+    void exportOnFullDisk();
 };
 
 void TestReceiptFaults::operations_data()
@@ -154,8 +143,8 @@ void TestReceiptFaults::operations_data()
     QTest::newRow("archive missing cmdTrova") << Fault::ArchiveMissing << "cmdTrova" << "" << none << "same" << "rows=0" << "empty";
     QTest::newRow("archive missing cmdRiepMensile") << Fault::ArchiveMissing << "cmdRiepMensile" << "" << none << "same" << "rows=0" << "empty";
 
-    QTest::newRow("disk full cmdSalva new") << Fault::DiskFull << "cmdSalva" << "" << warning << "" << "txtNumRic=9" << "same";
-    QTest::newRow("disk full mid-record cmdSalva new") << Fault::DiskFullMidRecord << "cmdSalva" << "" << warning << "" << "txtNumRic=9" << "same";
+    QTest::newRow("disk full cmdSalva new") << Fault::DiskFull << "cmdSalva" << "" << warning << "same" << "" << "same";
+    QTest::newRow("disk full mid-record cmdSalva new") << Fault::DiskFullMidRecord << "cmdSalva" << "" << warning << "same" << "" << "same";
     QTest::newRow("disk full cmdSalva stored") << Fault::DiskFull << "cmdSalva" << "2" << QStringList{kModified} << "2" << "txtCliente=MODIFICATO" << "rewrote 2";
 
     QTest::newRow("torn tail cmdNuovo") << Fault::TruncatedTail << "cmdNuovo" << "2" << none << "" << "txtNumRic=4" << "same";
@@ -226,9 +215,13 @@ void TestReceiptFaults::operations()
         const QString checked = control.isEmpty()   ? QString()
                                 : control == u"rows" ? QString::number(rows)
                                                      : Controls::text(&window, control);
-        return encode({FaultKit::messages(recorder), Controls::text(&window, QStringLiteral("lblPosizione")), checked});
+        return Result{FaultKit::messages(recorder), Controls::text(&window, QStringLiteral("lblPosizione")), checked};
     };
-    const Result result = scene.sizeLimit() > 0 ? decode(inChildWithSizeLimit(scene.sizeLimit(), act)) : decode(act());
+    Result result;
+    if (scene.sizeLimit() > 0)
+        withFileSizeLimit(scene.sizeLimit(), [&] { result = act(); });
+    else
+        result = act();
     scene.disarm();
     AppWindows::clear();
 
@@ -242,6 +235,35 @@ void TestReceiptFaults::operations()
     if (!check.isEmpty())
         QCOMPARE(result.checked, check.section(u'=', 1));
     verifyArchive(scene, archive, kSize);
+}
+
+// The spreadsheet that does not fit on the disk is a failure, not a success.
+void TestReceiptFaults::exportOnFullDisk()
+{
+    TempDataDir dir;
+    MessageRecorder recorder;
+    ShellRecorder shell;
+    const QByteArray stored = ReceiptFixtures::archiveOf({QStringLiteral("ROSSI"), QStringLiteral("BIANCHI")});
+    dir.writeBytes(kArchive, stored);
+    TfrmRicevute window;
+    AppWindows::add(&window);
+    Controls::setText(&window, QStringLiteral("lblFile"), dir.file(kArchive));
+    ModalScript dialogs;
+    dialogs.then([](QDialog *d) {
+        d->show();
+        TestSupport::click(d, QStringLiteral("cmdEsporta"));
+        return int(QDialog::Rejected);
+    });
+    withFileSizeLimit(1024, [&] { TestSupport::click(&window, QStringLiteral("cmdEsporta")); });
+    AppWindows::clear();
+    QVERIFY(shell.commands.isEmpty());
+    QCOMPARE(FaultKit::messages(recorder),
+             QStringList({message(MessageKind::Confirmation,
+                                  QStringLiteral("L'esportazione dei dati in Excel può richiedere diversi minuti a seconda "
+                                                 "del numero di schede presenti in archivio.\r\n\r\nSi vuole esportare i dati adesso?")),
+                          message(MessageKind::Plain, QStringLiteral("Attenzione: il sistema non permette di esportare i dati."
+                                                                     "\n\r\n\rAccertarsi che il file di Excel non sia già aperto."))}));
+    QCOMPARE(dir.readBytes(kArchive), stored);
 }
 
 QTEST_MAIN(TestReceiptFaults)

@@ -117,8 +117,10 @@ TfrmRicevute::TfrmRicevute(QWidget *parent)
     FieldBehaviour::installHintLine(this, panInfo);
     connect(m_lines, &ReceiptLines::importRequested, this, &TfrmRicevute::impMagClick);
 
-    m_navigator = std::make_unique<ArchiveNavigator>(
-        lblPosizione, recordBinding<ReceiptRecord>(this, [this] { return archivePath(); }));
+    auto binding = recordBinding<ReceiptRecord>(this, [this] { return archivePath(); });
+    // This window reports a failed Save or First as a warning.
+    binding.firstFailure = binding.storeFailure = MessageKind::Warning;
+    m_navigator = std::make_unique<ArchiveNavigator>(lblPosizione, std::move(binding));
 }
 
 TfrmRicevute::~TfrmRicevute() = default;

@@ -81,9 +81,19 @@ int RecordFile::append(const QByteArray &record)
 {
     AppendLock lock(m_file.handle());
     const int index = count();
-    write(index, record);
-    if (::fsync(m_file.handle()) != 0)
-        throw StorageError(QStringLiteral("flush failed"));
+    try {
+        write(index, record);
+        if (::fsync(m_file.handle()) != 0)
+            throw StorageError(QStringLiteral("flush failed"));
+    } catch (const StorageError &) {
+        // A full disk may have taken part of the record: cut it off again,
+        // so the archive never ends in half a record of ours. Should the cut
+        // fail too, the count still ignores the torn tail and the next append
+        // writes over it.
+        const int cut = ::ftruncate(m_file.handle(), off_t(index) * m_recordSize);
+        Q_UNUSED(cut);
+        throw;
+    }
     return index;
 }
 

@@ -55,7 +55,7 @@ bool ArchiveNavigator::first()
         }
         showRecord(file, 0);
         shown = true;
-    });
+    }, m_binding.firstFailure);
     return shown;
 }
 
@@ -145,5 +145,5 @@ bool ArchiveNavigator::store()
         const int index = file.append(bytes);
         file.close();
         m_position->setText(QString::number(index + 1));
-    });
+    }, m_binding.storeFailure);
 }

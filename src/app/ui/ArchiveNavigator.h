@@ -25,6 +25,10 @@ public:
         int recordSize = 0;
         std::function<void(const QByteArray &, int)> show;   // fill controls from record n
         std::function<QByteArray()> collect;                 // record bytes from controls
+        // The box that reports an input/output failure of First and of
+        // store; some windows report those two as warnings.
+        MessageKind firstFailure = MessageKind::Error;
+        MessageKind storeFailure = MessageKind::Error;
     };
     ArchiveNavigator(QLabel *position, Binding binding);
 

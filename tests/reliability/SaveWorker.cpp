@@ -1,0 +1,76 @@
+// A copy of the program at another workstation: it saves cards through the
+// real register or receipt window, one after another, on a shared folder.
+//   vt_save_worker register|receipt FOLDER COUNT TAG
+// COUNT 0 saves until killed. Each saved card prints its number on stdout.
+#include "app/ui/Controls.h"
+#include "app/ui/Messages.h"
+#include "receipts/ReceiptWindow.h"
+#include "register/RegisterWindow.h"
+#include "storage/DataFolder.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+void set(QWidget *w, const char *name, const QString &text) { Controls::setText(w, QLatin1StringView(name), text); }
+
+void click(QWidget *w, const char *name)
+{
+    if (auto *b = w->findChild<QAbstractButton *>(QLatin1StringView(name)))
+        b->click();
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() != 5)
+        return 2;
+    const bool receipts = args[1] == u"receipt";
+    DataFolder::set(args[2]);
+    const int count = args[3].toInt();
+    const QString tag = args[4];
+
+    QString last;
+    Messages::setHandler([&last](MessageKind, const QString &text) {
+        last = text;
+        return true;
+    });
+    std::unique_ptr<QWidget> window;
+    if (receipts) {
+        window = std::make_unique<TfrmRicevute>();
+        set(window.get(), "lblFile", DataFolder::file(QStringLiteral("2025.ric")));
+    } else {
+        window = std::make_unique<TfrmRegistro>();
+    }
+    window->show();
+
+    const QString inserted = QStringLiteral("La scheda corrente è stata inserita in archivio.");
+    for (int i = 0; count == 0 || i < count; ++i) {
+        click(window.get(), "cmdNuovo");
+        set(window.get(), "txtCliente", tag);
+        const QString mark = QString::number(i);
+        if (receipts) {
+            set(window.get(), "txtNote", mark);
+        } else {
+            set(window.get(), "txtNatura", QStringLiteral("Oro giallo"));
+            set(window.get(), "txtDescrizione", mark);
+        }
+        last.clear();
+        click(window.get(), "cmdSalva");
+        if (last != inserted) {
+            std::fprintf(stderr, "save %d: %s\n", i, qPrintable(last));
+            return 1;
+        }
+        std::printf("%d\n", i);
+        std::fflush(stdout);
+    }
+    return 0;
+}

@@ -1,0 +1,203 @@
+// The register window's archive operations on broken, missing, full and
+// read-only archives: the right message, the window as it was, and not a
+// byte of what is stored lost.
+#include "FaultKit.h"
+#include "RegisterFixture.h"
+#include "export/ExportModule.h"
+#include "storage/ArchiveTexts.h"
+
+#include <QAbstractItemModel>
+#include <QTableView>
+
+using namespace FaultKit;
+
+namespace {
+
+constexpr int kSize = RegisterRecordLayout::size;
+
+QByteArray storedCards()
+{
+    QByteArray bytes;
+    const char *customers[] = {"ROSSI MARIO", "BIANCHI LUIGI", "VERDI ANNA"};
+    for (int i = 0; i < 3; ++i) {
+        RegisterRecord r;
+        r.NumScheda = QString::number(i + 1);
+        r.Data = QStringLiteral("10/03/2025");
+        r.Ora = QStringLiteral("10:00");
+        r.Importo = QStringLiteral("100,00");
+        r.PrezzoVen = QStringLiteral("0,00");
+        r.Natura = QStringLiteral("Oro giallo");
+        r.Cliente = QLatin1StringView(customers[i]);
+        r.Descrizione = QStringLiteral("Anello");
+        r.Venduto = QStringLiteral("No");
+        bytes += RegisterRecordLayout::encode(r);
+    }
+    return bytes;
+}
+
+void writeField(char *record, const char *name, const QString &text)
+{
+    const int i = RegisterRecordLayout::indexOf(QString::fromLatin1(name));
+    ShortText::write(record + RegisterRecordLayout::offsets()[i], RegisterRecordLayout::fields[i].capacity, text);
+}
+
+void spoil(char *record, Fault fault)
+{
+    if (fault == Fault::LengthAboveCapacity) {
+        record[0] = char(0xFF);  // NumScheda, capacity 30
+        record[RegisterRecordLayout::offsets()[RegisterRecordLayout::indexOf(u"Cliente")]] = char(0xFF);
+        return;
+    }
+    writeField(record, "Importo", QStringLiteral("dodici"));
+    writeField(record, "Data", QStringLiteral("31/02/2025"));
+    writeField(record, "PrezzoVen", QStringLiteral("1.234,5"));
+}
+
+const QString kIo = message(MessageKind::Error, ArchiveTexts::ioFailure());
+const QString kEmpty = message(MessageKind::Information, ArchiveTexts::emptyArchive());
+const QString kInserted = message(MessageKind::Information, QStringLiteral("La scheda corrente è stata inserita in archivio."));
+const QString kModified = message(MessageKind::Information,
+                                  QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio."));
+
+// What the operation left behind.
+struct Result
+{
+    QStringList messages;
+    QString position;
+    QString checked;  // the text of the control the row names
+};
+
+} // namespace
+
+class TestRegisterFaults : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { ExportModule::registerDialogs(); }
+    void operations_data();
+    void operations();
+};
+
+void TestRegisterFaults::operations_data()
+{
+    QTest::addColumn<Fault>("fault");
+    QTest::addColumn<QString>("button");      // pressed in turn, joined by '+'
+    QTest::addColumn<QString>("from");        // lblPosizione before
+    QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<QString>("position");    // after; "same": every control as it was
+    QTest::addColumn<QString>("check");       // "control=text" after, or "rows=N" of the export grid
+    QTest::addColumn<QString>("archive");
+
+    const QStringList io{kIo};
+    const QStringList none;
+    struct Op
+    {
+        const char *button;
+        const char *from;
+    };
+    const Op everyOperation[] = {{"cmdNuovo", "2"}, {"cmdSalva", ""}, {"cmdSalva", "2"}, {"cmdPrimo", "1"},
+                                 {"cmdIndietro", "3"}, {"cmdAvanti", "1"}, {"cmdUltimo", "1"}, {"cmdEsporta", "2"}};
+    auto name = [](const char *fault, const Op &op) {
+        const QByteArray suffix = QByteArray(op.button) == "cmdSalva" ? (*op.from ? " stored" : " new") : "";
+        return QByteArray(QByteArray(fault) + ' ' + op.button + suffix);
+    };
+    for (const Op &op : everyOperation) {
+        QTest::newRow(name("archive read-only", op).constData()) << Fault::ArchiveReadOnly << op.button << op.from << io << "same" << "" << "same";
+        QTest::newRow(name("archive a directory", op).constData()) << Fault::ArchiveIsDirectory << op.button << op.from << io << "same" << "" << "same";
+    }
+    for (const Op &op : {Op{"cmdNuovo", "2"}, Op{"cmdSalva", ""}, Op{"cmdPrimo", "1"}, Op{"cmdAvanti", "1"}, Op{"cmdEsporta", ""}})
+        QTest::newRow(name("folder read-only", op).constData()) << Fault::FolderReadOnly << op.button << op.from << io << "same" << "" << "absent";
+
+    QTest::newRow("archive missing cmdNuovo") << Fault::ArchiveMissing << "cmdNuovo" << "2" << none << "" << "txtNumScheda=1" << "empty";
+    QTest::newRow("archive missing cmdSalva") << Fault::ArchiveMissing << "cmdSalva" << "" << QStringList{kInserted} << "1" << "txtNumScheda=9" << "appended";
+    QTest::newRow("archive missing cmdPrimo") << Fault::ArchiveMissing << "cmdPrimo" << "1" << QStringList{kEmpty} << "same" << "" << "empty";
+    QTest::newRow("archive missing cmdAvanti") << Fault::ArchiveMissing << "cmdAvanti" << "1" << QStringList{kEmpty} << "" << "txtCliente=SCHERMO" << "empty";
+    QTest::newRow("archive missing cmdEsporta") << Fault::ArchiveMissing << "cmdEsporta" << "" << none << "same" << "rows=10" << "empty";
+
+    QTest::newRow("disk full cmdSalva new") << Fault::DiskFull << "cmdSalva" << "" << io << "same" << "" << "same";
+    QTest::newRow("disk full mid-record cmdSalva new") << Fault::DiskFullMidRecord << "cmdSalva" << "" << io << "same" << "" << "same";
+    QTest::newRow("disk full cmdSalva stored") << Fault::DiskFull << "cmdSalva" << "2" << QStringList{kModified} << "2" << "txtCliente=MODIFICATO" << "rewrote 2";
+
+    QTest::newRow("torn tail cmdNuovo") << Fault::TruncatedTail << "cmdNuovo" << "2" << none << "" << "txtNumScheda=4" << "same";
+    QTest::newRow("torn tail cmdUltimo") << Fault::TruncatedTail << "cmdUltimo" << "1" << none << "3" << "txtCliente=VERDI ANNA" << "same";
+    QTest::newRow("torn tail cmdAvanti at the last") << Fault::TruncatedTail << "cmdAvanti" << "3" << none << "same" << "" << "same";
+    QTest::newRow("torn tail cmdSalva new") << Fault::TruncatedTail << "cmdSalva" << "" << QStringList{kInserted} << "4" << "txtNumScheda=9" << "appended";
+    QTest::newRow("torn tail cmdEsporta") << Fault::TruncatedTail << "cmdEsporta" << "" << none << "same" << "rows=3" << "same";
+
+    QTest::newRow("length byte cmdAvanti") << Fault::LengthAboveCapacity << "cmdAvanti" << "1" << none << "2" << "txtNumScheda=2" << "same";
+    QTest::newRow("length byte cmdIndietro") << Fault::LengthAboveCapacity << "cmdIndietro" << "3" << none << "2" << "txtCliente=BIANCHI LUIGI" << "same";
+    // Stored again, the card gets length bytes that fit; nothing else of it changes.
+    QTest::newRow("length byte cmdAvanti and cmdSalva") << Fault::LengthAboveCapacity << "cmdAvanti+cmdSalva" << "1"
+                                                        << QStringList{kModified} << "2" << "txtCliente=BIANCHI LUIGI" << "rewrote 2";
+    QTest::newRow("length byte cmdEsporta") << Fault::LengthAboveCapacity << "cmdEsporta" << "" << none << "same" << "rows=3" << "same";
+
+    QTest::newRow("bad amount and date cmdAvanti") << Fault::BadAmountAndDate << "cmdAvanti" << "1" << none << "2" << "txtImporto=dodici" << "same";
+    QTest::newRow("bad amount and date cmdIndietro") << Fault::BadAmountAndDate << "cmdIndietro" << "3" << none << "2" << "txtData=31/02/2025" << "same";
+    // Save checks neither, and writes the card back exactly as it was read.
+    QTest::newRow("bad amount and date cmdAvanti and cmdSalva") << Fault::BadAmountAndDate << "cmdAvanti+cmdSalva" << "1"
+                                                                << QStringList{kModified} << "2" << "txtImporto=dodici" << "same";
+    QTest::newRow("bad amount and date cmdEsporta") << Fault::BadAmountAndDate << "cmdEsporta" << "" << none << "same" << "rows=3" << "same";
+}
+
+void TestRegisterFaults::operations()
+{
+    QFETCH(Fault, fault);
+    QFETCH(QString, button);
+    QFETCH(QString, from);
+    QFETCH(QStringList, messages);
+    QFETCH(QString, position);
+    QFETCH(QString, check);
+    QFETCH(QString, archive);
+
+    RegisterFixture f;
+    Scene scene(f.data.path(), FileNames::registerArchive(), kSize, fault, storedCards(), 1, spoil);
+    // A card on screen, as if shown before the fault struck.
+    f.fillRequired(QStringLiteral("9"));
+    f.set(QStringLiteral("txtCliente"), button == u"cmdSalva" && !from.isEmpty() ? QStringLiteral("MODIFICATO")
+                                                                               : QStringLiteral("SCHERMO"));
+    f.set(QStringLiteral("lblPosizione"), from);
+    const auto before = snapshot(f.window.get());
+
+    if (!scene.arm())
+        QSKIP("this machine lets the test process write where it was made read-only");
+
+    int gridRows = -1;
+    ModalScript dialogs;
+    dialogs.then([&](QDialog *d) {
+        d->show();  // the export window reads the archive when shown
+        if (auto *grid = d->findChild<QTableView *>(QStringLiteral("grdRecords")))
+            gridRows = grid->model()->rowCount();
+        return int(QDialog::Rejected);
+    });
+    auto checkedText = [&] {
+        const QString control = check.section(u'=', 0, 0);
+        if (control.isEmpty())
+            return QString();
+        return control == u"rows" ? QString::number(gridRows) : f.text(control);
+    };
+    auto act = [&] {
+        for (const QString &b : button.split(u'+'))
+            f.click(b);
+        return Result{FaultKit::messages(f.messages), f.text(QStringLiteral("lblPosizione")), checkedText()};
+    };
+    Result result;
+    if (scene.sizeLimit() > 0)
+        withFileSizeLimit(scene.sizeLimit(), [&] { result = act(); });
+    else
+        result = act();
+    scene.disarm();
+
+    QCOMPARE(result.messages, messages);
+    if (position == u"same") {
+        const QStringList changed = differences(before, snapshot(f.window.get()));
+        QVERIFY2(changed.isEmpty(), qPrintable(u"changed: " + changed.join(u", ")));
+    } else {
+        QCOMPARE(result.position, position);
+    }
+    if (!check.isEmpty())
+        QCOMPARE(result.checked, check.section(u'=', 1));
+    verifyArchive(scene, archive, kSize);
+}
+
+QTEST_MAIN(TestRegisterFaults)
+#include "tst_register_faults.moc"

@@ -11,10 +11,18 @@ constexpr qreal kMmPerInch = 25.4;
 // The thin outline of rectangles and the width of lines.
 constexpr qreal kLineWidthMm = 0.26;
 
-void paintText(QPainter &painter, const Object &o, const QRectF &box, const QDateTime &printedAt)
+// Text on a coloured band keeps a little air from the band's edges.
+constexpr qreal kBandPaddingMm = 1.0;
+
+void paintText(QPainter &painter, const Object &o, const QRectF &band, const QDateTime &printedAt)
 {
-    if (o.fill.isValid())
-        painter.fillRect(box, o.fill);
+    QRectF box = band;
+    if (o.fill.isValid()) {
+        painter.fillRect(band, o.fill);
+        const qreal padding = kBandPaddingMm * painter.device()->logicalDpiX() / kMmPerInch;
+        if (box.width() > 4 * padding)
+            box.adjust(padding, 0, -padding, 0);
+    }
     const QString full = o.variables ? fillVariables(o.text, printedAt) : o.text;
     if (full.isEmpty())
         return;

@@ -6,13 +6,13 @@
 #include <QTest>
 #include <QWidget>
 
-Shooter::Shooter(const QString &outDir) : m_outDir(outDir) { QDir().mkpath(outDir); }
+Shooter::Shooter(const QString &outDir, QSize screen) : m_outDir(outDir), m_screen(screen) { QDir().mkpath(outDir); }
 
 void Shooter::window(QWidget *w, const QString &name)
 {
     const bool fixed = w->minimumSize() == w->maximumSize();
     if (!fixed && !qobject_cast<QDialog *>(w))
-        w->resize(1366, 768);
+        w->resize(m_screen);
     w->show();
     QApplication::processEvents();
     QTest::qWait(30);

@@ -1,5 +1,6 @@
 #pragma once
 #include <QImage>
+#include <QSize>
 #include <QString>
 
 class QWidget;
@@ -8,14 +9,16 @@ class QWidget;
 class Shooter
 {
 public:
-    explicit Shooter(const QString &outDir);
-    // Shows the window at 1366x768 (or its fixed size), lets it lay out and saves it.
+    Shooter(const QString &outDir, QSize screen);
+    // Shows the window at the screen's size (dialogs and fixed windows at
+    // their own), lets it lay out and saves it.
     void window(QWidget *w, const QString &name);
     void image(const QImage &page, const QString &name);
     int count() const { return m_count; }
 
 private:
     QString m_outDir;
+    QSize m_screen;
     int m_count = 0;
 };
 

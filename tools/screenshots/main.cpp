@@ -10,14 +10,24 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
-// valtrena-screenshots OUTDIR: every window and printed page as a PNG,
-// drawn with sample data in a throw-away data folder.
+// valtrena-screenshots OUTDIR [WIDTHxHEIGHT]: every window and printed page
+// as a PNG, drawn with sample data in a throw-away data folder; the area
+// windows fill a screen of the given size (1366x768 unless told).
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     if (argc < 2) {
-        std::fprintf(stderr, "usage: valtrena-screenshots OUTDIR\n");
+        std::fprintf(stderr, "usage: valtrena-screenshots OUTDIR [WIDTHxHEIGHT]\n");
         return 2;
+    }
+    QSize screen(1366, 768);
+    if (argc > 2) {
+        const QStringList parts = QString::fromLocal8Bit(argv[2]).split(u'x');
+        screen = parts.size() == 2 ? QSize(parts[0].toInt(), parts[1].toInt()) : QSize();
+        if (screen.width() < 640 || screen.height() < 480) {
+            std::fprintf(stderr, "valtrena-screenshots: the screen size reads like 1920x1080\n");
+            return 2;
+        }
     }
     Startup::setUpApplication();
     QTemporaryDir data;
@@ -27,7 +37,7 @@ int main(int argc, char *argv[])
     Modal::setRunner([](QDialog *) { return int(QDialog::Rejected); });
     const QList<QWidget *> windows = Startup::createAreaWindows();
 
-    Shooter shoot(QString::fromLocal8Bit(argv[1]));
+    Shooter shoot(QString::fromLocal8Bit(argv[1]), screen);
     shootSpine(shoot);
     shootRegister(shoot);
     shootCustomers(shoot);

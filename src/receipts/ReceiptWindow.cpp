@@ -134,8 +134,10 @@ void TfrmRicevute::wireKeyboard()
     }
     FieldBehaviour::upperCaseOnKeyRelease(txtCodFiscDitta);
     FieldBehaviour::upperCaseOnKeyRelease(txtCodFiscCliente);
-    connect(txtProvCliente->lineEdit(), &QLineEdit::editingFinished, this, [this] {
-        txtProvCliente->setEditText(FieldBehaviour::upperAscii(txtProvCliente->currentText().trimmed()));
+    // Bound to the field alone: it also finishes editing while the window is being destroyed.
+    QLineEdit *provinceEdit = txtProvCliente->lineEdit();
+    connect(provinceEdit, &QLineEdit::editingFinished, provinceEdit, [provinceEdit] {
+        provinceEdit->setText(FieldBehaviour::upperAscii(provinceEdit->text().trimmed()));
     });
 
     for (QLineEdit *amount : {txtAcconti, txtTassa}) {

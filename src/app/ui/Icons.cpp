@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmapCache>
+#include <QSvgRenderer>
 #include <QCoreApplication>
 
 namespace {
@@ -70,6 +71,23 @@ QString bundledPath(const QString &name, const char *ext)
 {
     const QString path = QStringLiteral(":/icons/") + name + QLatin1StringView(ext);
     return QFile::exists(path) ? path : QString();
+}
+
+// The picture fitted into a square of `size`, keeping its proportions. A
+// QIcon would read the file twice, once to check it and once to draw it.
+QPixmap renderSvg(const QString &path, int size)
+{
+    QSvgRenderer renderer(path);
+    QSize fitted = renderer.defaultSize();
+    if (!renderer.isValid() || fitted.isEmpty())
+        return {};
+    fitted.scale(size, size, Qt::KeepAspectRatio);
+    QImage image(fitted, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    renderer.render(&painter);
+    painter.end();
+    return QPixmap::fromImage(std::move(image));
 }
 
 // The full icon of a name, built once and shared by every button showing it.
@@ -145,13 +163,10 @@ QPixmap pixmap(const QString &name, int size)
     QPixmap pm;
     if (QPixmapCache::find(key, &pm))
         return pm;
-    for (const char *ext : {".svg", ".png"}) {
-        const QString path = bundledPath(name, ext);
-        if (!path.isEmpty()) {
-            pm = QIcon(path).pixmap(size, size);
-            break;
-        }
-    }
+    if (const QString svg = bundledPath(name, ".svg"); !svg.isEmpty())
+        pm = renderSvg(svg, size);
+    else if (const QString png = bundledPath(name, ".png"); !png.isEmpty())
+        pm = QIcon(png).pixmap(size, size);
     if (pm.isNull())
         pm = drawBadge(name, size);
     QPixmapCache::insert(key, pm);

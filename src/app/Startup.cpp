@@ -61,6 +61,10 @@ QList<QWidget *> createAreaWindows()
         AppWindows::add(w);
         created.append(w);
     }
+    // Every new widget asks to be polished as soon as the event loop runs,
+    // which would style all the hidden windows before the login window is
+    // painted. A window is polished anyway when it is first shown or measured.
+    QCoreApplication::removePostedEvents(nullptr, QEvent::PolishRequest);
     return created;
 }
 

@@ -103,8 +103,12 @@ TfrmAnagrafica::TfrmAnagrafica(QWidget *parent)
         "color:#1F4E79;font:bold 13pt 'Arial';}"
         "#panInfo{background:#F4F9FC;border:1px solid #9CB8CC;border-radius:4px;color:#1F4E79;padding:2px 8px;}"));
 
-    auto *left = whitePanel(this, "panAnagrafica");
-    auto *right = whitePanel(this, "panDocumento");
+    // On large screens the card keeps a comfortable size, centred. Its parts
+    // are made inside it: moving a built panel under a styled window restyles it.
+    auto *page = new QWidget(this);
+    page->setMaximumSize(1600, 880);
+    auto *left = whitePanel(page, "panAnagrafica");
+    auto *right = whitePanel(page, "panDocumento");
     CustomerFields::build(left, right);
 
     for (const char *name : kHiddenLabels) {
@@ -113,7 +117,7 @@ TfrmAnagrafica::TfrmAnagrafica(QWidget *parent)
         hidden->hide();
     }
 
-    panInfo = new QLabel(greeting(), this);
+    panInfo = new QLabel(greeting(), page);
     panInfo->setObjectName(QStringLiteral("panInfo"));
     panInfo->setMinimumHeight(24);
 
@@ -122,13 +126,10 @@ TfrmAnagrafica::TfrmAnagrafica(QWidget *parent)
     panels->addWidget(left, 3);
     panels->addWidget(right, 2);
 
-    // On large screens the card keeps a comfortable size, centred.
-    auto *page = new QWidget(this);
-    page->setMaximumSize(1600, 880);
     auto *content = new QVBoxLayout(page);
     content->setContentsMargins(0, 0, 0, 0);
     content->setSpacing(8);
-    content->addWidget(buildToolbar());
+    content->addWidget(buildToolbar(page));
     content->addLayout(panels, 1);
     content->addWidget(panInfo);
     auto *outer = new QGridLayout(this);
@@ -156,9 +157,9 @@ TfrmAnagrafica::TfrmAnagrafica(QWidget *parent)
 
 TfrmAnagrafica::~TfrmAnagrafica() = default;
 
-QWidget *TfrmAnagrafica::buildToolbar()
+QWidget *TfrmAnagrafica::buildToolbar(QWidget *parent)
 {
-    auto *bar = whitePanel(this, "panComandi");
+    auto *bar = whitePanel(parent, "panComandi");
     auto *row = new QHBoxLayout(bar);
     row->setContentsMargins(10, 4, 10, 4);
     row->setSpacing(2);

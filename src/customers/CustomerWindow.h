@@ -43,7 +43,7 @@ protected:
     void formShow() override;
 
 private:
-    QWidget *buildToolbar();
+    QWidget *buildToolbar(QWidget *parent);
     void connectBoxes();
     QString boxText(const QString &name) const;
     void focusBox(const QString &name);

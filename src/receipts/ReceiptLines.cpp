@@ -70,7 +70,7 @@ ReceiptLines::ReceiptLines(QWidget *parent) : QWidget(parent)
 QWidget *ReceiptLines::buildPage(int page)
 {
     const int firstLine = page * kPerPage + 1;
-    auto *group = new QGroupBox;
+    auto *group = new QGroupBox(m_pages);
     group->setObjectName(QStringLiteral("grpPage0%1").arg(page + 1));
 
     auto *grid = new QGridLayout;

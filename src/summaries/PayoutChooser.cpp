@@ -131,13 +131,13 @@ TfrmMenuRiepCosti::TfrmMenuRiepCosti(QWidget *parent)
         lines.append(l);
     }
 
-    QWidget *filters = buildFilters();
+    QWidget *filters = buildFilters(page);
     auto *interval = new QHBoxLayout;
     interval->setSpacing(16);
-    interval->addWidget(buildInterval(QStringLiteral(" Data inizio intervallo: "), "txtGiornoInizio",
+    interval->addWidget(buildInterval(page, QStringLiteral(" Data inizio intervallo: "), "txtGiornoInizio",
                                       "txtMeseInizio", "lblAnnoInizio", &txtGiornoInizio, &txtMeseInizio,
                                       &lblAnnoInizio));
-    interval->addWidget(buildInterval(QStringLiteral(" Data fine intervallo: "), "txtGiornoFine", "txtMeseFine",
+    interval->addWidget(buildInterval(page, QStringLiteral(" Data fine intervallo: "), "txtGiornoFine", "txtMeseFine",
                                       "lblAnnoFine", &txtGiornoFine, &txtMeseFine, &lblAnnoFine));
 
     lblAttendere = new QLabel(QStringLiteral("Caricamento riepilogo in corso. Attendere..."), page);
@@ -196,9 +196,9 @@ TfrmMenuRiepCosti::TfrmMenuRiepCosti(QWidget *parent)
     connect(btnEsci, &QPushButton::clicked, this, &QWidget::close);
 }
 
-QWidget *TfrmMenuRiepCosti::buildFilters()
+QWidget *TfrmMenuRiepCosti::buildFilters(QWidget *parent)
 {
-    auto *box = new QWidget(this);
+    auto *box = new QWidget(parent);
     txtAnno = field(box, "txtAnno", 4);
     txtAnno->setFixedWidth(90);
     txtAnno->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
@@ -240,11 +240,11 @@ QWidget *TfrmMenuRiepCosti::buildFilters()
     return box;
 }
 
-QWidget *TfrmMenuRiepCosti::buildInterval(const QString &title, const char *day, const char *month,
+QWidget *TfrmMenuRiepCosti::buildInterval(QWidget *parent, const QString &title, const char *day, const char *month,
                                            const char *year, QComboBox **dayField, QComboBox **monthField,
                                            QLabel **yearLabel)
 {
-    auto *group = new QGroupBox(title, this);
+    auto *group = new QGroupBox(title, parent);
     *dayField = pickField(group, day, PayoutRules::dayItems(), 2, &PayoutRules::isDayItem);
     (*dayField)->setFixedWidth(80);
     *monthField = pickField(group, month, PayoutRules::monthItems(), 9, &PayoutRules::isMonthItem);

@@ -24,8 +24,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    QWidget *buildFilters();
-    QWidget *buildInterval(const QString &title, const char *day, const char *month, const char *year,
+    QWidget *buildFilters(QWidget *parent);
+    QWidget *buildInterval(QWidget *parent, const QString &title, const char *day, const char *month, const char *year,
                            QComboBox **dayField, QComboBox **monthField, QLabel **yearLabel);
     void refuse(const QString &message, bool warning, const QString &focus);
 

@@ -10,6 +10,7 @@
 #include <array>
 #include <cstring>
 #include <memory>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -127,9 +128,12 @@ bool lessThan(QStringView a, QStringView b)
 void sort(QStringList &lines)
 {
     // One key per line, all in one buffer, compared as unsigned bytes with
-    // the shorter first on a tie: exactly "by code, prefix first".
+    // the shorter first on a tie: exactly "by code, prefix first". The first
+    // eight bytes also sit in the key itself, big-endian and zero-padded, so
+    // most comparisons that end early never touch the buffer.
     struct Key
     {
+        quint64 head;
         qsizetype offset;
         qsizetype length;
         qsizetype line;
@@ -143,14 +147,39 @@ void sort(QStringList &lines)
     char *at = pool.get();
     for (qsizetype i = 0; i < lines.size(); ++i) {
         char *end = orderKey(lines[i], at);
-        keys.push_back({at - pool.get(), end - at, i});
+        const qsizetype length = end - at;
+        quint64 head = 0;
+        for (qsizetype b = 0; b < 8; ++b)
+            head = (head << 8) | (b < length ? static_cast<unsigned char>(at[b]) : 0u);
+        keys.push_back({head, at - pool.get(), length, i});
         at = end;
     }
     const char *base = pool.get();
-    std::stable_sort(keys.begin(), keys.end(), [base](const Key &x, const Key &y) {
-        const int c = std::memcmp(base + x.offset, base + y.offset, size_t(std::min(x.length, y.length)));
-        return c != 0 ? c < 0 : x.length < y.length;
-    });
+    const auto less = [base](const Key &x, const Key &y) {
+        if (x.head != y.head)
+            return x.head < y.head;
+        const qsizetype shorter = std::min(x.length, y.length);
+        if (shorter > 8) {
+            const int c = std::memcmp(base + x.offset + 8, base + y.offset + 8, size_t(shorter - 8));
+            if (c != 0)
+                return c < 0;
+        }
+        return x.length < y.length;
+    };
+    // Long lists: each core sorts one half, then the halves merge; the merge
+    // takes from the first half on a tie, so the order is the stable one.
+    constexpr size_t kParallelFrom = 20000;
+    if (keys.size() >= kParallelFrom && std::thread::hardware_concurrency() > 1) {
+        const auto middle = keys.begin() + std::ptrdiff_t(keys.size() / 2);
+        std::thread firstHalf([&] { std::stable_sort(keys.begin(), middle, less); });
+        std::stable_sort(middle, keys.end(), less);
+        firstHalf.join();
+        std::vector<Key> merged(keys.size());
+        std::merge(keys.begin(), middle, middle, keys.end(), merged.begin(), less);
+        keys = std::move(merged);
+    } else {
+        std::stable_sort(keys.begin(), keys.end(), less);
+    }
     QStringList sorted;
     sorted.reserve(lines.size());
     for (const Key &k : keys)

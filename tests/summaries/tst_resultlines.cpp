@@ -111,15 +111,23 @@ private slots:
             QVERIFY(!ResultLines::lessThan(expected[i], expected[i - 1]));
     }
 
+    void sortAgreesWithStableComparison_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::newRow("short list") << 3000;
+        QTest::newRow("long list, sorted in halves") << 60000;
+    }
+
     void sortAgreesWithStableComparison()
     {
+        QFETCH(int, count);
         // Many lines from a few characters (letters and their neighbours in
         // the code, accents, the euro): long shared prefixes, lines that begin
         // others, and lines equal but for case, whose order must stay.
         const QString alphabet = QString::fromUtf16(u"aAbBzZ`{@[ \u00e9\u20ac");
         QRandomGenerator random(42);
         QStringList lines;
-        for (int i = 0; i < 3000; ++i) {
+        for (int i = 0; i < count; ++i) {
             QString line = i % 2 ? QString() : QStringLiteral("Oro giallo 18 kt   -  ");
             for (int n = random.bounded(i % 3 ? 7 : 30); n > 0; --n)
                 line += alphabet[random.bounded(int(alphabet.size()))];

@@ -2,8 +2,12 @@
 
 #include <QFile>
 #include <QHash>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPixmapCache>
+#include <QSvgRenderer>
+#include <QCoreApplication>
 
 namespace {
 
@@ -63,29 +67,115 @@ QPixmap drawBadge(const QString &name, int size)
     return pm;
 }
 
+QString bundledPath(const QString &name, const char *ext)
+{
+    const QString path = QStringLiteral(":/icons/") + name + QLatin1StringView(ext);
+    return QFile::exists(path) ? path : QString();
+}
+
+// The picture fitted into a square of `size`, keeping its proportions. A
+// QIcon would read the file twice, once to check it and once to draw it.
+QPixmap renderSvg(const QString &path, int size)
+{
+    QSvgRenderer renderer(path);
+    QSize fitted = renderer.defaultSize();
+    if (!renderer.isValid() || fitted.isEmpty())
+        return {};
+    fitted.scale(size, size, Qt::KeepAspectRatio);
+    QImage image(fitted, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    renderer.render(&painter);
+    painter.end();
+    return QPixmap::fromImage(std::move(image));
+}
+
+// The full icon of a name, built once and shared by every button showing it.
+QHash<QString, QIcon> &builtIcons()
+{
+    static QHash<QString, QIcon> built;
+    return built;
+}
+
+// The icons go with the application: their engines come from a plugin.
+void forgetBuiltIcons() { builtIcons().clear(); }
+
+const QIcon &sharedIcon(const QString &name)
+{
+    QHash<QString, QIcon> &built = builtIcons();
+    if (built.isEmpty())
+        qAddPostRoutine(forgetBuiltIcons);
+    auto it = built.constFind(name);
+    if (it != built.cend())
+        return *it;
+    QIcon icon;
+    const QString svg = bundledPath(name, ".svg");
+    if (!svg.isEmpty()) {
+        icon = QIcon(svg);
+    } else {
+        for (int s : {16, 24, 32, 48, 64})
+            icon.addPixmap(Icons::pixmap(name, s));
+    }
+    return *built.insert(name, icon);
+}
+
+// Stands in for the icon of a name until the icon is first drawn or
+// measured: windows that are built but never shown parse no picture.
+class DeferredIconEngine : public QIconEngine
+{
+public:
+    explicit DeferredIconEngine(const QString &name) : m_name(name) {}
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().pixmap(size, 1.0, mode, state);
+    }
+    QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().actualSize(size, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().availableSizes(mode, state);
+    }
+    QString iconName() override { return m_name; }
+    bool isNull() override { return false; }
+    QString key() const override { return QStringLiteral("valtrena-deferred"); }
+    QIconEngine *clone() const override { return new DeferredIconEngine(m_name); }
+
+private:
+    const QIcon &icon() const { return sharedIcon(m_name); }
+
+    QString m_name;
+};
+
 } // namespace
 
 namespace Icons {
 
 QPixmap pixmap(const QString &name, int size)
 {
-    for (const char *ext : {".svg", ".png"}) {
-        const QString path = QStringLiteral(":/icons/") + name + QLatin1StringView(ext);
-        if (QFile::exists(path))
-            return QIcon(path).pixmap(size, size);
-    }
-    return drawBadge(name, size);
+    const QString key = QStringLiteral("valtrena-icon:") + name + u'@' + QString::number(size);
+    QPixmap pm;
+    if (QPixmapCache::find(key, &pm))
+        return pm;
+    if (const QString svg = bundledPath(name, ".svg"); !svg.isEmpty())
+        pm = renderSvg(svg, size);
+    else if (const QString png = bundledPath(name, ".png"); !png.isEmpty())
+        pm = QIcon(png).pixmap(size, size);
+    if (pm.isNull())
+        pm = drawBadge(name, size);
+    QPixmapCache::insert(key, pm);
+    return pm;
 }
 
 QIcon icon(const QString &name)
 {
-    const QString svg = QStringLiteral(":/icons/") + name + QStringLiteral(".svg");
-    if (QFile::exists(svg))
-        return QIcon(svg);
-    QIcon i;
-    for (int s : {16, 24, 32, 48, 64})
-        i.addPixmap(pixmap(name, s));
-    return i;
+    return QIcon(new DeferredIconEngine(name));
 }
 
 } // namespace Icons

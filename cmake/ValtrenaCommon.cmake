@@ -9,8 +9,10 @@ if(VALTRENA_WERROR)
   target_compile_options(valtrena_common INTERFACE -Werror)
 endif()
 if(VALTRENA_SANITIZE)
-  target_compile_options(valtrena_common INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer)
-  target_link_options(valtrena_common INTERFACE -fsanitize=address,undefined)
+  # Undefined behaviour stops the test that meets it instead of scrolling past.
+  target_compile_options(valtrena_common INTERFACE -fsanitize=address,undefined
+                         -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+  target_link_options(valtrena_common INTERFACE -fsanitize=address,undefined -fno-sanitize-recover=undefined)
 endif()
 target_include_directories(valtrena_common INTERFACE ${PROJECT_SOURCE_DIR}/src)
 

@@ -1,9 +1,10 @@
 // A copy of the program at another workstation: it saves cards through the
-// real register or receipt window, one after another, on a shared folder.
-//   vt_save_worker register|receipt FOLDER COUNT TAG
+// real register, customer or receipt window, one after another, on a shared folder.
+//   vt_save_worker register|customer|receipt FOLDER COUNT TAG
 // COUNT 0 saves until killed. Each saved card prints its number on stdout.
 #include "app/ui/Controls.h"
 #include "app/ui/Messages.h"
+#include "customers/CustomerWindow.h"
 #include "receipts/ReceiptWindow.h"
 #include "register/RegisterWindow.h"
 #include "storage/DataFolder.h"
@@ -34,6 +35,7 @@ int main(int argc, char **argv)
     if (args.size() != 5)
         return 2;
     const bool receipts = args[1] == u"receipt";
+    const bool customers = args[1] == u"customer";
     DataFolder::set(args[2]);
     const int count = args[3].toInt();
     const QString tag = args[4];
@@ -47,6 +49,8 @@ int main(int argc, char **argv)
     if (receipts) {
         window = std::make_unique<TfrmRicevute>();
         set(window.get(), "lblFile", DataFolder::file(QStringLiteral("2025.ric")));
+    } else if (customers) {
+        window = std::make_unique<TfrmAnagrafica>();
     } else {
         window = std::make_unique<TfrmRegistro>();
     }
@@ -55,11 +59,15 @@ int main(int argc, char **argv)
     const QString inserted = QStringLiteral("La scheda corrente è stata inserita in archivio.");
     for (int i = 0; count == 0 || i < count; ++i) {
         click(window.get(), "cmdNuovo");
-        set(window.get(), "txtCliente", tag);
         const QString mark = QString::number(i);
-        if (receipts) {
+        if (customers) {
+            set(window.get(), "txtCognome", tag);
+            set(window.get(), "txtNome", mark);
+        } else if (receipts) {
+            set(window.get(), "txtCliente", tag);
             set(window.get(), "txtNote", mark);
         } else {
+            set(window.get(), "txtCliente", tag);
             set(window.get(), "txtNatura", QStringLiteral("Oro giallo"));
             set(window.get(), "txtDescrizione", mark);
         }

@@ -1,4 +1,5 @@
 #pragma once
+#include "customers/CustomerRecord.h"
 #include "receipts/ReceiptRecord.h"
 #include "register/RegisterRecord.h"
 
@@ -7,17 +8,31 @@
 #include <QString>
 
 // What the save worker writes, read back: the worker's tag and the card's
-// sequence number, from the register or from a receipt archive.
+// sequence number, from the register, the customer registry or a receipt archive.
 namespace WorkerArchive {
 
-enum class Kind { Register, Receipt };
+enum class Kind { Register, Customer, Receipt };
 
-inline QString argument(Kind k) { return k == Kind::Register ? QStringLiteral("register") : QStringLiteral("receipt"); }
-inline QString fileName(Kind k)
+struct KindInfo
 {
-    return k == Kind::Register ? QStringLiteral("Registro_Operazioni.vtr") : QStringLiteral("2025.ric");
+    const char *argument;
+    const char *fileName;
+    int recordSize;
+};
+
+inline KindInfo info(Kind k)
+{
+    switch (k) {
+    case Kind::Register: return {"register", "Registro_Operazioni.vtr", RegisterRecordLayout::size};
+    case Kind::Customer: return {"customer", "Clienti.pro", CustomerRecordLayout::size};
+    case Kind::Receipt: break;
+    }
+    return {"receipt", "2025.ric", ReceiptRecordLayout::size};
 }
-inline int recordSize(Kind k) { return k == Kind::Register ? RegisterRecordLayout::size : ReceiptRecordLayout::size; }
+
+inline QString argument(Kind k) { return QLatin1StringView(info(k).argument); }
+inline QString fileName(Kind k) { return QLatin1StringView(info(k).fileName); }
+inline int recordSize(Kind k) { return info(k).recordSize; }
 
 // (tag, number) of a record, or an empty tag when it is not a whole card
 // of the worker.
@@ -29,6 +44,12 @@ inline QPair<QString, int> card(Kind k, const char *record)
         tag = r.Cliente;
         mark = r.Descrizione;
         if (r.Venduto != u"No" || r.Natura != u"Oro giallo")
+            return {};
+    } else if (k == Kind::Customer) {
+        const CustomerRecord r = CustomerRecordLayout::decode(record);
+        tag = r.Cognome;
+        mark = r.Nome;
+        if (r.Preavviso != u"0" || r.Decorrenza.isEmpty())
             return {};
     } else {
         const ReceiptRecord r = ReceiptRecordLayout::decode(record);

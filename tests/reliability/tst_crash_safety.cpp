@@ -31,6 +31,7 @@ private slots:
     {
         QTest::addColumn<Kind>("kind");
         QTest::newRow("register") << Kind::Register;
+        QTest::newRow("customers") << Kind::Customer;
         QTest::newRow("receipts") << Kind::Receipt;
     }
 

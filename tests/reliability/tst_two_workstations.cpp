@@ -20,6 +20,7 @@ private slots:
         QTest::addColumn<int>("each");
         // The register also writes two photos per card, so it saves fewer.
         QTest::newRow("register") << Kind::Register << 300;
+        QTest::newRow("customers") << Kind::Customer << 1000;
         QTest::newRow("receipts") << Kind::Receipt << 1000;
     }
 

@@ -1,6 +1,9 @@
 #include "FaultKit.h"
 
+#include "app/ui/Controls.h"
+
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -233,6 +236,67 @@ void verifyArchive(const Scene &scene, const QString &expected, int recordSize)
     } else {
         QFAIL(qPrintable(u"unknown expectation " + expected));
     }
+}
+
+int listedRows(QDialog *dialog)
+{
+    dialog->show();  // list and export windows read their archive when shown
+    if (auto *month = dialog->findChild<QComboBox *>(QStringLiteral("cboSelezione")))
+        month->setCurrentIndex(2);
+    for (const char *button : {"btnCerca", "btnVisualizza"})
+        if (Controls::child(dialog, QLatin1StringView(button)))
+            TestSupport::click(dialog, QLatin1StringView(button));
+    for (const char *view : {"lstRecords", "grdRecords"})
+        if (auto *v = dialog->findChild<QAbstractItemView *>(QLatin1StringView(view)))
+            return v->model()->rowCount();
+    return -1;
+}
+
+void pressAndCheck(QWidget *window, const MessageRecorder &recorder, Scene &scene, int recordSize)
+{
+    QFETCH(QString, button);
+    QFETCH(QStringList, messages);
+    QFETCH(QString, position);
+    QFETCH(QString, check);
+    QFETCH(QString, archive);
+
+    const auto before = snapshot(window);
+    if (!scene.arm())
+        QSKIP("this machine lets the test process write where it was made read-only");
+
+    int rows = -1;
+    ModalScript dialogs;
+    dialogs.then([&](QDialog *d) {
+        rows = listedRows(d);
+        return int(QDialog::Rejected);
+    });
+    QStringList said;
+    QString positionAfter;
+    QString checked;
+    auto act = [&] {
+        for (const QString &b : button.split(u'+'))
+            TestSupport::click(window, b);
+        said = FaultKit::messages(recorder);
+        positionAfter = Controls::text(window, QStringLiteral("lblPosizione"));
+        const QString control = check.section(u'=', 0, 0);
+        checked = control.isEmpty() ? QString() : control == u"rows" ? QString::number(rows) : Controls::text(window, control);
+    };
+    if (scene.sizeLimit() > 0)
+        withFileSizeLimit(scene.sizeLimit(), act);
+    else
+        act();
+    scene.disarm();
+
+    QCOMPARE(said, messages);
+    if (position == u"same") {
+        const QStringList changed = differences(before, snapshot(window));
+        QVERIFY2(changed.isEmpty(), qPrintable(u"changed: " + changed.join(u", ")));
+    } else {
+        QCOMPARE(positionAfter, position);
+    }
+    if (!check.isEmpty())
+        QCOMPARE(checked, check.section(u'=', 1));
+    verifyArchive(scene, archive, recordSize);
 }
 
 } // namespace FaultKit

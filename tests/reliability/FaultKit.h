@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 
+class QDialog;
 class QWidget;
 
 // What can go wrong under an archive window, set up on real files.
@@ -98,4 +99,15 @@ namespace FaultKit {
 // "empty", "appended" (the whole records before, one more, no torn tail) or
 // "rewrote N" (record N, 1-based, alone differs).
 void verifyArchive(const Scene &scene, const QString &expected, int recordSize);
+
+// The rows a list or export window shows once it has run: shown, its first
+// month chosen where it asks for one, its search or display button pressed.
+int listedRows(QDialog *dialog);
+
+// Runs the current row of a fault table on a window already showing a card:
+// arms the fault, presses the row's buttons ("button", '+' joins several),
+// disarms, then compares the row's "messages", "position" (lblPosizione
+// after, or "same": every control as it was), "check" ("control=text", or
+// "rows=N" of the list a button opened) and "archive" (see verifyArchive).
+void pressAndCheck(QWidget *window, const MessageRecorder &recorder, Scene &scene, int recordSize);
 }

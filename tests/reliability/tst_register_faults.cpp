@@ -6,8 +6,6 @@
 #include "export/ExportModule.h"
 #include "storage/ArchiveTexts.h"
 
-#include <QAbstractItemModel>
-#include <QTableView>
 
 using namespace FaultKit;
 
@@ -58,14 +56,6 @@ const QString kEmpty = message(MessageKind::Information, ArchiveTexts::emptyArch
 const QString kInserted = message(MessageKind::Information, QStringLiteral("La scheda corrente è stata inserita in archivio."));
 const QString kModified = message(MessageKind::Information,
                                   QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio."));
-
-// What the operation left behind.
-struct Result
-{
-    QStringList messages;
-    QString position;
-    QString checked;  // the text of the control the row names
-};
 
 } // namespace
 
@@ -144,10 +134,6 @@ void TestRegisterFaults::operations()
     QFETCH(Fault, fault);
     QFETCH(QString, button);
     QFETCH(QString, from);
-    QFETCH(QStringList, messages);
-    QFETCH(QString, position);
-    QFETCH(QString, check);
-    QFETCH(QString, archive);
 
     RegisterFixture f;
     Scene scene(f.data.path(), FileNames::registerArchive(), kSize, fault, storedCards(), 1, spoil);
@@ -156,47 +142,7 @@ void TestRegisterFaults::operations()
     f.set(QStringLiteral("txtCliente"), button == u"cmdSalva" && !from.isEmpty() ? QStringLiteral("MODIFICATO")
                                                                                : QStringLiteral("SCHERMO"));
     f.set(QStringLiteral("lblPosizione"), from);
-    const auto before = snapshot(f.window.get());
-
-    if (!scene.arm())
-        QSKIP("this machine lets the test process write where it was made read-only");
-
-    int gridRows = -1;
-    ModalScript dialogs;
-    dialogs.then([&](QDialog *d) {
-        d->show();  // the export window reads the archive when shown
-        if (auto *grid = d->findChild<QTableView *>(QStringLiteral("grdRecords")))
-            gridRows = grid->model()->rowCount();
-        return int(QDialog::Rejected);
-    });
-    auto checkedText = [&] {
-        const QString control = check.section(u'=', 0, 0);
-        if (control.isEmpty())
-            return QString();
-        return control == u"rows" ? QString::number(gridRows) : f.text(control);
-    };
-    auto act = [&] {
-        for (const QString &b : button.split(u'+'))
-            f.click(b);
-        return Result{FaultKit::messages(f.messages), f.text(QStringLiteral("lblPosizione")), checkedText()};
-    };
-    Result result;
-    if (scene.sizeLimit() > 0)
-        withFileSizeLimit(scene.sizeLimit(), [&] { result = act(); });
-    else
-        result = act();
-    scene.disarm();
-
-    QCOMPARE(result.messages, messages);
-    if (position == u"same") {
-        const QStringList changed = differences(before, snapshot(f.window.get()));
-        QVERIFY2(changed.isEmpty(), qPrintable(u"changed: " + changed.join(u", ")));
-    } else {
-        QCOMPARE(result.position, position);
-    }
-    if (!check.isEmpty())
-        QCOMPARE(result.checked, check.section(u'=', 1));
-    verifyArchive(scene, archive, kSize);
+    pressAndCheck(f.window.get(), f.messages, scene, kSize);
 }
 
 QTEST_MAIN(TestRegisterFaults)

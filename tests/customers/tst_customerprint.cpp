@@ -9,20 +9,6 @@
 #include <QPrinter>
 #include <QTest>
 
-namespace {
-ModalScript::Step printTo(const QString &pdf)
-{
-    return [pdf](QDialog *d) {
-        auto *dialog = qobject_cast<QPrintDialog *>(d);
-        if (!dialog)
-            return int(QDialog::Rejected);
-        dialog->printer()->setOutputFormat(QPrinter::PdfFormat);
-        dialog->printer()->setOutputFileName(pdf);
-        return int(QDialog::Accepted);
-    };
-}
-} // namespace
-
 class CustomerPrintTest : public QObject
 {
     Q_OBJECT
@@ -62,7 +48,7 @@ private slots:
 
         const QString pdf = data.file(QStringLiteral("scheda.pdf"));
         ModalScript script;
-        script.then(printTo(pdf));
+        script.then(PdfTools::printInto(pdf));
         TestSupport::click(&window, QStringLiteral("cmdStampa"));
         QCOMPARE(script.seen(), QStringList{QStringLiteral("dlgStampante")});
         QCOMPARE(PdfTools::pageCount(pdf), 1);

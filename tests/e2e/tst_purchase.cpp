@@ -104,18 +104,6 @@ ModalScript::Step pressIn(const QString &button)
     };
 }
 
-ModalScript::Step printToPdf(const QString &pdf)
-{
-    return [pdf](QDialog *d) {
-        auto *dialog = qobject_cast<QPrintDialog *>(d);
-        if (!dialog)
-            return int(QDialog::Rejected);
-        dialog->printer()->setOutputFormat(QPrinter::PdfFormat);
-        dialog->printer()->setOutputFileName(pdf);
-        return int(QDialog::Accepted);
-    };
-}
-
 // The unsold objects of the inventory, as its list shows them.
 QStringList inventoryLines()
 {
@@ -234,7 +222,7 @@ void TestPurchase::aPurchaseFromLoginToSale()
     {
         ModalScript modal;
         modal.then(pressIn(QStringLiteral("btnStampa")));
-        modal.then(printToPdf(cardPdf));
+        modal.then(PdfTools::printInto(cardPdf));
         press("TfrmRegistro", "cmdStampa");
     }
     QCOMPARE(PdfTools::pageCount(cardPdf), 1);

@@ -1,5 +1,7 @@
 #include "PdfTools.h"
 
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 
@@ -38,6 +40,18 @@ int pageCount(const QString &path)
 {
     const auto match = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info(path));
     return match.hasMatch() ? match.captured(1).toInt() : 0;
+}
+
+ModalScript::Step printInto(const QString &pdf)
+{
+    return [pdf](QDialog *d) {
+        auto *dialog = qobject_cast<QPrintDialog *>(d);
+        if (!dialog)
+            return int(QDialog::Rejected);
+        dialog->printer()->setOutputFormat(QPrinter::PdfFormat);
+        dialog->printer()->setOutputFileName(pdf);
+        return int(QDialog::Accepted);
+    };
 }
 
 } // namespace PdfTools

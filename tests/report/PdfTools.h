@@ -1,4 +1,6 @@
 #pragma once
+#include "TestSupport.h"
+
 #include <QString>
 
 // Reading back the PDF files the program writes, with the poppler tools.
@@ -8,4 +10,6 @@ QString text(const QString &path, bool layout = true);
 // The pdfinfo report ("Pages:", "Title:"...); withMetadata adds the XMP stream.
 QString info(const QString &path, bool withMetadata = false);
 int pageCount(const QString &path);
+// A modal-script step answering the print dialog by printing into `pdf`.
+ModalScript::Step printInto(const QString &pdf);
 }

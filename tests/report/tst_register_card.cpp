@@ -103,18 +103,6 @@ ModalScript::Step clickAction()
     };
 }
 
-ModalScript::Step printTo(const QString &pdf)
-{
-    return [pdf](QDialog *d) {
-        auto *dialog = qobject_cast<QPrintDialog *>(d);
-        if (!dialog)
-            return int(QDialog::Rejected);
-        dialog->printer()->setOutputFormat(QPrinter::PdfFormat);
-        dialog->printer()->setOutputFileName(pdf);
-        return int(QDialog::Accepted);
-    };
-}
-
 QColor pixelAt(const QImage &page, qreal xMm, qreal yMm)  // 254 dpi page, inside the margins
 {
     return page.pixelColor(qRound((10 + xMm) * 10), qRound((10 + yMm) * 10));
@@ -146,7 +134,7 @@ void TestRegisterCard::printedCardCarriesTheUnsavedWindow()
     ModalScript modal;
     const QString pdf = data.file(QStringLiteral("scheda.pdf"));
     modal.then(clickAction());
-    modal.then(printTo(pdf));
+    modal.then(PdfTools::printInto(pdf));
     QCOMPARE(Dialogs::open(QStringLiteral("TfrmStampaReg"), &window), int(QDialog::Accepted));
     QCOMPARE(modal.seen(), (QStringList{QStringLiteral("TfrmStampaReg"), QStringLiteral("dlgStampante")}));
 
@@ -352,7 +340,7 @@ void TestRegisterCard::previewShowsThePrintedPage()
     const QString fromPrint = data.file(QStringLiteral("stampa.pdf"));
     const QString fromPreview = data.file(QStringLiteral("anteprima.pdf"));
     modal.then(clickAction());
-    modal.then(printTo(fromPrint));
+    modal.then(PdfTools::printInto(fromPrint));
     Dialogs::open(QStringLiteral("TfrmStampaReg"), &window);
     modal.then(clickAction());
     modal.then([&](QDialog *d) {

@@ -1,3 +1,4 @@
+#include "PdfTools.h"
 #include "RegisterFixture.h"
 #include "summaries/Inventory.h"
 #include "summaries/InventoryChooser.h"
@@ -26,17 +27,7 @@ QStringList pdfPages(const QString &path)
 }
 
 // Answers the printer dialog by printing into a PDF file.
-void printInto(ModalScript &script, const QString &pdf)
-{
-    script.then([pdf](QDialog *d) {
-        auto *dialog = qobject_cast<QPrintDialog *>(d);
-        if (!dialog)
-            return int(QDialog::Rejected);
-        dialog->printer()->setOutputFormat(QPrinter::PdfFormat);
-        dialog->printer()->setOutputFileName(pdf);
-        return int(QDialog::Accepted);
-    });
-}
+void printInto(ModalScript &script, const QString &pdf) { script.then(PdfTools::printInto(pdf)); }
 
 // A list window printed with the confirmed variant, as the payout summary is.
 class ConfirmedList : public ResultListDialog

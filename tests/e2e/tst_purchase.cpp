@@ -117,21 +117,6 @@ QStringList inventoryLines()
     press("TfrmMenuRiepilogo", "btnVisualizza");
     return lines;
 }
-
-double difference(const QImage &a, const QImage &b)
-{
-    const QImage x = a.convertToFormat(QImage::Format_RGB32);
-    const QImage y = b.convertToFormat(QImage::Format_RGB32);
-    if (x.size() != y.size())
-        return 255;
-    double sum = 0;
-    for (int row = 0; row < x.height(); ++row)
-        for (int col = 0; col < x.width(); ++col) {
-            const QRgb p = x.pixel(col, row), q = y.pixel(col, row);
-            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
-        }
-    return sum / (3.0 * x.width() * x.height());
-}
 } // namespace
 
 class TestPurchase : public QObject
@@ -214,8 +199,8 @@ void TestPurchase::aPurchaseFromLoginToSale()
     QCOMPARE(stored.Descrizione, QStringLiteral("Anello con brillante"));
     QCOMPARE(stored.Importo, QStringLiteral("219,66"));
     QCOMPARE(stored.Venduto, QStringLiteral("No"));
-    QVERIFY(difference(QImage(data.file(QStringLiteral("Foto_A_1.jpg"))), photoA) < 4);
-    QVERIFY(difference(QImage(data.file(QStringLiteral("Foto_B_1.jpg"))), photoB) < 4);
+    QVERIFY(TestSupport::imageDifference(QImage(data.file(QStringLiteral("Foto_A_1.jpg"))), photoA) < 4);
+    QVERIFY(TestSupport::imageDifference(QImage(data.file(QStringLiteral("Foto_B_1.jpg"))), photoB) < 4);
 
     // The card printed for both signatures.
     const QString cardPdf = data.file(QStringLiteral("scheda.pdf"));
@@ -294,7 +279,7 @@ void TestPurchase::aPurchaseFromLoginToSale()
     QCOMPARE(text("TfrmRegistro", "txtDescrizione"), QStringLiteral("Anello con brillante"));
     QImage shownB;
     QMetaObject::invokeMethod(area("TfrmRegistro"), "photo", Q_RETURN_ARG(QImage, shownB), Q_ARG(int, 1));
-    QVERIFY(difference(shownB, photoB) < 4);
+    QVERIFY(TestSupport::imageDifference(shownB, photoB) < 4);
     set("TfrmRegistro", "txtDataVen", QStringLiteral("20/06/2025"));
     set("TfrmRegistro", "txtCompratore", QStringLiteral("Fonderia Bianchi Srl"));
     set("TfrmRegistro", "txtDestinazione", QStringLiteral("Fusione"));

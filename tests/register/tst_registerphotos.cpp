@@ -20,25 +20,6 @@ QImage solid(QColor colour, QSize size = QSize(640, 480))
     return image;
 }
 
-// Average difference per channel (0-255) of two pictures of the same size;
-// JPEG round trips stay within a few units.
-double difference(const QImage &a, const QImage &b)
-{
-    if (a.size() != b.size())
-        return 255;
-    const QImage x = a.convertToFormat(QImage::Format_RGB32);
-    const QImage y = b.convertToFormat(QImage::Format_RGB32);
-    double sum = 0;
-    for (int row = 0; row < x.height(); ++row) {
-        const auto *p = reinterpret_cast<const QRgb *>(x.constScanLine(row));
-        const auto *q = reinterpret_cast<const QRgb *>(y.constScanLine(row));
-        for (int col = 0; col < x.width(); ++col)
-            sum += std::abs(qRed(p[col]) - qRed(q[col])) + std::abs(qGreen(p[col]) - qGreen(q[col]))
-                 + std::abs(qBlue(p[col]) - qBlue(q[col]));
-    }
-    return sum / (3.0 * x.width() * x.height());
-}
-
 QImage fileImage(const RegisterFixture &f, const QString &name) { return QImage(f.data.file(name)); }
 
 // Loads a picture into a frame through its button, as the user would.
@@ -77,7 +58,7 @@ private slots:
         f.fillRequired();
         f.click(QStringLiteral("cmdSalva"));
         for (const QString &name : {QStringLiteral("Foto_A_1.jpg"), QStringLiteral("Foto_B_1.jpg")})
-            QVERIFY2(difference(fileImage(f, name), Placeholder::ringPhoto()) < 4, qPrintable(name));
+            QVERIFY2(TestSupport::imageDifference(fileImage(f, name), Placeholder::ringPhoto()) < 4, qPrintable(name));
     }
 
     void navigationShowsTheCardsPhotos()
@@ -91,8 +72,8 @@ private slots:
         QCOMPARE(f.frame(QStringLiteral("imgFoto"))->picture(), Placeholder::ringPhoto());
 
         f.click(QStringLiteral("cmdPrimo"));
-        QVERIFY(difference(f.frame(QStringLiteral("imgFoto"))->picture(), solid(Qt::red)) < 4);
-        QVERIFY(difference(f.frame(QStringLiteral("imgFoto02"))->picture(), solid(Qt::blue)) < 4);
+        QVERIFY(TestSupport::imageDifference(f.frame(QStringLiteral("imgFoto"))->picture(), solid(Qt::red)) < 4);
+        QVERIFY(TestSupport::imageDifference(f.frame(QStringLiteral("imgFoto02"))->picture(), solid(Qt::blue)) < 4);
 
         // Without its photo B the card shows no photo at all.
         QVERIFY(QFile::remove(f.data.file(QStringLiteral("Foto_B_1.jpg"))));
@@ -112,8 +93,8 @@ private slots:
         f.click(QStringLiteral("btnCancFoto"));
         QCOMPARE(f.window->photo(0), Placeholder::ringPhoto());
         f.click(QStringLiteral("cmdSalva"));
-        QVERIFY(difference(fileImage(f, QStringLiteral("Foto_A_1.jpg")), Placeholder::ringPhoto()) < 4);
-        QVERIFY(difference(fileImage(f, QStringLiteral("Foto_B_1.jpg")), solid(Qt::blue)) < 4);
+        QVERIFY(TestSupport::imageDifference(fileImage(f, QStringLiteral("Foto_A_1.jpg")), Placeholder::ringPhoto()) < 4);
+        QVERIFY(TestSupport::imageDifference(fileImage(f, QStringLiteral("Foto_B_1.jpg")), solid(Qt::blue)) < 4);
     }
 
     void photoKeepsItsResolution()
@@ -154,7 +135,7 @@ private slots:
         QCOMPARE(f.count(), 1);
         QCOMPARE(f.text(QStringLiteral("lblPosizione")), QStringLiteral("1"));
         QCOMPARE(f.window->photo(0), photoA);
-        QVERIFY(difference(f.window->photo(1), solid(Qt::blue)) < 4);
+        QVERIFY(TestSupport::imageDifference(f.window->photo(1), solid(Qt::blue)) < 4);
         QCOMPARE(f.messages.entries().size(), 1);
         QCOMPARE(f.messages.last().kind, MessageKind::Error);
         QVERIFY(f.messages.last().text.contains(QStringLiteral("non è stato possibile scrivere le foto")));
@@ -163,7 +144,7 @@ private slots:
         QVERIFY(QDir(f.data.path()).rmdir(QStringLiteral("Foto_A_1.jpg")));
         f.click(QStringLiteral("cmdSalva"));
         QCOMPARE(f.count(), 1);
-        QVERIFY(difference(fileImage(f, QStringLiteral("Foto_A_1.jpg")), solid(Qt::red)) < 4);
+        QVERIFY(TestSupport::imageDifference(fileImage(f, QStringLiteral("Foto_A_1.jpg")), solid(Qt::red)) < 4);
         QCOMPARE(f.messages.last().kind, MessageKind::Information);
     }
 
@@ -188,9 +169,9 @@ private slots:
         f.click(QStringLiteral("btnSalvaFoto02"));
         QCOMPARE(files.captions, QStringList{QStringLiteral("Selezionare la cartella in cui si desidera salvare il file Jpeg.")});
         if (!written.isEmpty())
-            QVERIFY(difference(fileImage(f, written), solid(Qt::red)) < 4);
+            QVERIFY(TestSupport::imageDifference(fileImage(f, written), solid(Qt::red)) < 4);
         QCOMPARE(f.messages.entries().size(), reported ? 1 : 0);
-        QVERIFY(difference(f.window->photo(1), solid(Qt::red)) < 4);
+        QVERIFY(TestSupport::imageDifference(f.window->photo(1), solid(Qt::red)) < 4);
     }
 
     void cameraImportFillsOnlyItsFrame_data()

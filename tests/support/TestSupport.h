@@ -2,6 +2,7 @@
 #include "app/ui/Messages.h"
 
 #include <QDialog>
+#include <QImage>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -87,4 +88,7 @@ namespace TestSupport {
 // Types text into a control as a user would, one key at a time.
 void typeInto(QWidget *control, const QString &text);
 void click(QWidget *window, const QString &name);
+// Average difference per channel (0-255) of two pictures; 255 when their
+// sizes differ. JPEG round trips stay within a few units.
+double imageDifference(const QImage &a, const QImage &b);
 }

@@ -17,9 +17,11 @@ Lines collect(const QString &path, int recordSize, const LineFormat &format,
 {
     Lines result;
     try {
-        each(path, recordSize, [&](const char *record, int) {
-            if (!qualifies || qualifies(record))
+        each(path, recordSize, [&](const char *record, int index) {
+            if (!qualifies || qualifies(record)) {
                 result.lines.append(format.build(record));
+                result.records.append(index);
+            }
             return true;
         });
     } catch (const StorageError &) {
@@ -28,16 +30,11 @@ Lines collect(const QString &path, int recordSize, const LineFormat &format,
     return result;
 }
 
-std::optional<Found> lastWithLine(const QString &path, int recordSize, const LineFormat &format,
-                                  const QString &line)
+Found recordAt(const QString &path, int recordSize, int index)
 {
-    const QString wanted = ShortText::trimmed(line);
-    std::optional<Found> found;
-    each(path, recordSize, [&](const char *record, int index) {
-        if (ShortText::trimmed(format.build(record)) == wanted)
-            found = Found{index, QByteArray(record, recordSize)};
-        return true;
-    });
+    RecordFile file(path, recordSize);
+    Found found{index, file.read(index)};
+    file.close();
     return found;
 }
 

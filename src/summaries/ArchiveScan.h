@@ -1,9 +1,9 @@
 #pragma once
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <functional>
-#include <optional>
 
 class LineFormat;
 
@@ -19,6 +19,7 @@ void each(const QString &path, int recordSize, const Visit &visit);
 struct Lines
 {
     QStringList lines;      // file order
+    QList<int> records;     // beside each line, the 0-based number of its record
     bool complete = true;   // false when a failure ended the reading early
 };
 // The lines of the records that qualify (all of them when `qualifies` is
@@ -31,10 +32,10 @@ struct Found
     int index;          // 0-based record number
     QByteArray record;  // its bytes
 };
-// A line stores no record position, so the record is found again by
-// rebuilding every record's line: the last equal one (both trimmed) wins.
-// Throws StorageError.
-std::optional<Found> lastWithLine(const QString &path, int recordSize, const LineFormat &format,
-                                  const QString &line);
+// Record `index` of the archive, read again when a list line is opened:
+// each line keeps the number of the record it was built from, so two records
+// with equal lines each open as themselves. Throws StorageError, also when
+// the archive no longer holds that record.
+Found recordAt(const QString &path, int recordSize, int index);
 
 } // namespace ArchiveScan

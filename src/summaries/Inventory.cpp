@@ -106,10 +106,11 @@ void TfrmRiepilogo::formShow()
     static const int amountField = RegisterRecordLayout::indexOf(u"Importo");
     static const int cardField = RegisterRecordLayout::indexOf(u"NumScheda");
     QStringList lines;
+    QList<int> records;
     double total = 0;
     QString failure;
     try {
-        ArchiveScan::each(source().path(), source().recordSize, [&](const char *record, int) {
+        ArchiveScan::each(source().path(), source().recordSize, [&](const char *record, int index) {
             if (!RegisterLines::isUnsold(record) || (nature.inUse() && !nature.occursIn(record)))
                 return true;
             const QString text = RegisterRecordLayout::field(record, amountField);
@@ -122,13 +123,14 @@ void TfrmRiepilogo::formShow()
                 return false;
             }
             lines.append(source().line.build(record));
+            records.append(index);
             total += *amount;
             return true;
         });
     } catch (const StorageError &) {
         failure = ArchiveTexts::ioFailure();
     }
-    list()->setLines(lines);
+    list()->setLines(lines, records);
     lblTotale->setText(TotalText::running(total));
     if (!failure.isEmpty()) {
         // The lines so far stay, with their unformatted running total; the

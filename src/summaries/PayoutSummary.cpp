@@ -111,7 +111,7 @@ void TfrmRiepCosti::formShow()
     list()->clear();
     const auto result = PayoutRules::collect(DataFolder::file(FileNames::registerArchive()), filter,
                                              DateText::parse(start), DateText::parse(end));
-    list()->setLines(result.lines);
+    list()->setLines(result.lines, result.records);
     if (result.complete()) {
         lblIntervallo->setText(PayoutRules::intervalText(start, end));
         lblTotCosti->setText(TotalText::format(TotalText::running(result.sums.value(0))));

@@ -239,7 +239,7 @@ bool PeriodSummaryWindow::build(const QString &chosen, const QString &year)
     list()->clear();
 
     const auto result = PeriodSummaryRules::collect(receiptArchive(), m_period, chosen, ShortText::trimmed(year));
-    list()->setLines(result.lines);
+    list()->setLines(result.lines, result.records);
     if (!result.complete()) {
         if (result.stoppedAt)
             Messages::warning(result.stoppedAt->message(), this);

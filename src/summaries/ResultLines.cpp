@@ -127,6 +127,13 @@ bool lessThan(QStringView a, QStringView b)
 
 void sort(QStringList &lines)
 {
+    QList<int> none;
+    sort(lines, none);
+}
+
+void sort(QStringList &lines, QList<int> &records)
+{
+    Q_ASSERT(records.isEmpty() || records.size() == lines.size());
     // One key per line, all in one buffer, compared as unsigned bytes with
     // the shorter first on a tie: exactly "by code, prefix first". The first
     // eight bytes also sit in the key itself, big-endian and zero-padded, so
@@ -185,6 +192,13 @@ void sort(QStringList &lines)
     for (const Key &k : keys)
         sorted.append(std::move(lines[k.line]));
     lines = std::move(sorted);
+    if (records.isEmpty())
+        return;
+    QList<int> moved;
+    moved.reserve(records.size());
+    for (const Key &k : keys)
+        moved.append(records[k.line]);
+    records = std::move(moved);
 }
 
 } // namespace ResultLines

@@ -25,6 +25,9 @@ bool containsFolded(QStringView line, QStringView lowerKey);
 bool lessThan(QStringView a, QStringView b);
 // Sorts in that order; lines that compare equal keep their order.
 void sort(QStringList &lines);
+// The same, moving each line's record number with it (`records` is empty or
+// as long as `lines`).
+void sort(QStringList &lines, QList<int> &records);
 
 } // namespace ResultLines
 

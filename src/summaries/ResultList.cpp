@@ -86,12 +86,12 @@ void ResultList::reset()
 
 void ResultList::clearFindText() { txtTrova->clear(); }
 
-void ResultList::setLines(QStringList lines)
+void ResultList::setLines(QStringList lines, QList<int> records)
 {
     if (m_options.sorted)
-        ResultLines::sort(lines);
+        ResultLines::sort(lines, records);
     m_model->setItemWidth(m_options.itemWidth);
-    m_model->setLines(std::move(lines));
+    m_model->setLines(std::move(lines), std::move(records));
     lstRecords->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     lstRecords->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 }
@@ -125,6 +125,8 @@ QString ResultList::selectedLine() const
     const int i = selectedIndex();
     return i < 0 ? QString() : lines().at(i);
 }
+
+int ResultList::selectedRecord() const { return m_model->recordAt(selectedIndex()); }
 
 void ResultList::focusFind() { txtTrova->setFocus(); }
 

@@ -34,13 +34,16 @@ public:
     // Empties the find field only (the search windows after a search).
     void clearFindText();
     // Shows the lines (sorted when the list is), with nothing selected.
-    void setLines(QStringList lines);
+    // `records` gives beside each line the 0-based number of the record it
+    // shows; sorting keeps each line with its record.
+    void setLines(QStringList lines, QList<int> records = {});
     void clear();
     const QStringList &lines() const;
     int count() const;
     int selectedIndex() const;  // -1 when nothing is selected
     void setSelectedIndex(int index);
     QString selectedLine() const;  // empty when nothing is selected
+    int selectedRecord() const;    // the selected line's record; -1 when none
     void focusFind();
     const ResultListOptions &options() const { return m_options; }
     QListView *view() const { return lstRecords; }

@@ -87,7 +87,7 @@ bool ResultListDialog::fillFromArchive(const std::function<bool(const char *)> &
     m_list->clear();
     const ArchiveScan::Lines read =
         ArchiveScan::collect(m_source.path(), m_source.recordSize, m_source.line, qualifies);
-    m_list->setLines(read.lines);
+    m_list->setLines(read.lines, read.records);
     m_list->focusFind();
     return read.complete;
 }
@@ -108,12 +108,10 @@ void ResultListDialog::btnStampaClick()
 
 void ResultListDialog::lstRecordsDblClick()
 {
-    const bool selected = m_list->selectedIndex() >= 0;
-    if (selected && m_source.path) {
+    const int record = m_list->selectedRecord();
+    if (record >= 0 && m_source.path) {
         try {
-            if (const auto found = ArchiveScan::lastWithLine(m_source.path(), m_source.recordSize,
-                                                             m_source.line, m_list->selectedLine()))
-                deliver(*found);
+            deliver(ArchiveScan::recordAt(m_source.path(), m_source.recordSize, record));
         } catch (const StorageError &) {
             // A failure while re-reading just closes the window.
         }

@@ -14,11 +14,12 @@
 //   button texts, fixed size or maximised.
 // - LineFormat: the columns, e.g. LineFormat::field<RegisterRecord>(u"  -  "_qs,
 //   "Descrizione", 50), LineFormat::kRest for the last one; joined<R>() for
-//   "Cognome Nome". The same format fills the list and re-finds a line's record.
+//   "Cognome Nome".
 // - Fill where the window's rules say (formShow() override, constructor or a
 //   button); fillFromArchive() does the whole usual fill, or call list()->reset(),
-//   ArchiveScan::each/collect and list()->setLines() yourself when a fill also
-//   sums totals (see the inventory).
+//   ArchiveScan::each/collect and list()->setLines(lines, records) yourself when
+//   a fill also sums totals (see the inventory): give each line the 0-based
+//   number of its record, which is what a double-click opens.
 // - headerArea()/footerArea()/addButton() take the window's own controls;
 //   totalsLines() gives what is printed after the list; reportTitle() the title.
 // - Search windows derive from SearchDialog (SearchDialog.h) with a SearchSpec:
@@ -82,7 +83,7 @@ public:
 
 public slots:
     void btnStampaClick();
-    // Finds the record of the selected line again, hands it over, closes.
+    // Reads the selected line's own record again, hands it over, closes.
     void lstRecordsDblClick();
 
 protected:
@@ -103,7 +104,7 @@ protected:
 
     virtual void formShow() {}   // every time the window is shown
     virtual void formClose() {}  // after the list has been emptied
-    // The record of the double-clicked line (the last equal one in the file).
+    // The record the double-clicked line was built from.
     virtual void deliver(const ArchiveScan::Found &) {}
     // Lines printed after the list (separator and totals), if any.
     virtual QStringList totalsLines() const { return {}; }

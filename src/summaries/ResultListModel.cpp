@@ -12,11 +12,20 @@ ResultListModel::ResultListModel(QObject *parent)
     m_rowHeight = QFontMetrics(m_font).height() + 2;
 }
 
-void ResultListModel::setLines(QStringList lines)
+void ResultListModel::setLines(QStringList lines, QList<int> records)
 {
+    Q_ASSERT(records.isEmpty() || records.size() == lines.size());
     beginResetModel();
     m_lines = std::move(lines);
+    m_records = std::move(records);
+    if (m_records.size() != m_lines.size())
+        m_records = QList<int>(m_lines.size(), -1);
     endResetModel();
+}
+
+int ResultListModel::recordAt(int row) const
+{
+    return row >= 0 && row < m_records.size() ? m_records.at(row) : -1;
 }
 
 void ResultListModel::setItemWidth(int pixels)

@@ -1,10 +1,12 @@
 #pragma once
 #include <QAbstractListModel>
 #include <QFont>
+#include <QList>
 #include <QStringList>
 
-// The lines of a result list. Only the text is kept for a line: no record
-// number or file position, as the lists have always worked. Every row has
+// The lines of a result list, each with the 0-based number of the record it
+// was built from (-1 for a line with no record behind it), so a line always
+// opens its own record even when another one reads the same. Every row has
 // the same size, so a view of 100,000 lines lays out at once.
 class ResultListModel : public QAbstractListModel
 {
@@ -12,9 +14,11 @@ class ResultListModel : public QAbstractListModel
 public:
     explicit ResultListModel(QObject *parent = nullptr);
 
-    void setLines(QStringList lines);
+    // `records` is empty (no line has a record) or as long as `lines`.
+    void setLines(QStringList lines, QList<int> records = {});
     void clear() { setLines({}); }
     const QStringList &lines() const { return m_lines; }
+    int recordAt(int row) const;
     // The width every line is given, so long lines scroll sideways.
     void setItemWidth(int pixels);
 
@@ -23,6 +27,7 @@ public:
 
 private:
     QStringList m_lines;
+    QList<int> m_records;
     QFont m_font;
     int m_itemWidth = 0;
     int m_rowHeight;

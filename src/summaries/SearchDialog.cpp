@@ -147,7 +147,7 @@ void SearchDialog::btnCercaClick()
         Messages::plain(ArchiveTexts::ioFailure(), this);
         return;
     }
-    list()->setLines(found.lines);
+    list()->setLines(found.lines, found.records);
     lblTrovate->setText(countText(list()->count()));
     panAvvio->hide();
     resultsPanel()->show();

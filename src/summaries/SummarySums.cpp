@@ -45,6 +45,7 @@ Result collect(const QString &path, int recordSize, const LineFormat &line,
             for (qsizetype i = 0; i < amounts.size(); ++i)
                 values[i] = amountOf(amounts[i], record, index);
             result.lines.append(line.build(record));
+            result.records.append(index);
             for (qsizetype i = 0; i < amounts.size(); ++i)
                 result.sums[i] += values[i];
             return true;

@@ -34,6 +34,7 @@ struct Amount
 struct Result
 {
     QStringList lines;                       // file order
+    QList<int> records;                      // beside each line, the 0-based number of its record
     QList<double> sums;                      // one per amount, over the listed records
     bool storageFailed = false;              // the archive could not be read to the end
     std::optional<UnreadableRecord> stoppedAt;  // a listed record with an unreadable amount or date

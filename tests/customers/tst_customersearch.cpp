@@ -143,18 +143,19 @@ private slots:
                                 "  Tel. 06 1234567      Note: cliente  storico"));
     }
 
-    // The list keeps no positions: a double-click finds the record again by
-    // rebuilding each line, so a cut name still finds its own card and two
-    // identical lines give the later card.
+    // Each line keeps its card's position: a cut name finds its own card and
+    // two identical lines each open their own card.
     void doubleClickLoadsTheCard_data()
     {
         QTest::addColumn<int>("line");
         QTest::addColumn<QString>("position");
         QTest::addColumn<QString>("fiscalCode");
-        QTest::newRow("cut name, first card") << 0 << QStringLiteral("1") << QStringLiteral("AAA");
-        QTest::newRow("cut name, second card") << 1 << QStringLiteral("2") << QStringLiteral("BBB");
-        QTest::newRow("identical lines give the later card") << 2 << QStringLiteral("4") << QStringLiteral("CCC");
-        QTest::newRow("identical lines, either of them") << 3 << QStringLiteral("4") << QStringLiteral("CCC");
+        QTest::addColumn<QString>("email");
+        QTest::newRow("cut name, first card") << 0 << QStringLiteral("1") << QStringLiteral("AAA") << QString();
+        QTest::newRow("cut name, second card") << 1 << QStringLiteral("2") << QStringLiteral("BBB") << QString();
+        QTest::newRow("identical lines, the first card")
+            << 2 << QStringLiteral("3") << QStringLiteral("CCC") << QStringLiteral("not on the line");
+        QTest::newRow("identical lines, the later card") << 3 << QStringLiteral("4") << QStringLiteral("CCC") << QString();
     }
 
     void doubleClickLoadsTheCard()
@@ -162,6 +163,7 @@ private slots:
         QFETCH(int, line);
         QFETCH(QString, position);
         QFETCH(QString, fiscalCode);
+        QFETCH(QString, email);
         CustomerRecord first = card(QStringLiteral("Dellavalle Brambilla"), QStringLiteral("Giovanbattista"));
         first.CodFisc = QStringLiteral("AAA");
         CustomerRecord second = first;
@@ -183,7 +185,7 @@ private slots:
         QCOMPARE(dialog->result(), int(QDialog::Accepted));
         QCOMPARE(Controls::text(&window, QStringLiteral("lblPosizione")), position);
         QCOMPARE(Controls::text(&window, QStringLiteral("txtCodFisc")), fiscalCode);
-        QCOMPARE(Controls::text(&window, QStringLiteral("txtEmail")), QString());
+        QCOMPARE(Controls::text(&window, QStringLiteral("txtEmail")), email);
     }
 
     void deliveries_data()

@@ -58,7 +58,7 @@ private slots:
     void criteriaSelectReceipts_data();
     void criteriaSelectReceipts();
     void emptyArchiveListsNothing();
-    void doubleClickLoadsLaterOfEqualLines();
+    void equalLinesLoadTheirOwnReceipts();
     void otherTokenLoadsNothing();
     void openedFromReceiptWindow();
 };
@@ -132,7 +132,7 @@ void TestReceiptSearch::emptyArchiveListsNothing()
     QVERIFY(f.messages.isEmpty());
 }
 
-void TestReceiptSearch::doubleClickLoadsLaterOfEqualLines()
+void TestReceiptSearch::equalLinesLoadTheirOwnReceipts()
 {
     ReceiptRecord first = ReceiptFixtures::receipt(QStringLiteral("7"), QStringLiteral("VERDI"));
     first.Note = QStringLiteral("prima");
@@ -147,7 +147,7 @@ void TestReceiptSearch::doubleClickLoadsLaterOfEqualLines()
     const QStringList lines = search(dialog, {{QStringLiteral("txtCliente"), QStringLiteral("verdi")}});
     QCOMPARE(lines.size(), 2);
     QCOMPARE(lines[0], lines[1]);
-    dialog.list()->setSelectedIndex(0);
+    dialog.list()->setSelectedIndex(1);
     dialog.lstRecordsDblClick();
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(Controls::text(f.receipts.get(), QStringLiteral("lblPosizione")), QStringLiteral("3"));

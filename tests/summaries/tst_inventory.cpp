@@ -7,6 +7,7 @@
 #include "summaries/UnsoldList.h"
 
 #include <QLineEdit>
+#include <QListView>
 #include <QTest>
 
 namespace {
@@ -72,23 +73,30 @@ private slots:
         QVERIFY(lines[1].endsWith(u"  Prezzo: € 123456789,99"));
     }
 
-    void unsoldDoubleClickLoadsTheLaterEqualCard()
+    void unsoldDoubleClickLoadsTheCardOfItsLine()
     {
-        // The line holds no flag, so a later sold card with the same line wins.
+        // Equal lines each open their own card, never the sold card that
+        // reads the same; a sorted list keeps every line with its card.
         TempDataDir dir;
         writeRegister(dir, {unsold(u"Oro"_qs, u"Anello"_qs, u"buona"_qs, u"90,00"_qs),
                             unsold(u"Oro"_qs, u"Collana"_qs, u"buona"_qs, u"90,00"_qs),
-                            unsold(u"Oro"_qs, u"Anello"_qs, u"buona"_qs, u"90,00"_qs, u"Sì"_qs)});
+                            unsold(u"Oro"_qs, u"Anello"_qs, u"buona"_qs, u"90,00"_qs, u"Sì"_qs),
+                            unsold(u"Oro"_qs, u"Anello"_qs, u"buona"_qs, u"90,00"_qs)});
         RegisterStandIn registerWindow;
         AppWindows::add(&registerWindow);
-        TfrmDaVendere dialog;
-        dialog.show();
-        QCOMPARE(dialog.list()->lines().size(), 2);
-        dialog.list()->setSelectedIndex(0);
-        dialog.lstRecordsDblClick();
-        QCOMPARE(registerWindow.loaded, QList<int>{2});
-        QVERIFY(!dialog.isVisible());
-        QCOMPARE(dialog.list()->count(), 0);  // closing empties the list
+        for (int row : {0, 1, 2}) {
+            TfrmDaVendere dialog;
+            dialog.show();
+            QCOMPARE(dialog.list()->lines().size(), 3);
+            QVERIFY(dialog.list()->lines()[2].contains(u"Collana"));
+            QListView *view = dialog.list()->view();
+            const QRect rect = view->visualRect(view->model()->index(row, 0));
+            QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, rect.center());
+            QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, rect.center());
+            QVERIFY(!dialog.isVisible());
+            QCOMPARE(dialog.list()->count(), 0);  // closing empties the list
+        }
+        QCOMPARE(registerWindow.loaded, (QList<int>{0, 3, 1}));
     }
 
     void unreadableRegisterIsReported()

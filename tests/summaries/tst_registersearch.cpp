@@ -101,7 +101,7 @@ private slots:
         QCOMPARE(label(dialog.get(), "lblConta"), u"1"_qs);
     }
 
-    void identicalLinesLoadTheLaterCard()
+    void identicalLinesLoadTheirOwnCards()
     {
         TempDataDir dir;
         RegisterRecord first = card(u"Oro"_qs, u"Anello"_qs, u"Rossi"_qs, u"10,00"_qs);
@@ -116,8 +116,11 @@ private slots:
         QCOMPARE(dialog->list()->lines()[1], dialog->list()->lines()[2]);
         dialog->list()->setSelectedIndex(1);
         dialog->lstRecordsDblClick();
-        QCOMPARE(registerWindow.loaded, QList<int>{2});
         QVERIFY(!dialog->isVisible());
+        auto again = search({});
+        again->list()->setSelectedIndex(2);
+        again->lstRecordsDblClick();
+        QCOMPARE(registerWindow.loaded, (QList<int>{0, 2}));
     }
 
     void doubleClickWithoutSelectionLoadsNothing()

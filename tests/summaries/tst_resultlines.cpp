@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 #include "register/RegisterRecord.h"
 #include "storage/DataFolder.h"
+#include "storage/StorageError.h"
 #include "summaries/ArchiveScan.h"
 #include "summaries/FindNext.h"
 #include "summaries/RecordCriteria.h"
@@ -231,7 +232,7 @@ private slots:
         QCOMPARE(criteria.matches(record.constData()), listed);
     }
 
-    void lastRecordWithLineWins()
+    void equalLinesKeepTheirOwnRecords()
     {
         TempDataDir dir;
         const QString path = DataFolder::file(u"Registro_Operazioni.vtr"_qs);
@@ -240,15 +241,23 @@ private slots:
                                 card(u"Argento"_qs, u"Spilla"_qs, u"Verdi"_qs, u"5,00"_qs),
                                 card(u"Oro"_qs, u"Anello"_qs, u"Rossi"_qs, u"10,00"_qs),
                                 card(u"Oro"_qs, u"Anello"_qs, u"Rossi"_qs, u"11,00"_qs)}));
-        const ArchiveScan::Lines all = ArchiveScan::collect(path, RegisterRecordLayout::size, searchLine());
+        ArchiveScan::Lines all = ArchiveScan::collect(path, RegisterRecordLayout::size, searchLine());
         QVERIFY(all.complete);
         QCOMPARE(all.lines.size(), 4);
-        const auto found = ArchiveScan::lastWithLine(path, RegisterRecordLayout::size, searchLine(),
-                                                     u"  "_qs + all.lines[0] + u"  "_qs);
-        QVERIFY(found);
-        QCOMPARE(found->index, 2);
-        QCOMPARE(RegisterRecordLayout::decode(found->record).Importo, u"10,00"_qs);
-        QVERIFY(!ArchiveScan::lastWithLine(path, RegisterRecordLayout::size, searchLine(), u"nessuna"_qs));
+        QCOMPARE(all.records, (QList<int>{0, 1, 2, 3}));
+        QCOMPARE(all.lines[0], all.lines[2]);
+
+        // Sorting moves every record number with its line; equal lines keep file order.
+        QStringList lines = all.lines;
+        ResultLines::sort(lines, all.records);
+        for (int i = 0; i < lines.size(); ++i)
+            QCOMPARE(lines[i], all.lines[all.records[i]]);
+        QVERIFY(all.records.indexOf(0) < all.records.indexOf(2));
+
+        QCOMPARE(ArchiveScan::recordAt(path, RegisterRecordLayout::size, 0).index, 0);
+        QCOMPARE(RegisterRecordLayout::decode(ArchiveScan::recordAt(path, RegisterRecordLayout::size, 3).record).Importo,
+                 u"11,00"_qs);
+        QVERIFY_THROWS_EXCEPTION(StorageError, ArchiveScan::recordAt(path, RegisterRecordLayout::size, 4));
     }
 
     void missingArchiveIsCreatedEmpty()

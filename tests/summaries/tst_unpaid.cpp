@@ -34,7 +34,7 @@ class TestUnpaid : public QObject
 private slots:
     void onlyNoIsListed_data();
     void onlyNoIsListed();
-    void doubleClickLoadsTheLaterOfEqualLines();
+    void equalLinesOpenTheirOwnReceipts();
     void doubleClickWithoutSelectionLoadsNothing();
 };
 
@@ -81,21 +81,25 @@ void TestUnpaid::onlyNoIsListed()
     QVERIFY(lines.last().startsWith(u"Ric. n. 3 "_qs));
 }
 
-void TestUnpaid::doubleClickLoadsTheLaterOfEqualLines()
+void TestUnpaid::equalLinesOpenTheirOwnReceipts()
 {
     TempDataDir dir;
     const QString archive = dir.file(u"2024.ric"_qs);
-    // The third receipt is paid, but its line equals the first one's.
-    writeReceipts(archive, {{u"7"_qs, u"No"_qs}, {u"8"_qs, u"No"_qs}, {u"7"_qs, u"Sì"_qs}, {u"9"_qs, u"Sì"_qs}});
+    // The third receipt is paid and the fifth unpaid; both lines equal the first one's.
+    writeReceipts(archive, {{u"7"_qs, u"No"_qs}, {u"8"_qs, u"No"_qs}, {u"7"_qs, u"Sì"_qs}, {u"9"_qs, u"Sì"_qs},
+                            {u"7"_qs, u"No"_qs}});
     ReceiptWindowStandIn receipts(archive);
-    TfrmSospese unpaid(&receipts);
-    auto *list = unpaid.findChild<ResultList *>();
-    QCOMPARE(list->count(), 2);
-    list->setSelectedIndex(0);
-    unpaid.lstRecordsDblClick();
-    QCOMPARE(receipts.loaded, QList<int>{2});
-    QCOMPARE(unpaid.result(), int(QDialog::Accepted));
-    QCOMPARE(list->count(), 0);  // closing empties the list
+    for (int row : {0, 2}) {
+        TfrmSospese unpaid(&receipts);
+        auto *list = unpaid.findChild<ResultList *>();
+        QCOMPARE(list->count(), 3);
+        QCOMPARE(list->lines()[row], list->lines()[0]);
+        list->setSelectedIndex(row);
+        unpaid.lstRecordsDblClick();
+        QCOMPARE(unpaid.result(), int(QDialog::Accepted));
+        QCOMPARE(list->count(), 0);  // closing empties the list
+    }
+    QCOMPARE(receipts.loaded, (QList<int>{0, 4}));
 }
 
 void TestUnpaid::doubleClickWithoutSelectionLoadsNothing()

@@ -7,7 +7,7 @@ namespace YesNo {
 inline QString yes() { return QStringLiteral("Sì"); }
 inline QString no() { return QStringLiteral("No"); }
 inline QString of(bool ticked) { return ticked ? yes() : no(); }
-// Anything but the two exact texts is no answer: the reader leaves its box as it was.
+// Anything but the two exact texts is no answer (windows show it unticked).
 inline std::optional<bool> parse(const QString &text)
 {
     if (text == yes())

@@ -102,16 +102,34 @@ private slots:
         QCOMPARE(bytes.mid(3074, 3), QByteArray("\x02S\xEC"));
     }
 
-    void flagNeitherYesNorNoLeavesTheBox()
+    // Only "Sì" ticks: a flag of any other content never keeps the tick of
+    // the record shown before (it would be stored again as paid).
+    void flagOtherThanYesUnticks_data()
     {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<bool>("ticked");
+        QTest::newRow("Sì") << QStringLiteral("Sì") << true;
+        QTest::newRow("No") << QStringLiteral("No") << false;
+        QTest::newRow("X") << QStringLiteral("X") << false;
+        QTest::newRow("empty") << QString() << false;
+        QTest::newRow("Si without accent") << QStringLiteral("Si") << false;
+    }
+
+    void flagOtherThanYesUnticks()
+    {
+        QFETCH(QString, stored);
+        QFETCH(bool, ticked);
         TempDataDir dir;
         ReceiptRecord r;
-        r.Saldata = QStringLiteral("X");
+        r.Saldata = stored;
         dir.writeBytes(QStringLiteral("2025.ric"), ReceiptRecordLayout::encode(r));
         ReceiptPane pane(dir.file(QStringLiteral("2025.ric")));
         pane.paid->setChecked(true);
         QVERIFY(pane.navigator.first());
-        QVERIFY(pane.paid->isChecked());
+        QCOMPARE(pane.paid->isChecked(), ticked);
+        QVERIFY(pane.navigator.store());
+        QCOMPARE(ReceiptRecordLayout::decode(dir.readBytes(QStringLiteral("2025.ric"))).Saldata,
+                 ticked ? QStringLiteral("Sì") : QStringLiteral("No"));
     }
 
     void failuresShowTheFixedMessageAndKeepTheScreen()

@@ -54,8 +54,9 @@ void setText(QWidget *c, const QString &text)
     } else if (auto *t = qobject_cast<QTextEdit *>(c)) {
         t->setPlainText(text);
     } else if (auto *k = qobject_cast<QCheckBox *>(c)) {
-        if (const auto v = YesNo::parse(text))
-            k->setChecked(*v);
+        // Only "Sì" ticks; anything else unticks, so a box never carries the
+        // tick of the record shown before into one whose flag is unreadable.
+        k->setChecked(YesNo::parse(text).value_or(false));
     } else if (auto *a = qobject_cast<QAbstractButton *>(c)) {
         a->setText(text);
     }

@@ -258,6 +258,8 @@ void TfrmAnagrafica::cmdNuovoClick()
 
 void TfrmAnagrafica::cmdSalvaClick()
 {
+    if (!FieldBehaviour::commitAmounts(this))
+        return;
     const CustomerRecord card = Binder<CustomerRecord>::fromWindow(this);
     if (const auto problem = CustomerCard::saveProblem(card)) {
         Messages::show(problem->kind, problem->text, this);
@@ -301,7 +303,11 @@ void TfrmAnagrafica::cmdFileClick()
 }
 
 // Prints the card as it is on screen, unsaved changes included.
-void TfrmAnagrafica::cmdStampaClick() { CustomerPrint::print(this, Binder<CustomerRecord>::fromWindow(this)); }
+void TfrmAnagrafica::cmdStampaClick()
+{
+    if (FieldBehaviour::commitAmounts(this))
+        CustomerPrint::print(this, Binder<CustomerRecord>::fromWindow(this));
+}
 
 void TfrmAnagrafica::cmdPrimoClick() { m_navigator->first(); }
 void TfrmAnagrafica::cmdIndietroClick() { m_navigator->previous(); }

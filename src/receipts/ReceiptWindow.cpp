@@ -1,4 +1,5 @@
 #include "receipts/ReceiptWindow.h"
+#include "storage/AmountText.h"
 #include "app/ui/ArchiveNavigatorBinding.h"
 #include "app/ui/CodeChecks.h"
 #include "app/ui/Dialogs.h"
@@ -206,9 +207,13 @@ void TfrmRicevute::formClose()
 {
     try {
         IniFile ini(DataFolder::file(FileNames::settings()));
-        for (const auto &k : IssuerSettings::kKeys)
-            ini.setValue(IssuerSettings::section(), QString::fromUtf16(k.key),
-                         Controls::text(this, name(k.control)).trimmed());
+        for (const auto &k : IssuerSettings::kKeys) {
+            const QString value = Controls::text(this, name(k.control)).trimmed();
+            // The default stamp duty is written only when it is an amount.
+            if (name(k.control) == u"txtTassa" && !value.isEmpty() && !AmountText::parse(value))
+                continue;
+            ini.setValue(IssuerSettings::section(), QString::fromUtf16(k.key), value);
+        }
         ini.save();
     } catch (const StorageError &) {
         Messages::error(ArchiveTexts::ioFailure(), this);
@@ -236,7 +241,8 @@ void TfrmRicevute::cmdNuovoClick()
 
 void TfrmRicevute::cmdSalvaClick()
 {
-    cmdCalcolaClick();
+    if (!calculate())
+        return;
     struct Check
     {
         QLineEdit *field;
@@ -270,8 +276,13 @@ void TfrmRicevute::cmdSalvaClick()
                           this);
 }
 
-void TfrmRicevute::cmdCalcolaClick()
+void TfrmRicevute::cmdCalcolaClick() { calculate(); }
+
+bool TfrmRicevute::calculate()
 {
+    // Totals are never computed from a line that is not an amount.
+    if (!FieldBehaviour::commitAmounts(this))
+        return false;
     ReceiptTotals::Inputs in;
     for (int line = 1; line <= ReceiptLines::kLines; ++line)
         in.lines[line - 1] = m_lines->amount(line)->text();
@@ -282,6 +293,7 @@ void TfrmRicevute::cmdCalcolaClick()
     txtTotCorrispettivi->setText(r.sum);
     txtTassa->setText(r.duty);
     txtTotale->setText(r.total);
+    return true;
 }
 
 void TfrmRicevute::cmdPrimoClick() { m_navigator->first(); }

@@ -60,6 +60,8 @@ protected:
     void formClose() override;
 
 private:
+    // Calcola: false, with a warning, when an amount is not one.
+    bool calculate();
     // Built in sibling files: the toolbar, the three data panels, the totals.
     QWidget *buildToolbar();
     QWidget *buildIssuerPanel();

@@ -2,6 +2,7 @@
 #include "app/ui/ArchiveNavigatorBinding.h"
 #include "app/ui/CodeChecks.h"
 #include "app/ui/Dialogs.h"
+#include "app/ui/FieldBehaviour.h"
 #include "app/ui/Guide.h"
 #include "app/ui/Messages.h"
 #include "app/ui/NumberingDialog.h"
@@ -111,10 +112,7 @@ bool TfrmRegistro::requiredFieldsPresent()
 
 void TfrmRegistro::cmdSalvaClick()
 {
-    for (QLineEdit *amount : {txtImporto, txtPrezzoVen})
-        if (amount->text().trimmed().isEmpty())
-            amount->setText(QStringLiteral("0,00"));
-    if (!requiredFieldsPresent())
+    if (!FieldBehaviour::commitAmounts(this) || !requiredFieldsPresent())
         return;
     const bool stored = !lblPosizione->text().trimmed().isEmpty();
     if (!m_navigator->store())

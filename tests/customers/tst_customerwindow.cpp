@@ -226,7 +226,7 @@ private slots:
         QCOMPARE(cards[1].TelCel, QStringLiteral("333 1234567"));
         QCOMPARE(cards[1].File02, QStringLiteral("contratto.pdf"));
         QCOMPARE(cards[1].ProvRes, QStringLiteral("ZZ"));
-        QCOMPARE(cards[1].Rata, QStringLiteral("1234567890123456,5"));
+        QCOMPARE(cards[1].Rata, QStringLiteral("1234567890123456,50"));
         QCOMPARE(cards[0].Cognome, QStringLiteral("Rossi"));
 
         m_messages->clear();
@@ -274,7 +274,7 @@ private slots:
         QTest::newRow("notice digits only") << QStringLiteral("txtPreavviso") << QString() << QStringLiteral("1x5") << QStringLiteral("15");
         QTest::newRow("total 12,5") << QStringLiteral("txtTotale") << QString() << QStringLiteral("12,5") << QStringLiteral("12,50");
         QTest::newRow("total 7") << QStringLiteral("txtTotale") << QString() << QStringLiteral("7") << QStringLiteral("7,00");
-        QTest::newRow("instalment lone comma") << QStringLiteral("txtRata") << QString() << QStringLiteral(",") << QStringLiteral("0,00");
+        QTest::newRow("instalment lone comma") << QStringLiteral("txtRata") << QString() << QStringLiteral(",") << QStringLiteral(",");
         QTest::newRow("instalment 4 decimals") << QStringLiteral("txtRata") << QString() << QStringLiteral("1,23456") << QStringLiteral("1,2346");
         QTest::newRow("instalment letters dropped") << QStringLiteral("txtRata") << QString() << QStringLiteral("-1a0.5") << QStringLiteral("105,00");
         QTest::newRow("instalment max 15") << QStringLiteral("txtRata") << QString() << QStringLiteral("12345678901234567") << QStringLiteral("123456789012345,00");

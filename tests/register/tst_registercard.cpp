@@ -4,7 +4,10 @@
 #include "storage/ArchiveTexts.h"
 #include "storage/IniFile.h"
 
+#include <QAbstractButton>
 #include <QCalendarWidget>
+#include <QClipboard>
+#include <QFile>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -217,7 +220,8 @@ private slots:
         QTest::newRow("one decimal completed") << "txtPrezzoVen" << "12,5" << "12,50";
         QTest::newRow("letters and minus swallowed") << "txtImporto" << "-1a0" << "10,00";
         QTest::newRow("rounded half up") << "txtImporto" << "12,345" << "12,35";
-        QTest::newRow("not a number") << "txtImporto" << "1,2,3" << "0,00";
+        QTest::newRow("second comma swallowed") << "txtImporto" << "1,2,3" << "1,23";
+        QTest::newRow("normalised past the typing limit") << "txtImporto" << "1234567890,5" << "1234567890,50";
         QTest::newRow("emptied") << "txtImporto" << "" << "0,00";
     }
     void amountKeysAndNormalisation()
@@ -233,6 +237,99 @@ private slots:
         QTest::keyClicks(amount, typed);
         f.field(QStringLiteral("txtMezzo"))->setFocus();
         QCOMPARE(amount->text(), shown);
+    }
+
+    // Coming back from another window goes on typing where the user was.
+    void amountSurvivesSwitchingWindows()
+    {
+        RegisterFixture f;
+        QLineEdit *amount = f.field(QStringLiteral("txtImporto"));
+        f.field(QStringLiteral("txtMezzo"))->setFocus();
+        QTest::mouseClick(amount, Qt::LeftButton, {}, QPoint(5, amount->height() / 2));
+        QCOMPARE(amount->selectedText(), QStringLiteral("0,00"));
+        QTest::keyClicks(amount, QStringLiteral("1250"));
+        QWidget browser;
+        browser.show();
+        browser.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&browser));
+        QCOMPARE(amount->text(), QStringLiteral("1250"));
+        f.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+        QTest::keyClicks(amount, QStringLiteral(",50"));
+        f.fillRequired();
+        QTest::mouseClick(f.window->findChild<QAbstractButton *>(QStringLiteral("cmdSalva")), Qt::LeftButton);
+        QCOMPARE(f.count(), 1);
+        QCOMPARE(f.record(0).Importo, QStringLiteral("1250,50"));
+    }
+
+    void amountEditingKeys()
+    {
+        RegisterFixture f;
+        QLineEdit *amount = f.field(QStringLiteral("txtImporto"));
+        f.field(QStringLiteral("txtMezzo"))->setFocus();
+        amount->setFocus();
+        QCOMPARE(amount->selectedText(), QStringLiteral("0,00"));
+        QTest::keyClicks(amount, QStringLiteral("250"));
+        QTest::keyClick(amount, Qt::Key_Home);
+        QTest::keyClick(amount, Qt::Key_1);
+        QTest::keyClick(amount, Qt::Key_End);
+        QTest::keyClick(amount, Qt::Key_Period, Qt::KeypadModifier);
+        QTest::keyClicks(amount, QStringLiteral(",5"));
+        QCOMPARE(amount->text(), QStringLiteral("1250,5"));
+        QTest::keyClick(amount, Qt::Key_Home, Qt::ShiftModifier);
+        QCOMPARE(amount->selectedText(), QStringLiteral("1250,5"));
+        QTest::keyClick(amount, Qt::Key_Left);
+        QTest::keyClick(amount, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(amount->selectedText(), QStringLiteral("1250,5"));
+        QTest::keyClicks(amount, QStringLiteral("1.250,00"));
+        QCOMPARE(amount->text(), QStringLiteral("1250,00"));
+        QCOMPARE(f.text(QStringLiteral("panInfo")), QStringLiteral("Per i decimali usare la virgola."));
+    }
+
+    void amountPaste_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("clipboard");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("ctrl+v") << "ctrl+v" << "219,66" << "219,66";
+        QTest::newRow("shift+insert") << "shift+insert" << "-1.219,66 EUR" << "1219,66";
+        QTest::newRow("second comma dropped") << "ctrl+v" << "1,250,00" << "1,25000";
+    }
+    void amountPaste()
+    {
+        QFETCH(QString, how);
+        QFETCH(QString, clipboard);
+        QFETCH(QString, shown);
+        RegisterFixture f;
+        QLineEdit *amount = f.field(QStringLiteral("txtImporto"));
+        f.field(QStringLiteral("txtMezzo"))->setFocus();
+        amount->setFocus();
+        QGuiApplication::clipboard()->setText(clipboard);
+        if (how == u"ctrl+v") {
+            QTest::keyClick(amount, Qt::Key_V, Qt::ControlModifier);
+        } else if (how == u"shift+insert") {
+            QTest::keyClick(amount, Qt::Key_Insert, Qt::ShiftModifier);
+        }
+        QCOMPARE(amount->text(), shown);
+    }
+
+    // A stored text that is not an amount stays, and Save refuses it.
+    void unreadableAmountIsRefusedAtSave()
+    {
+        RegisterFixture f;
+        f.fillRequired();
+        f.set(QStringLiteral("txtImporto"), QStringLiteral("1,250,00"));
+        f.field(QStringLiteral("txtImporto"))->setFocus();
+        f.field(QStringLiteral("txtMezzo"))->setFocus();
+        QCOMPARE(f.text(QStringLiteral("txtImporto")), QStringLiteral("1,250,00"));
+        f.click(QStringLiteral("cmdSalva"));
+        QCOMPARE(f.messages.texts(),
+                 QStringList{QStringLiteral("Attenzione: l'importo indicato non è valido.\n\r\n\r"
+                                            "Correggere l'importo prima di salvare la scheda.")});
+        QCOMPARE(f.messages.last().kind, MessageKind::Warning);
+        QCOMPARE(f.focused(), QStringLiteral("txtImporto"));
+        QCOMPARE(f.text(QStringLiteral("txtImporto")), QStringLiteral("1,250,00"));
+        QVERIFY(!QFile::exists(f.archive()) || f.count() == 0);
     }
 
     void upperCaseFields_data()

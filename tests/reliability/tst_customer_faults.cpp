@@ -139,11 +139,9 @@ void TestCustomerFaults::operations_data()
 
     QTest::newRow("bad amount and date cmdAvanti") << Fault::BadAmountAndDate << "cmdAvanti" << "1" << none << "2" << "txtTotale=dodici" << "same";
     QTest::newRow("bad amount and date cmdIndietro") << Fault::BadAmountAndDate << "cmdIndietro" << "3" << none << "2" << "txtDecorrenza=31/02/2025" << "same";
-    // Save checks the dates of the instalments and refuses the card as it stands.
+    // Save refuses the amount it cannot read first, and the card as it stands.
     QTest::newRow("bad amount and date cmdAvanti and cmdSalva") << Fault::BadAmountAndDate << "cmdAvanti+cmdSalva" << "1"
-        << QStringList{message(MessageKind::Plain, QStringLiteral("Attenzione: la data di decorrenza 31/02/2025 non esiste.\n\r\n\r"
-                                                                  "Per poter salvare la scheda è necessario indicare una data "
-                                                                  "valida nel formato gg/mm/aaaa."))} << "2" << "txtTotale=dodici" << "same";
+        << QStringList{message(MessageKind::Warning, QStringLiteral("Attenzione: l'importo indicato non è valido.\n\r\n\rCorreggere l'importo prima di salvare la scheda."))} << "2" << "txtTotale=dodici" << "same";
     QTest::newRow("bad amount and date cmdEsporta") << Fault::BadAmountAndDate << "cmdEsporta" << "" << none << "same" << "rows=3" << "same";
 }
 

@@ -135,7 +135,7 @@ void TestReceiptFaults::operations_data()
 
     QTest::newRow("bad amount and date cmdIndietro") << Fault::BadAmountAndDate << "cmdIndietro" << "3" << none << "2" << "txtData=32/03/2025" << "same";
     QTest::newRow("bad amount and date cmdAvanti and cmdSalva") << Fault::BadAmountAndDate << "cmdAvanti+cmdSalva" << "1"
-                                                                << QStringList{kBadDate} << "2" << "txtPrezzo01=1.234,5" << "same";
+                                                                << QStringList{message(MessageKind::Warning, QStringLiteral("Attenzione: l'importo indicato non è valido.\n\r\n\rCorreggere l'importo prima di salvare la scheda."))} << "2" << "txtPrezzo01=1.234,5" << "same";
     // A summary does not add up what it cannot read: it stops at that receipt and says which.
     QTest::newRow("bad amount and date cmdRiepMensile")
         << Fault::BadAmountAndDate << "cmdRiepMensile" << "" << QStringList{message(MessageKind::Warning,

@@ -123,9 +123,9 @@ void TestRegisterFaults::operations_data()
 
     QTest::newRow("bad amount and date cmdAvanti") << Fault::BadAmountAndDate << "cmdAvanti" << "1" << none << "2" << "txtImporto=dodici" << "same";
     QTest::newRow("bad amount and date cmdIndietro") << Fault::BadAmountAndDate << "cmdIndietro" << "3" << none << "2" << "txtData=31/02/2025" << "same";
-    // Save checks neither, and writes the card back exactly as it was read.
+    // Save refuses an amount it cannot read and leaves the card as it was stored.
     QTest::newRow("bad amount and date cmdAvanti and cmdSalva") << Fault::BadAmountAndDate << "cmdAvanti+cmdSalva" << "1"
-                                                                << QStringList{kModified} << "2" << "txtImporto=dodici" << "same";
+                                                                << QStringList{message(MessageKind::Warning, QStringLiteral("Attenzione: l'importo indicato non è valido.\n\r\n\rCorreggere l'importo prima di salvare la scheda."))} << "2" << "txtImporto=dodici" << "same";
     QTest::newRow("bad amount and date cmdEsporta") << Fault::BadAmountAndDate << "cmdEsporta" << "" << none << "same" << "rows=3" << "same";
 }
 

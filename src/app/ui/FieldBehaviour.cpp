@@ -1,9 +1,15 @@
 #include "app/ui/FieldBehaviour.h"
 #include "app/ui/Controls.h"
+#include "app/ui/Messages.h"
 #include "storage/AmountText.h"
 #include "storage/Record.h"
 
 #include <QAbstractButton>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMimeData>
+#include <memory>
 #include <QEvent>
 #include <QFrame>
 #include <QGroupBox>
@@ -121,23 +127,197 @@ private:
     bool m_allowComma;
 };
 
-class AmountExit : public QObject
+const char kAmountDecimals[] = "amountDecimals";
+const char kAmountEmpty[] = "amountEmpty";
+const char kTypingLimit[] = "typingLimit";
+
+// The typing limit of an amount field; its maxLength may grow past it so
+// that a normalised text is never cut.
+int typingLimit(const QLineEdit *f)
+{
+    const QVariant limit = f->property(kTypingLimit);
+    return limit.isValid() ? limit.toInt() : f->maxLength();
+}
+
+void writeHint(QLineEdit *f, const QString &hint)
+{
+    if (auto *line = f->window()->findChild<QLabel *>(QStringLiteral("panInfo")))
+        line->setText(hint);
+}
+
+QString textOutsideSelection(const QLineEdit *f)
+{
+    QString text = f->text();
+    if (f->hasSelectedText())
+        text.remove(f->selectionStart(), f->selectedText().size());
+    return text;
+}
+
+// Puts text into an amount field as typing would: its digits, and its first
+// comma when the field has none; it replaces the selection.
+void insertAmountText(QLineEdit *f, const QString &incoming)
+{
+    const QString kept = textOutsideSelection(f);
+    bool commaAllowed = !kept.contains(u',');
+    QString accepted;
+    for (QChar c : incoming) {
+        if (c >= u'0' && c <= u'9') {
+            accepted += c;
+        } else if (c == u',' && commaAllowed) {
+            accepted += c;
+            commaAllowed = false;
+        }
+    }
+    if (accepted.isEmpty())
+        return;
+    if (kept.size() + accepted.size() > typingLimit(f)) {
+        writeHint(f, QStringLiteral("L'importo incollato è più lungo di quanto il campo possa contenere."));
+        return;
+    }
+    f->insert(accepted);
+}
+
+void normaliseField(QLineEdit *f)
+{
+    const int decimals = f->property(kAmountDecimals).toInt();
+    const QString empty = f->property(kAmountEmpty).toString();
+    const QString before = f->text();
+    // A text that is not an amount stays as it is: Save and Calcola refuse it.
+    if (!before.trimmed().isEmpty() && !AmountText::parse(before))
+        return;
+    const QString after = AmountText::normalise(before, decimals, empty);
+    if (after == before)
+        return;
+    if (after.size() > f->maxLength()) {
+        if (!f->property(kTypingLimit).isValid())
+            f->setProperty(kTypingLimit, f->maxLength());
+        f->setMaxLength(int(after.size()));
+    }
+    f->setText(after);
+}
+
+// Keys, paste, drop and entry of an amount field.
+class AmountInput : public QObject
 {
 public:
-    AmountExit(QLineEdit *f, int decimals, QString empty)
-        : QObject(f), m_decimals(decimals), m_empty(std::move(empty)) {}
+    using QObject::QObject;
     bool eventFilter(QObject *o, QEvent *e) override
     {
-        if (e->type() == QEvent::FocusOut) {
-            auto *f = static_cast<QLineEdit *>(o);
-            f->setText(AmountText::normalise(f->text(), m_decimals, m_empty));
+        auto *f = static_cast<QLineEdit *>(o);
+        switch (e->type()) {
+        case QEvent::KeyPress:
+            return key(f, static_cast<QKeyEvent *>(e));
+        case QEvent::FocusIn:
+            entered(f, static_cast<QFocusEvent *>(e)->reason());
+            return false;
+        case QEvent::MouseButtonRelease:
+            if (m_selectOnRelease && !f->hasSelectedText())
+                f->selectAll();
+            m_selectOnRelease = false;
+            return false;
+        case QEvent::ContextMenu:
+            contextMenu(f, static_cast<QContextMenuEvent *>(e));
+            return true;
+        case QEvent::Drop: {
+            auto *drop = static_cast<QDropEvent *>(e);
+            if (drop->mimeData()->hasText()) {
+                if (!f->hasSelectedText())
+                    f->setCursorPosition(f->cursorPositionAt(drop->position().toPoint()));
+                insertAmountText(f, drop->mimeData()->text());
+                f->setFocus(Qt::OtherFocusReason);
+            }
+            drop->acceptProposedAction();
+            return true;
+        }
+        default:
+            return false;
+        }
+    }
+
+private:
+    void entered(QLineEdit *f, Qt::FocusReason reason)
+    {
+        // Coming back from another window or a menu keeps the cursor where it was.
+        switch (reason) {
+        case Qt::TabFocusReason:
+        case Qt::BacktabFocusReason:
+        case Qt::ShortcutFocusReason:
+        case Qt::OtherFocusReason:
+            f->selectAll();
+            break;
+        case Qt::MouseFocusReason:
+            m_selectOnRelease = true;
+            break;
+        default:
+            break;
+        }
+    }
+
+    bool key(QLineEdit *f, QKeyEvent *k)
+    {
+        if (k->matches(QKeySequence::Paste)) {
+            insertAmountText(f, QGuiApplication::clipboard()->text());
+            return true;
+        }
+        if (isEditingKey(k->key()) || k->key() == Qt::Key_Home || k->key() == Qt::Key_End
+            || k->matches(QKeySequence::SelectAll) || k->matches(QKeySequence::Copy)
+            || k->matches(QKeySequence::SelectPreviousChar) || k->matches(QKeySequence::SelectNextChar)
+            || k->matches(QKeySequence::SelectStartOfLine) || k->matches(QKeySequence::SelectEndOfLine))
+            return false;
+        const QString t = k->text();
+        if (t.size() != 1)
+            return true;
+        const bool keypad = k->modifiers() & Qt::KeypadModifier;
+        if (t[0] == u'.' && !keypad) {
+            writeHint(f, QStringLiteral("Per i decimali usare la virgola."));
+            return true;
+        }
+        const bool digit = t[0] >= u'0' && t[0] <= u'9';
+        const bool comma = t[0] == u',' || (keypad && t[0] == u'.');
+        if (!digit && !comma)
+            return true;
+        if (comma && textOutsideSelection(f).contains(u','))
+            return true;
+        if (textOutsideSelection(f).size() >= typingLimit(f))
+            return true;
+        if (comma) {
+            f->insert(QStringLiteral(","));
+            return true;
         }
         return false;
     }
 
-private:
-    int m_decimals;
-    QString m_empty;
+    static void contextMenu(QLineEdit *f, QContextMenuEvent *e)
+    {
+        std::unique_ptr<QMenu> menu(f->createStandardContextMenu());
+        for (QAction *a : menu->actions()) {
+            if (a->objectName() == QStringLiteral("edit-paste")) {
+                a->disconnect();
+                QObject::connect(a, &QAction::triggered, f,
+                                 [f] { insertAmountText(f, QGuiApplication::clipboard()->text()); });
+            }
+        }
+        menu->exec(e->globalPos());
+    }
+
+    bool m_selectOnRelease = false;
+};
+
+class AmountExit : public QObject
+{
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject *o, QEvent *e) override
+    {
+        if (e->type() == QEvent::FocusOut) {
+            // Another application, a menu or a popup is not leaving the field.
+            const Qt::FocusReason reason = static_cast<QFocusEvent *>(e)->reason();
+            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason
+                && reason != Qt::MenuBarFocusReason)
+                normaliseField(static_cast<QLineEdit *>(o));
+        }
+        return false;
+    }
 };
 
 class UpperCaser : public QObject
@@ -219,13 +399,40 @@ void highlightWithBackground(QLineEdit *field)
     field->installEventFilter(new BackgroundHighlighter(field));
 }
 
-void filterAmountKeys(QLineEdit *field) { field->installEventFilter(new KeyFilter(field, true)); }
+void filterAmountKeys(QLineEdit *field)
+{
+    field->setAcceptDrops(true);
+    field->installEventFilter(new AmountInput(field));
+}
 
 void filterDigitKeys(QLineEdit *field) { field->installEventFilter(new KeyFilter(field, false)); }
 
 void normaliseAmountOnExit(QLineEdit *field, int decimals, const QString &emptyValue)
 {
-    field->installEventFilter(new AmountExit(field, decimals, emptyValue));
+    field->setProperty(kAmountDecimals, decimals);
+    field->setProperty(kAmountEmpty, emptyValue);
+    field->installEventFilter(new AmountExit(field));
+}
+
+bool commitAmounts(QWidget *window)
+{
+    if (auto *focused = qobject_cast<QLineEdit *>(window->focusWidget()))
+        if (focused->property(kAmountDecimals).isValid() && window->isAncestorOf(focused))
+            normaliseField(focused);
+    for (QLineEdit *f : window->findChildren<QLineEdit *>()) {
+        if (!f->property(kAmountDecimals).isValid())
+            continue;
+        if (f->text().trimmed().isEmpty())
+            normaliseField(f);
+        if (!f->text().trimmed().isEmpty() && !AmountText::parse(f->text())) {
+            Messages::warning(QStringLiteral("Attenzione: l'importo indicato non è valido.\n\r\n\r"
+                                             "Correggere l'importo prima di salvare la scheda."),
+                              window);
+            f->setFocus(Qt::OtherFocusReason);
+            return false;
+        }
+    }
+    return true;
 }
 
 void upperCaseOnKeyRelease(QLineEdit *field) { field->installEventFilter(new UpperCaser(field)); }

@@ -17,12 +17,19 @@ void highlightAllWithRectangles(QWidget *window);
 // Yellow background with a sky-blue outline while focused, alice blue after.
 void highlightWithBackground(QLineEdit *field);
 
-// Digits and the comma only; Backspace, Delete, Left, Right (and Tab) pass.
+// Digits and one comma, typed, pasted or dropped; the editing keys pass. A
+// point of the main keyboard is swallowed with a hint, the keypad's decimal
+// key writes the comma. Entering by Tab, Enter or a click selects the text.
 void filterAmountKeys(QLineEdit *field);
 // Digits only, with the same editing keys.
 void filterDigitKeys(QLineEdit *field);
-// Normalise an amount field when it loses the focus.
+// Normalise an amount field when the focus moves to another control of its
+// window; a text that is not an amount is left as it stands.
 void normaliseAmountOnExit(QLineEdit *field, int decimals, const QString &emptyValue);
+// Before an action reads the fields: normalises the focused amount field and
+// checks every amount field of `window`; on a text that is not an amount it
+// warns, puts the focus there and gives false.
+bool commitAmounts(QWidget *window);
 // After every key release: trimmed, and a-z turned into capitals.
 void upperCaseOnKeyRelease(QLineEdit *field);
 

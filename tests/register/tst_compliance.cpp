@@ -10,6 +10,7 @@
 
 #include <QBuffer>
 #include <QPainter>
+#include <QProcess>
 #include <QTest>
 #include <functional>
 
@@ -150,6 +151,21 @@ QImage realPhoto(QColor colour)
     QPainter p(&image);
     p.fillRect(100, 100, 200, 150, Qt::darkYellow);
     return image;
+}
+
+struct Run
+{
+    int exitCode;
+    QString out;
+};
+
+Run archivio(const QStringList &args)
+{
+    QProcess p;
+    p.start(QStringLiteral(VT_ARCHIVIO), QStringList{QStringLiteral("conformita")} + args);
+    if (!p.waitForFinished(20000))
+        return {-1, {}};
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput())};
 }
 
 } // namespace
@@ -310,6 +326,55 @@ private slots:
         QCOMPARE(problems.size(), 1);
         QVERIFY(problems.first().contains(QStringLiteral("Giorni frazionamento")));
         QCOMPARE(IniFile::read(ini, u"Numerazione Registro"_qs, u"Inizio"_qs), QStringLiteral("5"));
+    }
+
+    void commandLine()
+    {
+        TempDataDir dir;
+        const QString path = dir.file(u"Registro_Operazioni.vtr"_qs);
+        RegisterRecord cash = goodCard();
+        cash.NumScheda = s("2");
+        cash.Importo = s("500,00");
+        RegisterRecord again = goodCard();
+        again.DataVen = s("15/03/2025");
+        again.CodFisc = s("VRDLGU80A01F205X");
+        dir.writeBytes(u"Registro_Operazioni.vtr"_qs, encoded(goodCard()) + encoded(cash) + encoded(again));
+        for (int p : {1, 2, 3}) {
+            QVERIFY(PhotoFiles::save(realPhoto(Qt::blue), dir.file(QStringLiteral("Foto_A_%1.jpg").arg(p))));
+            QVERIFY(PhotoFiles::save(realPhoto(Qt::green), dir.file(QStringLiteral("Foto_B_%1.jpg").arg(p))));
+        }
+        QVERIFY(PhotoFiles::save(Placeholder::ringPhoto(), dir.file(u"Foto_B_2.jpg"_qs)));
+        auto line = [&](int position, const char *number, const char *code, const Settings &st = {}) -> QString {
+            for (const Rule &r : rules())
+                if (r.code == QLatin1StringView(code))
+                    return QString::number(position) + u'\t' + s(number) + u'\t' + r.code + u'\t' + text(r, st) + u'\n';
+            return QString();
+        };
+
+        Run run = archivio({path});
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(run.out, line(1, "1", "NUMERO_DOPPIO") + line(2, "2", "CONTANTI_500") + line(2, "2", "FOTO_MANCANTI")
+                              + line(3, "1", "NUMERO_DOPPIO") + line(3, "1", "VENDITA_ANTICIPATA"));
+
+        // The settings beside the register, and the options over them.
+        dir.writeBytes(u"Valtrena.ini"_qs, "[Conformit\xE0]\r\nGiorni detenzione=5\r\nSoglia contanti=400\r\n");
+        Settings fromFile;
+        fromFile.cashThresholdCents = 40000;
+        run = archivio({path});
+        QCOMPARE(run.out, line(1, "1", "NUMERO_DOPPIO") + line(2, "2", "CONTANTI_500", fromFile) + line(2, "2", "FOTO_MANCANTI")
+                              + line(3, "1", "NUMERO_DOPPIO"));
+        Settings fromOptions;
+        fromOptions.cashThresholdCents = 100000;
+        fromOptions.holdingDays = 6;
+        run = archivio({u"--soglia"_qs, u"1000,00"_qs, u"--giorni-detenzione"_qs, u"6"_qs, path});
+        QCOMPARE(run.out, line(1, "1", "NUMERO_DOPPIO") + line(2, "2", "FOTO_MANCANTI") + line(3, "1", "NUMERO_DOPPIO")
+                              + line(3, "1", "VENDITA_ANTICIPATA", fromOptions));
+
+        dir.writeBytes(u"Registro_Operazioni.vtr"_qs, encoded(goodCard()));
+        QCOMPARE(archivio({path}).exitCode, 0);
+        QCOMPARE(archivio({dir.file(u"Nessuno.vtr"_qs)}).exitCode, 2);
+        QCOMPARE(archivio({u"--soglia"_qs, u"molti"_qs, path}).exitCode, 2);
+        QCOMPARE(dir.readBytes(u"Registro_Operazioni.vtr"_qs), encoded(goodCard()));
     }
 };
 

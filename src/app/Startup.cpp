@@ -9,6 +9,7 @@
 #include "receipts/ReceiptsModule.h"
 #include "receipts/print/ReceiptPrintModule.h"
 #include "register/RegisterModule.h"
+#include "register/compliancelist/ComplianceListModule.h"
 #include "register/search/RegisterSearchModule.h"
 #include "register/print/RegisterPrintModule.h"
 #include "summaries/ReceiptSummariesModule.h"
@@ -50,6 +51,7 @@ QList<QWidget *> createAreaWindows()
     ReceiptsModule::registerDialogs();
     ReceiptPrintModule::registerDialogs();
     RegisterModule::registerDialogs();
+    ComplianceListModule::registerDialogs();
     RegisterPrintModule::registerDialogs();
     RegisterSearchModule::registerDialogs();
     SummariesModule::registerDialogs();

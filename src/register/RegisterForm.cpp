@@ -133,6 +133,7 @@ const QList<ToolDef> &toolbarButtons()
         {nullptr, nullptr, {}, {}, nullptr},
         {"cmdTrova", "find", QStringLiteral("Trova"), QStringLiteral("Trova schede in archivio."), &T::cmdTrovaClick},
         {"cmdCercaDisponibili", "list", QStringLiteral("Non vendute"), QStringLiteral("Visualizza il riepilogo degli oggetti preziosi non ancora venduti."), &T::cmdCercaDisponibiliClick},
+        {"cmdConformita", "check", QStringLiteral("Conformità"), QStringLiteral("Verifica la conformità di tutte le schede del registro."), &T::cmdConformitaClick},
         {nullptr, nullptr, {}, {}, nullptr},
         {"cmdAnteprima", "preview", QStringLiteral("Anteprima"), QStringLiteral("Visualizza l'anteprima di stampa della scheda corrente."), &T::cmdAnteprimaClick},
         {"cmdStampa", "print", QStringLiteral("Stampa"), QStringLiteral("Stampa la scheda corrente."), &T::cmdStampaClick},
@@ -205,7 +206,11 @@ void TfrmRegistro::buildForm()
     body->setContentsMargins(10, 8, 10, 8);
     body->setSpacing(10);
     body->addWidget(buildPhotoPanel());
-    body->addWidget(buildCard(), 1);
+    auto *cardColumn = new QVBoxLayout;
+    cardColumn->setSpacing(6);
+    cardColumn->addWidget(buildCard(), 1);
+    cardColumn->addWidget(buildComplianceStrip());
+    body->addLayout(cardColumn, 1);
 
     panInfo = new QLabel(QStringLiteral("Pronto per archiviare una nuova scheda..."), this);
     panInfo->setObjectName(QStringLiteral("panInfo"));

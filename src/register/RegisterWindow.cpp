@@ -6,6 +6,8 @@
 #include "app/ui/Guide.h"
 #include "app/ui/Messages.h"
 #include "app/ui/NumberingDialog.h"
+#include "register/PhotoFrame.h"
+#include "register/RegisterComplianceState.h"
 #include "register/RegisterHelp.h"
 #include "register/RegisterRecord.h"
 #include "storage/Clock.h"
@@ -15,10 +17,12 @@
 #include "storage/Numbering.h"
 #include "storage/RecordFile.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTimer>
 
 namespace {
 QString registerPath() { return DataFolder::file(FileNames::registerArchive()); }
@@ -39,7 +43,12 @@ TfrmRegistro::TfrmRegistro(QWidget *parent)
         lblPosizione, recordBinding<RegisterRecord>(this, registerPath,
                                                     [this](const RegisterRecord &, int index) {
                                                         showCardPhotos(index + 1);
+                                                        refreshCompliance();
                                                     }));
+    // After Save has run: the card now has its place among the others.
+    if (auto *save = findChild<QWidget *>(QStringLiteral("cmdSalva")))
+        connect(qobject_cast<QAbstractButton *>(save), &QAbstractButton::clicked, this,
+                &TfrmRegistro::refreshCompliance);
 }
 
 TfrmRegistro::~TfrmRegistro() = default;
@@ -66,6 +75,7 @@ void TfrmRegistro::resetCard()
     resetPhotos();
     lblPosizione->clear();
     txtImporto->setFocus();
+    refreshCompliance();
 }
 
 bool TfrmRegistro::loadCard(int index) { return m_navigator->load(index); }
@@ -149,6 +159,8 @@ void TfrmRegistro::cmdFileClick()
 
 void TfrmRegistro::cmdCercaDisponibiliClick() { Dialogs::open(QStringLiteral("TfrmDaVendere"), this); }
 
+void TfrmRegistro::cmdConformitaClick() { Dialogs::open(QStringLiteral("TfrmVerificaConformita"), this); }
+
 void TfrmRegistro::cmdEsportaClick() { Dialogs::open(QStringLiteral("TfrmExpRegistro"), this); }
 
 void TfrmRegistro::cmdNumerazioneClick()
@@ -182,6 +194,8 @@ bool TfrmRegistro::eventFilter(QObject *watched, QEvent *event)
 {
     // The two date fields are read-only: Backspace and Delete empty them,
     // any other key opens the calendar. Tab and lone modifiers still move on.
+    if (event->type() == QEvent::Paint && (watched == imgFoto || watched == imgFoto02) && photosChanged())
+        QTimer::singleShot(0, this, &TfrmRegistro::updateCompliance);
     if (event->type() != QEvent::KeyPress || (watched != txtData && watched != txtDataVen))
         return AreaWindow::eventFilter(watched, event);
     auto *field = static_cast<QLineEdit *>(watched);

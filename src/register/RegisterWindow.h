@@ -5,6 +5,7 @@
 #include <memory>
 
 class ArchiveNavigator;
+class ComplianceStrip;
 class PhotoFrame;
 class QCheckBox;
 class QLabel;
@@ -45,6 +46,7 @@ public slots:
     void cmdStampaClick();
     void cmdFileClick();
     void cmdCercaDisponibiliClick();
+    void cmdConformitaClick();
     void cmdEsportaClick();
     void cmdNumerazioneClick();
     void cmdGuidaClick();
@@ -64,6 +66,11 @@ public slots:
     void btnZoomFotoClick();
     void btnZoomFoto02Click();
 
+    // The compliance strip: the card on screen against the law.
+    void updateCompliance();
+    void refreshCompliance();
+    void focusComplianceField(const QString &field);
+
 protected:
     void formShow() override;
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -78,6 +85,8 @@ private:
     QWidget *buildPhotoPanel();
     QWidget *buildPhotoSide(QChar side, PhotoFrame *frame);
     void fitPhotoFrames();
+    QWidget *buildComplianceStrip();
+    bool photosChanged() const;
 
     void resetCard();
     void resetPhotos();
@@ -90,6 +99,9 @@ private:
     void openCalendar(const QString &token);
 
     std::unique_ptr<ArchiveNavigator> m_navigator;
+    struct ComplianceState;
+    std::unique_ptr<ComplianceState> m_compliance;
+    ComplianceStrip *panConformita = nullptr;
 
     QLineEdit *txtNumScheda = nullptr;
     QLineEdit *txtData = nullptr;

@@ -1,11 +1,13 @@
 // valtrena-archivio: checks an archive of the program or writes it out as
 // CSV, for the shop and its auditors. It never writes to the archive.
 #include "ArchiveCheck.h"
+#include "Conformita.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -18,12 +20,15 @@ int usage()
     print(stderr, QStringLiteral(
         "Uso: valtrena-archivio verifica FILE\n"
         "     valtrena-archivio csv FILE\n"
+        "     valtrena-archivio conformita [opzioni] Registro_Operazioni.vtr\n"
         "\n"
         "FILE è Registro_Operazioni.vtr, Clienti.pro o un archivio ricevute AAAA.ric.\n"
         "verifica  conta le schede e segnala coda incompleta, byte di lunghezza non validi,\n"
         "          indicatori diversi da \"Sì\" e \"No\", date e importi non leggibili;\n"
         "          termina con codice 1 se trova problemi.\n"
-        "csv       scrive su standard output tutte le schede in formato CSV (UTF-8).\n"));
+        "csv       scrive su standard output tutte le schede in formato CSV (UTF-8).\n"
+        "conformita  segnala ciò che la legge chiede e le schede non hanno\n"
+        "          (valtrena-archivio conformita --aiuto per le opzioni).\n"));
     return Unusable;
 }
 
@@ -31,6 +36,8 @@ int usage()
 
 int main(int argc, char **argv)
 {
+    if (argc >= 2 && std::strcmp(argv[1], "conformita") == 0)
+        return Conformita::main(argc, argv);
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() != 3)

@@ -1,0 +1,73 @@
+#include "register/ComplianceStrip.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+ComplianceStrip::ComplianceStrip(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("panConformita"));
+    setAttribute(Qt::WA_StyledBackground);
+    setStyleSheet(QStringLiteral(
+        "#panConformita{background:white;border:1px solid #B7C8D6;border-radius:8px;}"
+        "#lblConforme{color:#1E7B34;font-weight:bold;}"
+        "#lblTitoloConformita{color:#1F4E79;font-weight:bold;}"
+        "QPushButton#btnSegnalazione{color:#9C2A00;text-align:left;border:none;padding:1px 2px;}"
+        "QPushButton#btnSegnalazione:hover{text-decoration:underline;}"));
+    m_lines = new QVBoxLayout(this);
+    m_lines->setContentsMargins(12, 6, 12, 6);
+    m_lines->setSpacing(1);
+    show({});
+}
+
+void ComplianceStrip::show(const QList<Compliance::Finding> &findings)
+{
+    if (!m_shown.isEmpty() && findings.size() == m_shown.size()) {
+        bool same = true;
+        for (qsizetype i = 0; same && i < findings.size(); ++i)
+            same = findings[i].code == m_shown[i].code && findings[i].field == m_shown[i].field
+                   && findings[i].text == m_shown[i].text;
+        if (same)
+            return;  // typing that changes nothing leaves the strip alone
+    }
+    m_shown = findings;
+    while (QLayoutItem *item = m_lines->takeAt(0)) {
+        delete item->widget();
+        delete item;
+    }
+    const QFont font(QStringLiteral("Verdana"), 9);
+    if (findings.isEmpty()) {
+        auto *ok = new QLabel(QStringLiteral("✔ ") + compliantText(), this);
+        ok->setObjectName(QStringLiteral("lblConforme"));
+        ok->setFont(font);
+        m_lines->addWidget(ok);
+        return;
+    }
+    auto *title = new QLabel(QStringLiteral("Obblighi di legge da completare (fare clic per andare al campo):"), this);
+    title->setObjectName(QStringLiteral("lblTitoloConformita"));
+    title->setFont(font);
+    m_lines->addWidget(title);
+    for (const Compliance::Finding &f : findings) {
+        auto *line = new QPushButton(QStringLiteral("⚠ ") + f.text, this);
+        line->setObjectName(QStringLiteral("btnSegnalazione"));
+        line->setProperty("code", f.code);
+        line->setFont(font);
+        line->setFlat(true);
+        line->setCursor(Qt::PointingHandCursor);
+        line->setFocusPolicy(Qt::NoFocus);  // the focus goes to the field, not here
+        line->setToolTip(f.code);
+        const QString field = f.field;
+        connect(line, &QPushButton::clicked, this, [this, field] { emit fieldRequested(field); });
+        m_lines->addWidget(line);
+    }
+}
+
+QStringList ComplianceStrip::texts() const
+{
+    QStringList out;
+    if (m_shown.isEmpty())
+        return {compliantText()};
+    for (const Compliance::Finding &f : m_shown)
+        out << f.text;
+    return out;
+}

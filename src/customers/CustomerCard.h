@@ -1,6 +1,7 @@
 #pragma once
 #include "app/ui/Messages.h"
 #include "customers/CustomerRecord.h"
+#include "storage/TradeName.h"
 
 #include <QString>
 #include <optional>
@@ -10,7 +11,7 @@
 namespace CustomerCard {
 
 // The shop's trade name in "Oggetti acquistati da ..." and "Oggetti venduti a ...".
-inline QString tradeName() { return QStringLiteral("Compro Oro"); }
+inline QString tradeName() { return shopTradeName(); }
 inline QString boughtLabel() { return QStringLiteral("Oggetti acquistati da ") + tradeName() + u':'; }
 inline QString soldLabel() { return QStringLiteral("Oggetti venduti a ") + tradeName() + u':'; }
 

@@ -2,6 +2,7 @@
 #include "customers/CustomerRecord.h"
 #include "receipts/ReceiptRecord.h"
 #include "register/RegisterRecord.h"
+#include "storage/TradeName.h"
 
 namespace {
 
@@ -126,7 +127,7 @@ constexpr ColumnDef kReceipts[] = {
 
 namespace ExportSheets {
 
-QString tradeName() { return QStringLiteral("Valtrena"); }
+QString tradeName() { return shopTradeName(); }
 
 const ExportSheet &registerSheet()
 {

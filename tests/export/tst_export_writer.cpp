@@ -22,6 +22,7 @@ private slots:
     void typedPlaceholderRowIsWritten();
     void damagedArchiveKeepsWholeRecords();
     void fileWrittenInBlocksEqualsWholeText();
+    void customerSoldToColumnEndsWithTheWindowsTradeName();
 };
 
 void TestExportWriter::cellText_data()
@@ -111,4 +112,14 @@ void TestExportWriter::fileWrittenInBlocksEqualsWholeText()
 }
 
 QTEST_MAIN(TestExportWriter)
+// The export's column 16 must name the same shop as the customer window's
+// label "Oggetti venduti a Compro Oro:" (it once said "Valtrena").
+void TestExportWriter::customerSoldToColumnEndsWithTheWindowsTradeName()
+{
+    const ExportSheet &sheet = ExportSheets::customerSheet();
+    QVERIFY(sheet.columns.size() > 15);
+    QCOMPARE(sheet.columns[15].title, QStringLiteral("Oggetti venduti a Compro Oro"));
+    QCOMPARE(sheet.columns[15].gridTitle, sheet.columns[15].title);
+}
+
 #include "tst_export_writer.moc"

@@ -1,7 +1,5 @@
 #include "register/compliance/CardBytes.h"
-#include "storage/Clock.h"
-
-#include <QDate>
+#include "storage/DateDigits.h"
 
 namespace CardBytes {
 
@@ -10,39 +8,7 @@ const char *name(Field field) { return RegisterRecord::kFields[field].name; }
 std::optional<qint64> day(QByteArrayView text)
 {
     // The same reading as the date text of the windows, on the stored bytes.
-    int numbers[3] = {0, 0, 0};
-    int lengths[3] = {0, 0, 0};
-    int parts = 1;
-    for (const char c : text) {
-        if (c == '/') {
-            if (++parts > 3)
-                return std::nullopt;
-            continue;
-        }
-        const int part = parts - 1;
-        if (c < '0' || c > '9' || ++lengths[part] > (part == 2 ? 4 : 2))
-            return std::nullopt;
-        numbers[part] = numbers[part] * 10 + (c - '0');
-    }
-    if (parts < 2)
-        return std::nullopt;
-    for (int i = 0; i < parts; ++i)
-        if (lengths[i] == 0)
-            return std::nullopt;
-    if (parts == 2) {
-        numbers[2] = Clock::today().year();
-    } else if (lengths[2] <= 2) {
-        const int current = Clock::today().year();
-        int year = current - current % 100 + numbers[2];
-        if (year > current + 50)
-            year -= 100;
-        else if (year <= current - 50)
-            year += 100;
-        numbers[2] = year;
-    }
-    if (numbers[2] < 1 || numbers[2] > 9999)
-        return std::nullopt;
-    const QDate date(numbers[2], numbers[1], numbers[0]);
+    const QDate date = DateDigits::parse(text);
     if (!date.isValid())
         return std::nullopt;
     return date.toJulianDay();

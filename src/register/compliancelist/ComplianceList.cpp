@@ -45,13 +45,10 @@ TfrmConformita::TfrmConformita(QWidget *parent) : ResultListDialog(complianceSpe
     connect(list(), &ResultList::recordRequested, this, &TfrmConformita::openSelectedCard);
 }
 
-int TfrmConformita::positionOfLine(int line) const { return m_positions.value(line, 0); }
-
 void TfrmConformita::formShow()
 {
     list()->reset();
     list()->clear();
-    m_positions.clear();
     const QDate from = DateText::parse(lblDal->text());
     const QDate to = DateText::parse(lblAl->text());
 
@@ -77,6 +74,7 @@ void TfrmConformita::formShow()
     }
 
     QStringList lines;
+    QList<int> cards;  // the record each finding belongs to
     for (const Compliance::RegisterFinding &f : std::as_const(report.findings)) {
         if (from.isValid() || to.isValid()) {
             // A card whose date cannot be read belongs to no period.
@@ -87,7 +85,7 @@ void TfrmConformita::formShow()
         lines << ResultLines::fit(f.number, 12) + QStringLiteral("  ") + ResultLines::fit(f.date, 10)
                      + QStringLiteral("  ") + ResultLines::fit(f.customer, 30) + QStringLiteral("  ") + f.code
                      + QStringLiteral(": ") + f.text;
-        m_positions << f.position;
+        cards << f.position - 1;
     }
     QString period;
     if (from.isValid())
@@ -99,15 +97,15 @@ void TfrmConformita::formShow()
     setWindowTitle(u' ' + m_title);
     if (auto *banner = findChild<QLabel *>(QStringLiteral("panTitolo")))
         banner->setText(m_title);
-    list()->setLines(lines);
+    list()->setLines(lines, cards);
     list()->focusFind();
 }
 
 void TfrmConformita::openSelectedCard()
 {
-    const int position = positionOfLine(list()->selectedIndex());
-    if (position > 0)
+    const int record = list()->selectedRecord();
+    if (record >= 0)
         if (QWidget *target = AppWindows::get(QStringLiteral("TfrmRegistro")))
-            QMetaObject::invokeMethod(target, "loadCard", Q_ARG(int, position - 1));
+            QMetaObject::invokeMethod(target, "loadCard", Q_ARG(int, record));
     accept();
 }

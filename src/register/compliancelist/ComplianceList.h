@@ -15,9 +15,6 @@ class TfrmConformita : public ResultListDialog
 public:
     explicit TfrmConformita(QWidget *parent = nullptr);
 
-    // The 1-based register position of a list line, 0 when there is none.
-    int positionOfLine(int line) const;
-
 public slots:
     void openSelectedCard();
 
@@ -29,5 +26,4 @@ private:
     QLabel *lblDal;
     QLabel *lblAl;
     QString m_title;
-    QList<int> m_positions;  // per line, until the list keeps them itself
 };

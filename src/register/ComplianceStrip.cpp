@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 ComplianceStrip::ComplianceStrip(QWidget *parent) : QWidget(parent)
@@ -14,9 +15,21 @@ ComplianceStrip::ComplianceStrip(QWidget *parent) : QWidget(parent)
         "#lblTitoloConformita{color:#1F4E79;font-weight:bold;}"
         "QPushButton#btnSegnalazione{color:#9C2A00;text-align:left;border:none;padding:1px 2px;}"
         "QPushButton#btnSegnalazione:hover{text-decoration:underline;}"));
-    m_lines = new QVBoxLayout(this);
+    // A new card has many findings: they scroll inside a few lines so the
+    // card above keeps its room on small screens.
+    auto *scroll = new QScrollArea(this);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setStyleSheet(QStringLiteral("QScrollArea,QScrollArea>QWidget>QWidget{background:transparent;}"));
+    m_content = new QWidget(scroll);
+    scroll->setWidget(m_content);
+    m_lines = new QVBoxLayout(m_content);
     m_lines->setContentsMargins(12, 6, 12, 6);
     m_lines->setSpacing(1);
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scroll);
+    setMaximumHeight(QFontMetrics(QFont(QStringLiteral("Verdana"), 9)).lineSpacing() * 5 + 24);
     show({});
 }
 
@@ -37,18 +50,18 @@ void ComplianceStrip::show(const QList<Compliance::Finding> &findings)
     }
     const QFont font(QStringLiteral("Verdana"), 9);
     if (findings.isEmpty()) {
-        auto *ok = new QLabel(QStringLiteral("✔ ") + compliantText(), this);
+        auto *ok = new QLabel(QStringLiteral("✔ ") + compliantText(), m_content);
         ok->setObjectName(QStringLiteral("lblConforme"));
         ok->setFont(font);
         m_lines->addWidget(ok);
         return;
     }
-    auto *title = new QLabel(QStringLiteral("Obblighi di legge da completare (fare clic per andare al campo):"), this);
+    auto *title = new QLabel(QStringLiteral("Obblighi di legge da completare (fare clic per andare al campo):"), m_content);
     title->setObjectName(QStringLiteral("lblTitoloConformita"));
     title->setFont(font);
     m_lines->addWidget(title);
     for (const Compliance::Finding &f : findings) {
-        auto *line = new QPushButton(QStringLiteral("⚠ ") + f.text, this);
+        auto *line = new QPushButton(QStringLiteral("⚠ ") + f.text, m_content);
         line->setObjectName(QStringLiteral("btnSegnalazione"));
         line->setProperty("code", f.code);
         line->setFont(font);

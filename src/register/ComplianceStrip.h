@@ -23,6 +23,7 @@ signals:
     void fieldRequested(const QString &field);
 
 private:
+    QWidget *m_content;
     QVBoxLayout *m_lines;
     QList<Compliance::Finding> m_shown;
 };

@@ -7,9 +7,14 @@
 #include "storage/DateText.h"
 
 #include <QDate>
+#include <QDir>
 #include <QFile>
+#include <QImage>
+#include <QPainter>
 #include <QRandomGenerator>
 #include <functional>
+
+#include <unistd.h>
 
 namespace {
 
@@ -90,6 +95,7 @@ namespace ArchiveGenerator {
 void writeRegister(const QString &path, int count, unsigned seed)
 {
     QRandomGenerator g(seed);
+    QRandomGenerator care(seed ^ 0x5eedu);
     writeAll<RegisterRecord>(path, count, [&](int i) {
         RegisterRecord r;
         const QDate bought = dateAt(i, count, 2015, 2025);
@@ -118,6 +124,15 @@ void writeRegister(const QString &path, int count, unsigned seed)
             r.Destinazione = QStringLiteral("Fusione");
             r.DataVen = DateText::format(bought.addDays(1 + g.bounded(365)));
         }
+        // What a card kept with care also holds, drawn apart so that the
+        // fields above stay as they were.
+        r.DataNasc = dateIn(care, 1940, 2000);
+        const QDate issued = bought.addDays(-30 - care.bounded(3000));
+        r.DataRil = DateText::format(issued);
+        r.DataSca = DateText::format(issued.addYears(10));
+        r.Valutazione = QStringLiteral("€ ") + amount(care, 60) + QStringLiteral(" al grammo, ") + r.Natura.toLower();
+        if (!r.Mezzo.contains(QStringLiteral("Contanti")))
+            r.Transazione = QStringLiteral("Rif. ") + QString::number(100000000 + care.bounded(900000000));
         return r;
     });
 }
@@ -195,6 +210,65 @@ void writeReceipts(const QString &path, int count, int year, unsigned seed)
         r.Saldata = g.bounded(5) == 0 ? QStringLiteral("No") : QStringLiteral("Sì");
         return r;
     });
+}
+
+namespace {
+
+// A picture with detail, so that it encodes to the size of a real photo.
+QImage photo(const QColor &colour, unsigned seed)
+{
+    QImage image(1024, 768, QImage::Format_RGB32);
+    image.fill(colour);
+    QRandomGenerator g(seed);
+    QPainter painter(&image);
+    for (int i = 0; i < 400; ++i) {
+        painter.setPen(QColor::fromRgb(g.generate()));
+        painter.drawEllipse(g.bounded(1024), g.bounded(768), 4 + g.bounded(120), 4 + g.bounded(90));
+    }
+    return image;
+}
+
+} // namespace
+
+bool writePhotos(const QString &folder, int count, QString *error)
+{
+    const QDir dir(folder);
+    if (!dir.mkpath(QStringLiteral("."))) {
+        *error = QStringLiteral("cannot create ") + folder;
+        return false;
+    }
+    const auto name = [&](char frame, int n) {
+        return dir.filePath(QStringLiteral("Foto_%1_%2.jpg").arg(QLatin1Char(frame)).arg(n));
+    };
+    const QString first[2] = {name('A', 1), name('B', 1)};
+    if (!photo(QColor(0xE8, 0xD8, 0xB0), 7).save(first[0], "jpg", 92)
+        || !photo(QColor(0xB0, 0xC8, 0xE8), 8).save(first[1], "jpg", 92)) {
+        *error = QStringLiteral("cannot write ") + first[0];
+        return false;
+    }
+    // A file takes some tens of thousands of links at most: every batch
+    // links to a copy of its own.
+    constexpr int kLinksPerFile = 30000;
+    QString source[2] = {first[0], first[1]};
+    for (int n = 2; n <= count; ++n)
+        for (int f = 0; f < 2; ++f) {
+            const QString path = name(f ? 'B' : 'A', n);
+            const QByteArray target = QFile::encodeName(path);
+            ::unlink(target.constData());
+            if (n % kLinksPerFile == 0) {
+                if (!QFile::copy(first[f], path)) {
+                    *error = QStringLiteral("cannot write ") + path;
+                    return false;
+                }
+                source[f] = path;
+                continue;
+            }
+            if (::link(QFile::encodeName(source[f]).constData(), target.constData()) != 0) {
+                *error = QStringLiteral("cannot link ") + QString::fromLocal8Bit(target);
+                return false;
+            }
+        }
+    return true;
 }
 
 } // namespace ArchiveGenerator

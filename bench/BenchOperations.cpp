@@ -8,6 +8,10 @@
 #include "customers/InstalmentsDue.h"
 #include "export/ExportWindows.h"
 #include "receipts/ReceiptSearch.h"
+#include "register/Placeholder.h"
+#include "register/compliance/PhotoEvidence.h"
+#include "register/compliance/RegisterCompliance.h"
+#include "register/compliancelist/ComplianceList.h"
 #include "register/search/RegisterSearch.h"
 #include "summaries/InventoryChooser.h"
 #include "summaries/PayoutChooser.h"
@@ -17,6 +21,7 @@
 #include "summaries/UnsoldList.h"
 
 #include <QDialog>
+#include <QFile>
 #include <QFileInfo>
 #include <memory>
 #include <utility>
@@ -184,6 +189,47 @@ Operation payoutSummary(const Archives &a)
             }};
 }
 
+Operation measured(Operation op)
+{
+    op.kind = Kind::Measured;
+    return op;
+}
+
+// The rules over every card of the register, as the command-line check runs
+// them; photos looked up in `photoFolder` unless it is empty.
+Operation complianceCheck(const QString &name, const Archives &a, const QString &photoFolder)
+{
+    const QString archive = a.registerPath;
+    return {name, photoFolder.isEmpty() ? Kind::Search : Kind::Measured, archive, a.registerCards,
+            [archive, photoFolder] {
+                shownMessages().clear();
+                auto report = std::make_shared<Compliance::RegisterReport>();
+                return Trial{[archive, photoFolder, report] {
+                                 static const PhotoEvidence evidence(Placeholder::ringPhoto());
+                                 QFile file(archive);
+                                 if (!file.open(QIODevice::ReadOnly)) {
+                                     report->complete = false;
+                                     return;
+                                 }
+                                 *report = Compliance::checkRegister(
+                                     file, Compliance::Settings{},
+                                     photoFolder.isEmpty() ? Compliance::PhotoLookup{}
+                                                           : Compliance::photoFilesIn(photoFolder, evidence));
+                             },
+                             [report] {
+                                 Outcome o;
+                                 o.lines = report->findings.size();
+                                 for (const Compliance::RegisterFinding &f : std::as_const(report->findings))
+                                     o.shownBytes += (f.number.size() + f.date.size() + f.customer.size()
+                                                      + f.code.size() + f.text.size())
+                                                     * qsizetype(sizeof(QChar));
+                                 if (!report->complete)
+                                     o.failure = QStringLiteral("the register could not be read to its end");
+                                 return checked(o);
+                             }};
+            }};
+}
+
 } // namespace
 
 void setUp(const Archives &archives)
@@ -224,6 +270,9 @@ QList<Operation> all(const Archives &a)
         inventory(a),
         payoutSummary(a),
         exportOf<TfrmExpRegistro>(QStringLiteral("register: export"), reg, a.registerCards),
+        complianceCheck(QStringLiteral("register: compliance, no photos"), a, QString()),
+        complianceCheck(QStringLiteral("register: compliance, photo files"), a, a.photoFolder),
+        measured(filledOnShow<TfrmConformita>(QStringLiteral("register: compliance list"), reg, a.registerCards)),
         search<TfrmTrovaClienti>(QStringLiteral("customers: search, 3 criteria"), cus, a.customers,
                                  {{"txtCognome", QStringLiteral("rossi")},
                                   {"txtNome", QStringLiteral("mario")},

@@ -8,7 +8,8 @@
 // file: criteria set by control name, then the window's own handler.
 namespace BenchOperations {
 
-enum class Kind { Search, Summary, Export };
+// Measured: reported with its ratio, held to no bound.
+enum class Kind { Search, Summary, Export, Measured };
 
 // What an operation produced, read after the clock stopped.
 struct Outcome
@@ -47,6 +48,7 @@ struct Archives
     int receipts = 0;
     QString receiptYear;
     QString payoutYear;  // a year of the register
+    QString photoFolder;  // Foto_A_<n>.jpg and Foto_B_<n>.jpg of every card
 };
 
 // Installs the answers a user would give (export: yes; open the file: no;

@@ -20,7 +20,7 @@ void printBenchTable(QTextStream &out, const QList<BenchRow> &rows)
     for (const BenchRow &r : rows) {
         out << r.operation.leftJustified(kName) << cell(count(r.records), 9) << cell(count(r.lines), 9)
             << cell(QString::number(r.ms, 'f', 1), 9) << cell(QString::number(r.rawMs, 'f', 1), 9)
-            << cell(QString::number(r.ratio(), 'f', 2), 7) << cell(QString::number(r.bound, 'f', 1), 7)
+            << cell(QString::number(r.ratio(), 'f', 2), 7) << cell(r.bound > 0 ? QString::number(r.bound, 'f', 1) : QStringLiteral("-"), 7)
             << cell(r.peakBytes < 0 ? QStringLiteral("-") : megabytes(r.peakBytes), 9)
             << cell(r.growthBytes < 0 ? QStringLiteral("-") : megabytes(r.growthBytes), 8)
             << cell(r.shownBytes < 0 ? QStringLiteral("-") : megabytes(r.shownBytes), 10) << '\n';
@@ -31,7 +31,7 @@ void printBenchTable(QTextStream &out, const QList<BenchRow> &rows)
             ++within;
         else if (!r.failure.isEmpty())
             out << "failed: " << r.operation << ": " << QString(r.failure).replace(u'\n', u' ') << '\n';
-        else if (r.ratio() > r.bound)
+        else if (r.bound > 0 && r.ratio() > r.bound)
             out << "over bound: " << r.operation << ": " << QString::number(r.ratio(), 'f', 2) << "x > "
                 << QString::number(r.bound, 'f', 1) << "x\n";
         else

@@ -8,18 +8,16 @@
 
 namespace {
 
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
-}
-
 // The picture formats the program reads, told by their first bytes.
-bool looksLikePicture(const QByteArray &bytes)
+const char *pictureFormat(const QByteArray &head)
 {
-    return bytes.startsWith("\xFF\xD8\xFF") || bytes.startsWith("BM") || bytes.startsWith("\x89PNG");
+    if (head.startsWith("\xFF\xD8\xFF"))
+        return "jpeg";
+    if (head.startsWith("BM"))
+        return "bmp";
+    if (head.startsWith("\x89PNG"))
+        return "png";
+    return nullptr;
 }
 
 // Mean difference per channel; JPEG leaves a few steps on a copy.
@@ -59,28 +57,41 @@ bool PhotoEvidence::isPlaceholder(const QImage &picture) const
            && (picture == m_placeholder || nearlyEqual(picture, m_placeholder));
 }
 
-bool PhotoEvidence::isPlaceholderFile(const QByteArray &bytes) const
+// A whole register is checked file by file: a photo is read whole only
+// when its size says it may be the placeholder or the other photo.
+bool PhotoEvidence::isRealPhotoFile(QFile &file) const
 {
-    if (bytes == m_placeholderJpeg)
-        return true;
-    // Decoded only when it has the placeholder's size: any other picture is real.
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
-    if (reader.size() != m_placeholder.size())
+    const char *format = pictureFormat(file.peek(4));
+    if (!format)
         return false;
-    return isPlaceholder(reader.read());
+    if (file.size() == m_placeholderJpeg.size()) {
+        const bool placeholder = file.readAll() == m_placeholderJpeg;
+        file.seek(0);
+        if (placeholder)
+            return false;
+    }
+    // Decoded only when it has the placeholder's size: any other picture is real.
+    QImageReader reader(&file, format);
+    reader.setAutoDetectImageFormat(false);  // told above, and a probe per format costs a file's worth of reads
+    if (reader.size() != m_placeholder.size())
+        return true;
+    return !isPlaceholder(reader.read());
 }
 
 Compliance::PhotoFacts PhotoEvidence::files(const QString &photoA, const QString &photoB) const
 {
-    const QByteArray a = readAll(photoA);
-    const QByteArray b = readAll(photoB);
+    QFile a(photoA);
+    QFile b(photoB);
+    const bool openA = a.open(QIODevice::ReadOnly);
+    const bool openB = b.open(QIODevice::ReadOnly);
     Compliance::PhotoFacts facts;
-    facts.realA = looksLikePicture(a) && !isPlaceholderFile(a);
-    facts.realB = looksLikePicture(b) && !isPlaceholderFile(b);
-    facts.same = !a.isEmpty() && a == b;
+    facts.realA = openA && isRealPhotoFile(a);
+    facts.realB = openB && isRealPhotoFile(b);
+    if (openA && openB && a.size() > 0 && a.size() == b.size()) {
+        a.seek(0);
+        b.seek(0);
+        facts.same = a.readAll() == b.readAll();
+    }
     return facts;
 }
 

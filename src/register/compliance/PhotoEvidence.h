@@ -4,6 +4,8 @@
 #include <QByteArray>
 #include <QImage>
 
+class QFile;
+
 // Whether a card has two real photos: a readable picture that is not the
 // placeholder, and photo A not the same as photo B.
 class PhotoEvidence
@@ -19,7 +21,7 @@ public:
     bool isPlaceholder(const QImage &picture) const;
 
 private:
-    bool isPlaceholderFile(const QByteArray &bytes) const;
+    bool isRealPhotoFile(QFile &file) const;
 
     QImage m_placeholder;
     QByteArray m_placeholderJpeg;  // as the program writes it

@@ -93,6 +93,23 @@ bool eachRecord(QIODevice &archive, const std::function<void(const char *, int)>
     }
 }
 
+// A card number as the repeat rule compares it (A-Z folded), hashed.
+quint64 foldedHash(QByteArrayView text)
+{
+    quint64 h = 14695981039346656037ull;
+    for (const char c : text) {
+        h ^= quint8(c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c);
+        h *= 1099511628211ull;
+    }
+    return h;
+}
+
+struct NumberSeen
+{
+    quint64 hash;
+    int index;
+};
+
 // The three texts a list line shows, kept encoded until a card has a finding.
 struct Shown
 {
@@ -108,9 +125,14 @@ RegisterReport checkRegister(QIODevice &archive, const Settings &settings, const
     std::vector<quint32> failed;
     std::vector<Shown> shown;
     QByteArray texts;
-    QHash<QByteArray, int> firstWithNumber;
-    std::vector<bool> duplicate;
+    std::vector<NumberSeen> numbers;  // sorted after the reading to find the repeated ones
     QHash<QByteArray, std::vector<Payment>> payments;
+    if (!archive.isSequential()) {
+        const auto cards = qsizetype(archive.size() / RegisterRecordLayout::size);
+        failed.reserve(size_t(cards));
+        shown.reserve(size_t(cards));
+        numbers.reserve(size_t(cards));
+    }
 
     report.complete = eachRecord(archive, [&](const char *record, int index) {
         CardFacts facts;
@@ -127,15 +149,7 @@ RegisterReport checkRegister(QIODevice &archive, const Settings &settings, const
         }
         shown.push_back(s);
 
-        duplicate.push_back(false);
-        QByteArray number = numberKey(record);
-        const auto seen = firstWithNumber.constFind(number);
-        if (seen == firstWithNumber.cend()) {
-            firstWithNumber.insert(std::move(number), index);
-        } else {
-            duplicate[size_t(*seen)] = true;
-            duplicate.back() = true;
-        }
+        numbers.push_back({foldedHash(trimmed(record, NumScheda)), index});
         if (const auto p = splitCandidate(record, settings, index)) {
             const QByteArray customer = customerKey(record);
             if (!customer.isEmpty())
@@ -154,9 +168,31 @@ RegisterReport checkRegister(QIODevice &archive, const Settings &settings, const
     };
     const quint32 duplicateBit = bitOf(QStringLiteral("NUMERO_DOPPIO"));
     const quint32 splitBit = bitOf(QStringLiteral("FRAZIONATA_500"));
-    for (size_t i = 0; i < duplicate.size(); ++i)
-        if (duplicate[i])
-            failed[i] |= duplicateBit;
+    const auto numberOf = [&](int index) {
+        const Shown &s = shown[size_t(index)];
+        return QByteArrayView(texts.constData() + s.at, s.lengths[0]);
+    };
+    std::sort(numbers.begin(), numbers.end(),
+              [](const NumberSeen &a, const NumberSeen &b) { return a.hash < b.hash; });
+    for (size_t first = 0; first < numbers.size();) {
+        size_t end = first + 1;
+        while (end < numbers.size() && numbers[end].hash == numbers[first].hash)
+            ++end;
+        // Equal hashes are told apart by their texts: a collision is no repeat.
+        if (end - first > 1) {
+            std::vector<std::pair<QByteArray, int>> group;
+            for (size_t i = first; i < end; ++i)
+                group.emplace_back(folded(numberOf(numbers[i].index)), numbers[i].index);
+            std::sort(group.begin(), group.end());
+            for (size_t i = 0; i < group.size(); ++i) {
+                const bool repeated = (i > 0 && group[i - 1].first == group[i].first)
+                                      || (i + 1 < group.size() && group[i + 1].first == group[i].first);
+                if (repeated)
+                    failed[size_t(group[i].second)] |= duplicateBit;
+            }
+        }
+        first = end;
+    }
     for (auto it = payments.cbegin(); it != payments.cend(); ++it)
         if (it->size() > 1)
             for (int id : splitPayments(*it, settings.cashThresholdCents, settings.splitDays))

@@ -30,6 +30,7 @@ void shootCustomers(Shooter &shoot);
 void shootReceipts(Shooter &shoot);
 void shootChecks(Shooter &shoot);
 void shootSummaries(Shooter &shoot);
+void shootCompliance(Shooter &shoot);
 void shootExport(Shooter &shoot);
 void shootReport(Shooter &shoot);
 void shootStatistics(Shooter &shoot);

@@ -44,6 +44,7 @@ int main(int argc, char *argv[])
     shootReceipts(shoot);
     shootChecks(shoot);
     shootSummaries(shoot);
+    shootCompliance(shoot);
     shootExport(shoot);
     shootReport(shoot);
     shootStatistics(shoot);

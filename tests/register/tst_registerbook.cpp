@@ -243,6 +243,24 @@ private slots:
         QCOMPARE(RegisterBook::pdfFileName(kYear), QStringLiteral("Registro_Operazioni_01-01-2026_31-12-2026.pdf"));
     }
 
+    void readOnlyRegisterWithATornTail()
+    {
+        Shop shop;
+        fill(shop);
+        const QString path = shop.data.file(QStringLiteral("Registro_Operazioni.vtr"));
+        {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::Append));
+            file.write(QByteArray(100, 'x'));  // a card cut short by a crash
+        }
+        QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+        const RegisterBook book = RegisterBook::fromDataFolder(shop.data.path(), kYear, false);
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+        QCOMPARE(book.cards().size(), 11);
+        QCOMPARE(book.cards().last().record.NumScheda, QStringLiteral("K012"));
+        QCOMPARE(QFileInfo(path).size(), qint64(14) * RegisterRecordLayout::size + 100);
+    }
+
     void commandLine_data()
     {
         QTest::addColumn<QStringList>("args");

@@ -4,11 +4,11 @@
 #include "storage/DataFolder.h"
 #include "storage/DateText.h"
 #include "storage/IniFile.h"
-#include "storage/RecordFile.h"
 #include "storage/StorageError.h"
 #include "storage/TradeName.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
@@ -168,16 +168,31 @@ RegisterBook RegisterBook::fromDataFolder(const QString &folder, const Period &p
     QList<Card> cards;
     int undated = 0;
     if (QFileInfo::exists(registerPath)) {
-        RecordFile file(registerPath, RegisterRecordLayout::size);
+        // Read-only: an inspection may be shown from a write-protected copy.
+        QFile file(registerPath);
+        if (!file.open(QIODevice::ReadOnly))
+            throw StorageError(registerPath + QStringLiteral(": ") + file.errorString());
         static const int dateField = RegisterRecordLayout::indexOf(u"Data");
-        file.scan([&](const char *record, int index) {
-            const QDate date = DateText::parse(RegisterRecordLayout::field(record, dateField));
-            if (!date.isValid())
-                ++undated;
-            else if (date >= period.from && date <= period.to)
-                cards.append({index + 1, RegisterRecordLayout::decode(record)});
-            return true;
-        });
+        constexpr int kSize = RegisterRecordLayout::size;
+        constexpr int kBlock = 1024;  // records read at once
+        QByteArray block(kSize * kBlock, Qt::Uninitialized);
+        int index = 0;
+        for (;;) {
+            const qint64 got = file.read(block.data(), block.size());
+            if (got < 0)
+                throw StorageError(registerPath + QStringLiteral(": ") + file.errorString());
+            const int whole = int(got / kSize);  // a torn tail is not a card
+            for (int i = 0; i < whole; ++i, ++index) {
+                const char *record = block.constData() + qsizetype(i) * kSize;
+                const QDate date = DateText::parse(RegisterRecordLayout::field(record, dateField));
+                if (!date.isValid())
+                    ++undated;
+                else if (date >= period.from && date <= period.to)
+                    cards.append({index + 1, RegisterRecordLayout::decode(record)});
+            }
+            if (got < block.size())
+                break;
+        }
     } else if (!dir.exists()) {
         throw StorageError(QStringLiteral("cartella dei dati mancante: ") + folder);
     }

@@ -335,6 +335,24 @@ private slots:
         QVERIFY(text.contains(QStringLiteral("Fotonondisponibile")));
     }
 
+    void dialogPrintsThroughThePrinterDialog()
+    {
+        Shop shop;
+        fill(shop);
+        MessageRecorder messages;
+        ModalScript script;
+        const QString pdf = shop.data.file(QStringLiteral("stampato.pdf"));
+        script.then(PdfTools::printInto(pdf));
+        TfrmStampaRegistro dialog;
+        dialog.findChild<QDateEdit *>(QStringLiteral("txtDal"))->setDate(kYear.from);
+        dialog.findChild<QDateEdit *>(QStringLiteral("txtAl"))->setDate(kYear.to);
+        TestSupport::click(&dialog, QStringLiteral("btnStampa"));
+        QVERIFY(messages.isEmpty());
+        QCOMPARE(PdfTools::pageCount(pdf), RegisterBook::fromDataFolder(shop.data.path(), kYear, false).pageCount());
+        const QStringList texts = pages(pdf);
+        QVERIFY(squeezed(texts.last()).contains(squeezed(QStringLiteral("Schede: 11 - Totale importi pagati: € 1182,50"))));
+    }
+
     void toolbarButtonOpensTheDialog()
     {
         RegisterFixture f;

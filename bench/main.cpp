@@ -1,6 +1,7 @@
 // valtrena-bench: every whole-archive operation of the program, through its
 // window, timed against the raw reading of the same generated archive.
 #include "ArchiveGenerator.h"
+#include "BenchBook.h"
 #include "BenchOperations.h"
 #include "BenchOptions.h"
 #include "BenchProbe.h"
@@ -207,6 +208,7 @@ int main(int argc, char *argv[])
     if (options->startup && QStringLiteral("start-up").contains(options->only))
         rows.append(measureStartup(options->runs, folder));
     printBenchTable(out, rows);
+    BenchBook::run(out, options->runs, options->only);
     qDeleteAll(windows);
     return 0;
 }

@@ -7,7 +7,8 @@ cd "$(dirname "$0")/.."
 
 packages=(build-essential cmake ninja-build qt6-base-dev qt6-multimedia-dev qt6-svg-dev
           qt6-image-formats-plugins qt6-translations-l10n libgl-dev fonts-liberation
-          fonts-dejavu-core xvfb xauth poppler-utils clang libclang-rt-14-dev)
+          fonts-dejavu-core xvfb xauth poppler-utils clang libclang-rt-14-dev
+          pkg-config libzip-dev unzip)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

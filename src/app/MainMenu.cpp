@@ -1,5 +1,6 @@
 #include "app/MainMenu.h"
 #include "app/AppHelp.h"
+#include "app/BackupAction.h"
 #include "app/MakerWindows.h"
 #include "app/ui/AppWindows.h"
 #include "app/ui/Constants.h"
@@ -57,7 +58,9 @@ TfrmAvvio::TfrmAvvio(QWidget *parent)
         "#panMenu{background:white;border:1px solid #9CB8CC;border-radius:10px;}"
         "QPushButton[area=\"true\"]{background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 #4F9BC6,stop:1 #2C6A8F);"
         "color:white;font:bold 11pt 'Arial';border:none;border-radius:6px;padding:8px 14px;}"
-        "QPushButton[area=\"true\"]:hover{background:#1F4E79;}"));
+        "QPushButton[area=\"true\"]:hover{background:#1F4E79;}"
+        "#lblUltimoBackup{color:#555;font:9pt 'Tahoma';}"
+        "#lblUltimoBackup[overdue=\"true\"]{color:#C0392B;font:bold 9pt 'Tahoma';}"));
 
     auto *panel = new QWidget(this);
     panel->setObjectName(QStringLiteral("panMenu"));
@@ -89,6 +92,7 @@ TfrmAvvio::TfrmAvvio(QWidget *parent)
         {"imgInfo", "info", u"Informazioni su Valtrena", &TfrmAvvio::imgInfoClick},
         {"imgGuida", "help", u"Guida all'utilizzo del software", &TfrmAvvio::imgGuidaClick},
         {"imgCopyright", "copyright", u"Produttore del software", &TfrmAvvio::imgCopyrightClick},
+        {"imgBackup", "backup", u"Esegui una copia di sicurezza di tutti i dati.", &TfrmAvvio::imgBackupClick},
         {"imgEsci", "exit", u"Esci da Valtrena", &TfrmAvvio::imgEsciClick},
     };
     for (const auto &s : small) {
@@ -96,7 +100,14 @@ TfrmAvvio::TfrmAvvio(QWidget *parent)
         connect(b, &QToolButton::clicked, this, s.slot);
         icons->addWidget(b);
     }
-    head->addLayout(icons);
+    lblUltimoBackup = new QLabel(panel);
+    lblUltimoBackup->setObjectName(QStringLiteral("lblUltimoBackup"));
+    lblUltimoBackup->setAlignment(Qt::AlignRight);
+    auto *tools = new QVBoxLayout;
+    tools->addLayout(icons);
+    tools->addWidget(lblUltimoBackup);
+    tools->addStretch();
+    head->addLayout(tools);
 
     auto *grid = new QGridLayout;
     grid->setHorizontalSpacing(28);
@@ -163,6 +174,14 @@ void TfrmAvvio::imgCopyrightClick()
     TfrmSplash splash(this);
     Modal::exec(&splash);
 }
+
+void TfrmAvvio::imgBackupClick()
+{
+    BackupAction::run(this);
+    BackupAction::showAge(lblUltimoBackup);
+}
+
+void TfrmAvvio::formShow() { BackupAction::showAge(lblUltimoBackup); }
 
 void TfrmAvvio::imgEsciClick() { QApplication::quit(); }
 

@@ -1,7 +1,9 @@
 #pragma once
 #include "app/ui/AreaWindow.h"
 
-// The main menu: six work areas and four small icons. Closing it ends the program.
+class QLabel;
+
+// The main menu: six work areas five small icons and the age of the last backup. Closing it ends the program.
 class TfrmAvvio : public AreaWindow
 {
     Q_OBJECT
@@ -13,9 +15,14 @@ public slots:
     void imgInfoClick();
     void imgGuidaClick();
     void imgCopyrightClick();
+    void imgBackupClick();
     void imgEsciClick();
     void icoSitoClick();
 
 protected:
+    void formShow() override;
     void formClose() override;
+
+private:
+    QLabel *lblUltimoBackup;  // age of the last successful backup
 };

@@ -137,6 +137,7 @@ const QList<ToolDef> &toolbarButtons()
         {nullptr, nullptr, {}, {}, nullptr},
         {"cmdAnteprima", "preview", QStringLiteral("Anteprima"), QStringLiteral("Visualizza l'anteprima di stampa della scheda corrente."), &T::cmdAnteprimaClick},
         {"cmdStampa", "print", QStringLiteral("Stampa"), QStringLiteral("Stampa la scheda corrente."), &T::cmdStampaClick},
+        {"cmdStampaRegistro", "print", QStringLiteral("Registro"), QStringLiteral("Stampa il registro delle operazioni di un periodo."), &T::cmdStampaRegistroClick},
         {"cmdFile", "attach", QStringLiteral("Allega file"), QStringLiteral("Allega file alla scheda corrente."), &T::cmdFileClick},
         {"cmdEsporta", "excel", QStringLiteral("Esporta"), QStringLiteral("Esporta l'archivio in un foglio di Microsoft Excel."), &T::cmdEsportaClick},
         {nullptr, nullptr, {}, {}, nullptr},

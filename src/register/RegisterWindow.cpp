@@ -159,6 +159,8 @@ void TfrmRegistro::cmdFileClick()
 
 void TfrmRegistro::cmdCercaDisponibiliClick() { Dialogs::open(QStringLiteral("TfrmDaVendere"), this); }
 
+void TfrmRegistro::cmdStampaRegistroClick() { Dialogs::open(QStringLiteral("TfrmStampaRegistro"), this); }
+
 void TfrmRegistro::cmdConformitaClick() { Dialogs::open(QStringLiteral("TfrmVerificaConformita"), this); }
 
 void TfrmRegistro::cmdEsportaClick() { Dialogs::open(QStringLiteral("TfrmExpRegistro"), this); }

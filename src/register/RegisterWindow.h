@@ -44,6 +44,7 @@ public slots:
     void cmdTrovaClick();
     void cmdAnteprimaClick();
     void cmdStampaClick();
+    void cmdStampaRegistroClick();
     void cmdFileClick();
     void cmdCercaDisponibiliClick();
     void cmdConformitaClick();

@@ -1,6 +1,8 @@
 // valtrena-archivio: checks an archive of the program or writes it out as
 // CSV, for the shop and its auditors. It never writes to the archive.
 #include "ArchiveCheck.h"
+#include "BackupCommand.h"
+#include "BookCommand.h"
 #include "Conformita.h"
 
 #include <QCoreApplication>
@@ -21,6 +23,8 @@ int usage()
         "Uso: valtrena-archivio verifica FILE\n"
         "     valtrena-archivio csv FILE\n"
         "     valtrena-archivio conformita [opzioni] Registro_Operazioni.vtr\n"
+        "     valtrena-archivio registro DAL AL FILE.pdf [--foto]\n"
+        "     valtrena-archivio backup CARTELLA_DATI DESTINAZIONE\n"
         "\n"
         "FILE è Registro_Operazioni.vtr, Clienti.pro o un archivio ricevute AAAA.ric.\n"
         "verifica  conta le schede e segnala coda incompleta, byte di lunghezza non validi,\n"
@@ -28,7 +32,12 @@ int usage()
         "          termina con codice 1 se trova problemi.\n"
         "csv       scrive su standard output tutte le schede in formato CSV (UTF-8).\n"
         "conformita  segnala ciò che la legge chiede e le schede non hanno\n"
-        "          (valtrena-archivio conformita --aiuto per le opzioni).\n"));
+        "          (valtrena-archivio conformita --aiuto per le opzioni).\n"
+        "registro  scrive in FILE.pdf il registro delle operazioni dal giorno DAL al giorno AL\n"
+        "          (gg/mm/aaaa), con le foto se indicato --foto; cartella dei dati:\n"
+        "          VALTRENA_DATA_DIR, altrimenti la cartella corrente.\n"
+        "backup    scrive in DESTINAZIONE Valtrena-backup-AAAA-MM-GG-HHMM.zip con tutti i file\n"
+        "          di CARTELLA_DATI e lo verifica; termina con codice 2 se non riesce.\n"));
     return Unusable;
 }
 
@@ -38,6 +47,10 @@ int main(int argc, char **argv)
 {
     if (argc >= 2 && std::strcmp(argv[1], "conformita") == 0)
         return Conformita::main(argc, argv);
+    if (argc >= 2 && std::strcmp(argv[1], "registro") == 0)
+        return BookCommand::main(argc, argv);
+    if (argc >= 2 && std::strcmp(argv[1], "backup") == 0)
+        return BackupCommand::main(argc, argv);
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() != 3)

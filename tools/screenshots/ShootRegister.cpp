@@ -1,4 +1,9 @@
 #include "Shooter.h"
+#include "register/book/RegisterBook.h"
+#include "register/print/RegisterBookDialog.h"
+#include "report/ReportOutput.h"
+#include "storage/Clock.h"
+#include "storage/DataFolder.h"
 #include "app/ui/AppWindows.h"
 #include "app/ui/Controls.h"
 #include "register/CalendarDialog.h"
@@ -113,6 +118,14 @@ void shootRegister(Shooter &shoot)
     settle();
     shoot.image(w->grab().toImage(), QStringLiteral("TfrmRegistro-1920"));
     w->hide();
+
+    // The register book of the saved card's year, with its photos.
+    TfrmStampaRegistro book(w);
+    shoot.window(&book, QStringLiteral("TfrmStampaRegistro"));
+    book.hide();
+    const RegisterBook pages =
+        RegisterBook::fromDataFolder(DataFolder::path(), {QDate(2025, 1, 1), QDate(2025, 12, 31)}, true);
+    shoot.image(Report::renderPage(pages, 0, 150, Clock::now()), QStringLiteral("stampa-registro"));
 
     TfrmCalendario calendar(w);
     Controls::setToken(&calendar, QStringLiteral("registro_data"));

@@ -36,6 +36,7 @@ Badge badgeFor(const QString &name)
         {QStringLiteral("delete"), {u"\u2716", 0xFFD84315}}, {QStringLiteral("today"), {u"\u2600", 0xFFFF8F00}},
         {QStringLiteral("logo"), {u"\u20AC", 0xFF1565C0}},  {QStringLiteral("chart"), {u"\u2587", 0xFF6A1B9A}},
         {QStringLiteral("list"), {u"\u2630", 0xFF37474F}},  {QStringLiteral("lock"), {u"\u26BF", 0xFF37474F}},
+        {QStringLiteral("backup"), {u"\u21E9", 0xFF2E7D32}},
     };
     return table.value(name, Badge{u"\u2022", 0xFF546E7A});
 }

@@ -1,5 +1,6 @@
 #include "register/print/RegisterPrintModule.h"
 #include "app/ui/Dialogs.h"
+#include "register/print/RegisterBookDialog.h"
 #include "register/print/RegisterCardDialogs.h"
 
 namespace RegisterPrintModule {
@@ -8,6 +9,7 @@ void registerDialogs()
 {
     Dialogs::add(QStringLiteral("TfrmStampaReg"), [](QWidget *parent) { return new TfrmStampaReg(parent); });
     Dialogs::add(QStringLiteral("TfrmAnteprimaReg"), [](QWidget *parent) { return new TfrmAnteprimaReg(parent); });
+    Dialogs::add(QStringLiteral("TfrmStampaRegistro"), [](QWidget *parent) { return new TfrmStampaRegistro(parent); });
 }
 
 }

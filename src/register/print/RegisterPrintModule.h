@@ -1,6 +1,6 @@
 #pragma once
 
-// The register card's print and preview windows, opened by class name.
+// The register card's print and preview windows and the register book, opened by class name.
 namespace RegisterPrintModule {
 void registerDialogs();
 }

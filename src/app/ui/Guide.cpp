@@ -1,4 +1,5 @@
 #include "app/ui/Guide.h"
+#include "app/ui/Dialogs.h"
 #include "app/ui/Icons.h"
 #include "app/ui/LinkLabel.h"
 #include "app/ui/Modal.h"
@@ -15,7 +16,8 @@ TfrmGuida::TfrmGuida(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("TfrmGuida"));
     setWindowTitle(QStringLiteral(" Guida all'utilizzo del software"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint);
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+    Dialogs::removeWindowButtons(this);
     setFixedSize(670, 572);
 
     lblTitolo = new QLabel(QStringLiteral("Argomento della guida."), this);

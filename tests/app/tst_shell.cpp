@@ -125,7 +125,12 @@ private slots:
                                 "desidererei avere le seguenti informazioni sul software in oggetto:\""));
         TfrmGuida guide;
         guide.lnkWebClick();
-        QCOMPARE(shell.commands.last(), u'"' + m_dir->file(QStringLiteral("Guida.pdf")) + u'"');
+        // Beside the executable, not in the data folder.
+        QCOMPARE(shell.commands.last(), u'"' + QCoreApplication::applicationDirPath() + QStringLiteral("/Guida.pdf\""));
+        QVERIFY(!shell.commands.last().contains(m_dir->path()));
+        QTest::mouseClick(guide.findChild<QWidget *>(QStringLiteral("imgPDF")), Qt::LeftButton);
+        QCOMPARE(shell.commands.size(), 3);
+        QCOMPARE(shell.commands.last(), u'"' + TfrmGuida::pdfPath() + u'"');
     }
 
     void makerWindowsShowAllTheirText_data()

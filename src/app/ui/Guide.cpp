@@ -6,6 +6,8 @@
 #include "app/ui/Shell.h"
 #include "storage/DataFolder.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -54,10 +56,12 @@ TfrmGuida::TfrmGuida(QWidget *parent) : QDialog(parent)
     layout->addLayout(bottom);
 }
 
-void TfrmGuida::lnkWebClick()
+QString TfrmGuida::pdfPath()
 {
-    Shell::open(u'"' + DataFolder::file(FileNames::guide()) + u'"');
+    return QDir(QCoreApplication::applicationDirPath()).filePath(FileNames::guide());
 }
+
+void TfrmGuida::lnkWebClick() { Shell::open(u'"' + pdfPath() + u'"'); }
 
 void TfrmGuida::open(QWidget *parent, const QString &title, const QString &text)
 {

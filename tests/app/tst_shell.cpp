@@ -5,6 +5,7 @@
 #include "app/ui/Dialogs.h"
 #include "app/ui/Guide.h"
 #include "app/ui/NumberingDialog.h"
+#include "register/CameraSource.h"
 #include "storage/IniFile.h"
 #include "TestSupport.h"
 
@@ -195,6 +196,12 @@ private slots:
             shown = true;
             return 0;
         });
+        // The camera dialog gets a camera of the test's, not the machine's.
+        struct TestCamera
+        {
+            TestCamera() { CameraSource::setFactory([](QObject *p) { return new FedCameraSource(p); }); }
+            ~TestCamera() { CameraSource::setFactory({}); }
+        } camera;
         if (dialog == QStringLiteral("TfrmGuida"))
             TfrmGuida::open(win("TfrmAvvio"), QStringLiteral("Titolo"), QStringLiteral("Testo"));
         else

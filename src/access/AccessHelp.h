@@ -2,5 +2,6 @@
 #include <QString>
 
 namespace AccessHelp {
+inline QString reportingTitle() { return QStringLiteral("Applicazione Segnalazioni di operazioni sospette."); }
 QString reporting();
 }

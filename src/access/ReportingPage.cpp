@@ -179,6 +179,5 @@ void TfrmSegnalazioni::btnAnnullaClick() { close(); }
 
 void TfrmSegnalazioni::imgGuidaClick()
 {
-    TfrmGuida::open(this, QStringLiteral("Applicazione Segnalazioni di operazioni sospette."),
-                    AccessHelp::reporting());
+    TfrmGuida::open(this, AccessHelp::reportingTitle(), AccessHelp::reporting());
 }

@@ -2,5 +2,6 @@
 #include <QString>
 
 namespace AppHelp {
+inline QString generalTitle() { return QStringLiteral("Guida a Valtrena."); }
 QString general();
 }

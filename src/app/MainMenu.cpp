@@ -166,7 +166,7 @@ void TfrmAvvio::imgInfoClick()
 
 void TfrmAvvio::imgGuidaClick()
 {
-    TfrmGuida::open(this, QStringLiteral("Guida a Valtrena."), AppHelp::general());
+    TfrmGuida::open(this, AppHelp::generalTitle(), AppHelp::general());
 }
 
 void TfrmAvvio::imgCopyrightClick()

@@ -53,7 +53,11 @@ void build(QDialog *d, const QString &picture, const QString &headline, const QS
     layout->addLayout(top);
     layout->addLayout(linkRow);
     layout->addWidget(close, 0, Qt::AlignRight);
-    d->setFixedSize(520, d->sizeHint().height());
+    // The wrapped text decides the height at the width the window gets, so
+    // nothing is cut whatever the fonts and the screen make of the text.
+    layout->activate();
+    const int width = qMax(520, layout->minimumSize().width());
+    d->setFixedSize(width, layout->totalHeightForWidth(width));
 }
 
 } // namespace

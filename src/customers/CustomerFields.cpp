@@ -185,7 +185,7 @@ QWidget *makeBox(const Box &def, QWidget *parent)
     if (def.flags & RightAligned)
         edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     if (def.flags & UpperCase)
-        FieldBehaviour::upperCaseOnKeyRelease(edit);
+        FieldBehaviour::upperCaseOnKeyRelease(box);
     if (def.flags & Trimmed)
         edit->installEventFilter(new TrimOnKeyRelease(edit));
     if (def.flags & Digits)

@@ -320,7 +320,7 @@ void TfrmAnagrafica::cmdScadutiClick() { Dialogs::open(QStringLiteral("TfrmDaRin
 
 void TfrmAnagrafica::cmdGuidaClick()
 {
-    TfrmGuida::open(this, QStringLiteral("Applicazione Anagrafica Clienti."), CustomerHelp::text());
+    TfrmGuida::open(this, CustomerHelp::title(), CustomerHelp::text());
 }
 
 void TfrmAnagrafica::cmdEsciClick() { close(); }

@@ -29,6 +29,7 @@ ListWindowSpec windowSpec()
     s.className = QStringLiteral("TfrmDaRinnovare");
     s.caption = u' ' + kTitle;
     s.printTitle = kTitle;
+    s.windowButtons = false;
     return s;
 }
 

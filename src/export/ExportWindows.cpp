@@ -62,3 +62,11 @@ TfrmExpRegistro::TfrmExpRegistro(QWidget *parent) : ExportWindow(registerConfig(
 TfrmExpClienti::TfrmExpClienti(QWidget *parent) : ExportWindow(customerConfig(), parent) {}
 
 TfrmExpRicevute::TfrmExpRicevute(QWidget *parent) : ExportWindow(receiptConfig(), parent) {}
+
+QList<HelpTopic> exportHelp()
+{
+    QList<HelpTopic> topics;
+    for (const ExportWindowConfig &config : {registerConfig(), customerConfig(), receiptConfig()})
+        topics.append({config.helpTitle, config.helpText});
+    return topics;
+}

@@ -1,5 +1,8 @@
 #pragma once
+#include "app/ui/Guide.h"
 #include "export/ExportWindow.h"
+
+#include <QList>
 
 // The export window of each archive.
 
@@ -24,3 +27,7 @@ class TfrmExpRicevute : public ExportWindow
 public:
     explicit TfrmExpRicevute(QWidget *parent = nullptr);
 };
+
+// The help of the three export windows (register, customers, receipts), as
+// their help buttons show it.
+QList<HelpTopic> exportHelp();

@@ -53,8 +53,6 @@ void addFields(QWidget *owner, QGridLayout *grid, std::span<const Field> fields)
             box->setCompleter(nullptr);
             box->addItems(Provinces::codes());
             box->lineEdit()->setMaxLength(f.maxLength);
-            // Named after the box so that its focus rectangle is eff + field name.
-            box->lineEdit()->setObjectName(u"edt" + QLatin1StringView(f.name).mid(3));
             box->setFixedWidth(72);
             box->setMaxVisibleItems(14);
             control = box;

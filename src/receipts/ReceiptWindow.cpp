@@ -130,16 +130,16 @@ void TfrmRicevute::wireKeyboard()
 {
     FieldBehaviour::highlightAllWithRectangles(this);
     for (QComboBox *province : {txtProvDitta, txtProvCliente}) {
-        FieldBehaviour::highlightWithRectangle(province->lineEdit());
-        FieldBehaviour::upperCaseOnKeyRelease(province->lineEdit());
+        FieldBehaviour::upperCaseOnKeyRelease(province);
+        // A text pasted with the mouse gets its capitals on leaving. Bound to
+        // the field alone: it also finishes editing while the window is being destroyed.
+        QLineEdit *provinceEdit = province->lineEdit();
+        connect(provinceEdit, &QLineEdit::editingFinished, provinceEdit, [provinceEdit] {
+            provinceEdit->setText(FieldBehaviour::upperAscii(provinceEdit->text().trimmed()));
+        });
     }
     FieldBehaviour::upperCaseOnKeyRelease(txtCodFiscDitta);
     FieldBehaviour::upperCaseOnKeyRelease(txtCodFiscCliente);
-    // Bound to the field alone: it also finishes editing while the window is being destroyed.
-    QLineEdit *provinceEdit = txtProvCliente->lineEdit();
-    connect(provinceEdit, &QLineEdit::editingFinished, provinceEdit, [provinceEdit] {
-        provinceEdit->setText(FieldBehaviour::upperAscii(provinceEdit->text().trimmed()));
-    });
 
     for (QLineEdit *amount : {txtAcconti, txtTassa}) {
         FieldBehaviour::filterAmountKeys(amount);

@@ -101,7 +101,8 @@ const QList<Section> &cardSections()
         {QStringLiteral("Vendita o cessione"),
          {{QStringLiteral("txtCompratore")},
           {QStringLiteral("txtDestinazione")},
-          {QStringLiteral("txtDataVen"), QStringLiteral("txtPrezzoVen"), QStringLiteral("chkVenduto")},
+          {QStringLiteral("txtDataVen"), QStringLiteral("txtPrezzoVen"), QStringLiteral("imgVenduto"),
+           QStringLiteral("chkVenduto")},
           {QStringLiteral("txtValutazione")}}},
     };
     return sections;
@@ -341,6 +342,11 @@ QWidget *TfrmRegistro::buildCard()
     controls.insert(impCliente->objectName(), impCliente);
     controls.insert(btnCodFisc->objectName(), btnCodFisc);
     controls.insert(chkVenduto->objectName(), chkVenduto);
+    // The small sold-tag picture beside the check box.
+    auto *imgVenduto = new QLabel(card);
+    imgVenduto->setObjectName(QStringLiteral("imgVenduto"));
+    imgVenduto->setPixmap(Icons::pixmap(QStringLiteral("sold"), 28));
+    controls.insert(imgVenduto->objectName(), imgVenduto);
 
     // One grid for the whole card, so every first label lines up.
     auto *grid = new QGridLayout(card);
@@ -361,7 +367,8 @@ QWidget *TfrmRegistro::buildCard()
             bool stretched = false;
             for (qsizetype i = 0; i < names.size(); ++i) {
                 QWidget *control = controls.value(names[i]);
-                tabOrder.append(control);
+                if (control->focusPolicy() != Qt::NoFocus)
+                    tabOrder.append(control);
                 const QString label = labels.value(names[i]);
                 if (i == 0) {
                     auto *first = fieldLabel(card, label);

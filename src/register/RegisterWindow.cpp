@@ -173,7 +173,7 @@ void TfrmRegistro::cmdNumerazioneClick()
 
 void TfrmRegistro::cmdGuidaClick()
 {
-    TfrmGuida::open(this, QStringLiteral("Applicazione Registro Operazioni."), RegisterHelp::text());
+    TfrmGuida::open(this, RegisterHelp::title(), RegisterHelp::text());
 }
 
 void TfrmRegistro::cmdEsciClick() { close(); }

@@ -6,7 +6,7 @@
 #include "storage/AmountText.h"
 #include "storage/ArchiveTexts.h"
 #include "storage/StorageError.h"
-#include "summaries/InventoryHelp.h"
+#include "summaries/SummariesHelp.h"
 #include "summaries/RecordCriteria.h"
 #include "summaries/RegisterLines.h"
 #include "summaries/TotalText.h"
@@ -160,4 +160,4 @@ QString TfrmRiepilogo::reportTitle() const
     return QStringLiteral("Inventario oggetti preziosi - Natura e qualità: ") + titTipologia->text().trimmed();
 }
 
-void TfrmRiepilogo::imgGuidaClick() { InventoryHelp::open(this); }
+void TfrmRiepilogo::imgGuidaClick() { TfrmGuida::open(this, SummariesHelp::inventory()); }

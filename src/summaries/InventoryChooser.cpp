@@ -2,7 +2,7 @@
 #include "app/ui/Icons.h"
 #include "app/ui/Modal.h"
 #include "summaries/Inventory.h"
-#include "summaries/InventoryHelp.h"
+#include "summaries/SummariesHelp.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -142,7 +142,7 @@ void TfrmMenuRiepilogo::btnVisualizzaClick()
 
 void TfrmMenuRiepilogo::imgEsciClick() { close(); }
 
-void TfrmMenuRiepilogo::imgGuidaClick() { InventoryHelp::open(this); }
+void TfrmMenuRiepilogo::imgGuidaClick() { TfrmGuida::open(this, SummariesHelp::inventory()); }
 
 bool TfrmMenuRiepilogo::eventFilter(QObject *watched, QEvent *event)
 {

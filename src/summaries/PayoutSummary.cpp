@@ -1,4 +1,5 @@
 #include "summaries/PayoutSummary.h"
+#include "summaries/SummariesHelp.h"
 #include "app/ui/Controls.h"
 #include "app/ui/Guide.h"
 #include "app/ui/Icons.h"
@@ -43,14 +44,6 @@ QLabel *named(QWidget *parent, const char *name, const QString &text)
     l->setFont(QFont(QStringLiteral("Verdana"), 10, QFont::Bold));
     return l;
 }
-
-const QString kHelpText = QStringLiteral(
-    "Il riepilogo elenca gli oggetti preziosi acquistati nell'intervallo di tempo indicato, con la "
-    "natura e qualità, la descrizione, il cliente e l'importo corrisposto, in ordine alfabetico.\n\n"
-    "Se sono stati indicati la natura degli oggetti e/o il codice fiscale del cliente, sono elencate "
-    "solo le operazioni che li contengono. In calce è riportato il totale degli importi corrisposti.\n\n"
-    "Per cercare una voce, scrivere una o più parole nel campo di ricerca e premere Trova; "
-    "Stampa riepilogo manda l'elenco alla stampante con l'intervallo e il totale.");
 
 } // namespace
 
@@ -139,5 +132,5 @@ QStringList TfrmRiepCosti::totalsLines() const
 
 void TfrmRiepCosti::imgGuidaClick()
 {
-    TfrmGuida::open(this, QStringLiteral("Applicazione Riepilogo esborsi."), kHelpText);
+    TfrmGuida::open(this, SummariesHelp::payouts());
 }

@@ -1,4 +1,5 @@
 #include "summaries/PeriodSummaryWindow.h"
+#include "summaries/SummariesHelp.h"
 #include "app/ui/AppWindows.h"
 #include "app/ui/Controls.h"
 #include "app/ui/Guide.h"
@@ -91,16 +92,6 @@ QToolButton *imageButton(QWidget *parent, const char *name, const char *icon, co
     b->setCursor(Qt::PointingHandCursor);
     return b;
 }
-
-const QString kHelpText = QStringLiteral(
-    "I riepiloghi elencano le ricevute dell'archivio aperto emesse in un mese, in un trimestre o "
-    "nell'intero anno solare, con numero, data, cliente, codice fiscale, acconti, imposta di bollo e "
-    "totale dei corrispettivi.\n\n"
-    "Nel riepilogo mensile e in quello trimestrale, scegliere il periodo dall'elenco e premere "
-    "Visualizza. In calce sono riportati il numero delle ricevute e i totali dei corrispettivi, degli "
-    "acconti, dell'imposta di bollo e degli importi saldati.\n\n"
-    "Per cercare una voce, scrivere una o più parole nel campo di ricerca e premere Trova; "
-    "Stampa riepilogo manda l'elenco e i totali alla stampante.");
 
 } // namespace
 
@@ -278,5 +269,5 @@ QString PeriodSummaryWindow::reportTitle() const
 
 void PeriodSummaryWindow::imgGuidaClick()
 {
-    TfrmGuida::open(this, QStringLiteral("Riepiloghi ricevute emesse."), kHelpText);
+    TfrmGuida::open(this, SummariesHelp::periods());
 }

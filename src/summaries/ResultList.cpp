@@ -61,16 +61,17 @@ ResultList::ResultList(const ResultListOptions &options, QWidget *parent)
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    // All three instructions stand above the find field.
     layout->addWidget(lblRigo01);
     layout->addWidget(lblRigo02);
-    layout->addLayout(findRow);
-    layout->addWidget(lstRecords, 1);
     if (m_options.doubleClick) {
         lblRigo03 = instruction(this, "lblRigo03",
                                 QStringLiteral("Per richiamare i dati di una scheda, selezionarla con un doppio clic."));
         lblRigo03->setStyleSheet(QStringLiteral("color:#DC143C;"));
         layout->addWidget(lblRigo03);
     }
+    layout->addLayout(findRow);
+    layout->addWidget(lstRecords, 1);
 }
 
 QString ResultList::emptyListText()
@@ -90,8 +91,8 @@ void ResultList::setLines(QStringList lines, QList<int> records)
 {
     if (m_options.sorted)
         ResultLines::sort(lines, records);
-    m_model->setItemWidth(m_options.itemWidth);
     m_model->setLines(std::move(lines), std::move(records));
+    m_model->setItemWidth(m_options.itemWidth);
     lstRecords->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     lstRecords->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 }

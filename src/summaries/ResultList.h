@@ -17,7 +17,7 @@ struct ResultListOptions
     bool sorted = true;            // false: lines keep file order
     bool doubleClick = true;       // a double-click hands the record over (and lblRigo03 shows)
     bool enterMovesToFind = true;  // Enter in txtTrova moves the focus to btnTrova
-    int itemWidth = 1600;          // 1400 in the receipt lists
+    int itemWidth = 1600;          // 1400 in the receipt lists; wider for a longer line
     MessageKind findMessage = MessageKind::Plain;  // the kind of the empty-list message
 };
 

@@ -1,4 +1,5 @@
 #include "summaries/ResultListDialog.h"
+#include "app/ui/Dialogs.h"
 #include "storage/StorageError.h"
 #include "summaries/ListPrinting.h"
 
@@ -24,7 +25,10 @@ ResultListDialog::ResultListDialog(const ListWindowSpec &spec, QWidget *parent)
 {
     setObjectName(spec.className);
     setWindowTitle(spec.caption);
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    if (spec.windowButtons)
+        setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    else
+        Dialogs::removeWindowButtons(this);
 
     m_results = new QWidget(this);
     m_results->setObjectName(QStringLiteral("panContainer"));

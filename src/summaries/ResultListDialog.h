@@ -54,6 +54,7 @@ struct ListWindowSpec
     QString closeButton = QStringLiteral("Chiudi");
     bool maximised = false;
     QSize fixedSize = QSize(1280, 680);  // when not maximised
+    bool windowButtons = true;  // false: a title bar only, left through its own buttons
 };
 
 // The archive behind a list and the line each record gives: enough to fill

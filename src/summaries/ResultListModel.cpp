@@ -28,8 +28,26 @@ int ResultListModel::recordAt(int row) const
     return row >= 0 && row < m_records.size() ? m_records.at(row) : -1;
 }
 
+int ResultListModel::widestLine() const
+{
+    // The font is monospaced: the line with the most characters is the widest.
+    qsizetype longest = -1;
+    qsizetype length = -1;
+    for (qsizetype i = 0; i < m_lines.size(); ++i) {
+        if (m_lines.at(i).size() > length) {
+            length = m_lines.at(i).size();
+            longest = i;
+        }
+    }
+    if (longest < 0)
+        return 0;
+    // Room for the view's own margins around the text.
+    return QFontMetrics(m_font).horizontalAdvance(m_lines.at(longest)) + 16;
+}
+
 void ResultListModel::setItemWidth(int pixels)
 {
+    pixels = qMax(pixels, widestLine());
     if (pixels == m_itemWidth)
         return;
     m_itemWidth = pixels;

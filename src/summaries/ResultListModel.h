@@ -19,13 +19,17 @@ public:
     void clear() { setLines({}); }
     const QStringList &lines() const { return m_lines; }
     int recordAt(int row) const;
-    // The width every line is given, so long lines scroll sideways.
+    // The width every line is given, so long lines scroll sideways: at least
+    // `pixels`, more where the longest line needs more to be read to its end.
     void setItemWidth(int pixels);
+    int itemWidth() const { return m_itemWidth; }
 
     int rowCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role) const override;
 
 private:
+    int widestLine() const;
+
     QStringList m_lines;
     QList<int> m_records;
     QFont m_font;

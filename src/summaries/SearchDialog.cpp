@@ -12,8 +12,17 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace {
+// The searches have no window buttons: they are left through Chiudi.
+ListWindowSpec searchWindow(ListWindowSpec window)
+{
+    window.windowButtons = false;
+    return window;
+}
+} // namespace
+
 SearchDialog::SearchDialog(const SearchSpec &spec, QWidget *parent)
-    : ResultListDialog(spec.window, parent), m_searchSpec(spec)
+    : ResultListDialog(searchWindow(spec.window), parent), m_searchSpec(spec)
 {
     Controls::addMemoryLabel(this);
     panAvvio = buildCriteriaPanel();

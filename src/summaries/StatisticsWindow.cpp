@@ -1,4 +1,5 @@
 #include "summaries/StatisticsWindow.h"
+#include "summaries/SummariesHelp.h"
 #include "app/ui/FieldBehaviour.h"
 #include "app/ui/Guide.h"
 #include "app/ui/Icons.h"
@@ -39,16 +40,6 @@ constexpr Month kMonths[] = {
     {"memSettembre", u"Settembre", 0xFFF0FBFF}, {"memOttobre", u"Ottobre", 0xFF87CEEB},
     {"memNovembre", u"Novembre", 0xFF800000},   {"memDicembre", u"Dicembre", 0xFF008000},
 };
-
-const QString kHelpTitle = QStringLiteral("Grafici statistici incassi mensili.");
-const QString kHelpText = QStringLiteral(
-    "Questo ambiente mostra gli incassi di ciascun mese di un anno solare, calcolati sommando i "
-    "corrispettivi delle ricevute emesse in quel mese.\n\n"
-    "Indicare l'anno con quattro cifre e premere Apri: il programma legge l'archivio delle ricevute "
-    "di quell'anno e disegna il grafico. Gli importi sono arrotondati all'euro.\n\n"
-    "Con i pulsanti in calce si passa dal grafico a barre tridimensionali a quello a torta e "
-    "viceversa; Stampa grafico lo manda alla stampante in orientamento orizzontale, nel numero di "
-    "copie indicato.");
 
 QPushButton *button(QWidget *parent, const char *name, const QString &text, const QString &icon)
 {
@@ -295,4 +286,4 @@ void TfrmStatistiche::btnBarreClick() { ChartStats->setKind(StatisticsChartData:
 
 void TfrmStatistiche::btnStampaClick() { StatisticsPrinting::run(this, *ChartStats); }
 
-void TfrmStatistiche::imgGuidaClick() { TfrmGuida::open(this, kHelpTitle, kHelpText); }
+void TfrmStatistiche::imgGuidaClick() { TfrmGuida::open(this, SummariesHelp::statistics()); }

@@ -2,8 +2,10 @@
 #include "app/Startup.h"
 #include "app/ui/AppWindows.h"
 #include "app/ui/Controls.h"
+#include "app/ui/Dialogs.h"
 #include "app/ui/Guide.h"
 #include "app/ui/NumberingDialog.h"
+#include "register/CameraSource.h"
 #include "storage/IniFile.h"
 #include "TestSupport.h"
 
@@ -13,6 +15,7 @@
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
+#include <memory>
 
 using TestSupport::click;
 
@@ -123,7 +126,92 @@ private slots:
                                 "desidererei avere le seguenti informazioni sul software in oggetto:\""));
         TfrmGuida guide;
         guide.lnkWebClick();
-        QCOMPARE(shell.commands.last(), u'"' + m_dir->file(QStringLiteral("Guida.pdf")) + u'"');
+        // Beside the executable, not in the data folder.
+        QCOMPARE(shell.commands.last(), u'"' + QCoreApplication::applicationDirPath() + QStringLiteral("/Guida.pdf\""));
+        QVERIFY(!shell.commands.last().contains(m_dir->path()));
+        QTest::mouseClick(guide.findChild<QWidget *>(QStringLiteral("imgPDF")), Qt::LeftButton);
+        QCOMPARE(shell.commands.size(), 3);
+        QCOMPARE(shell.commands.last(), u'"' + TfrmGuida::pdfPath() + u'"');
+    }
+
+    void makerWindowsShowAllTheirText_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<int>("pointSize");  // the desktop's font, which the links and button follow
+        for (int size : {9, 14}) {
+            QTest::addRow("information %d pt", size) << QStringLiteral("TfrmInfo") << size;
+            QTest::addRow("maker %d pt", size) << QStringLiteral("TfrmSplash") << size;
+        }
+    }
+    // Every text of the window fits its label, and every label the window.
+    void makerWindowsShowAllTheirText()
+    {
+        QFETCH(QString, window);
+        QFETCH(int, pointSize);
+        const QFont desktop = QApplication::font();
+        QFont font = desktop;
+        font.setPointSize(pointSize);
+        QApplication::setFont(font);
+        std::unique_ptr<QDialog> d;
+        if (window == QStringLiteral("TfrmInfo"))
+            d = std::make_unique<TfrmInfo>();
+        else
+            d = std::make_unique<TfrmSplash>();
+        d->show();
+        QVERIFY(QTest::qWaitForWindowExposed(d.get()));
+        for (QLabel *label : d->findChildren<QLabel *>()) {
+            if (label->text().isEmpty())
+                continue;
+            const QString what = label->text().left(30);
+            const int needed = label->wordWrap() ? label->heightForWidth(label->width())
+                                                 : label->sizeHint().height();
+            QVERIFY2(needed <= label->height(), qPrintable(what));
+            if (!label->wordWrap())
+                QVERIFY2(label->sizeHint().width() <= label->width(), qPrintable(what));
+            const QRect inWindow(label->mapTo(d.get(), QPoint(0, 0)), label->size());
+            QVERIFY2(d->rect().contains(inWindow), qPrintable(what));
+        }
+        QApplication::setFont(desktop);
+    }
+
+    void dialogsWithoutWindowButtons_data()
+    {
+        QTest::addColumn<QString>("dialog");
+        for (const char *name : {"TfrmTrovaRegistro", "TfrmTrovaClienti", "TfrmTrovaRicevute", "TfrmDaRinnovare",
+                                 "TfrmExpRegistro", "TfrmExpClienti", "TfrmExpRicevute", "TfrmWebCam",
+                                 "TfrmCodFisc", "TfrmPartitaIva", "TfrmCarta", "TfrmIban", "TfrmAllegaCartella",
+                                 "TfrmCartella", "TfrmGuida"})
+            QTest::newRow(name) << QString(QLatin1StringView(name));
+    }
+    // A title bar and nothing else: each of these is left through its own buttons.
+    void dialogsWithoutWindowButtons()
+    {
+        QFETCH(QString, dialog);
+        MessageRecorder messages;
+        ModalScript modal;
+        Qt::WindowFlags flags;
+        bool shown = false;
+        modal.then([&](QDialog *d) {
+            flags = d->windowFlags();
+            shown = true;
+            return 0;
+        });
+        // The camera dialog gets a camera of the test's, not the machine's.
+        struct TestCamera
+        {
+            TestCamera() { CameraSource::setFactory([](QObject *p) { return new FedCameraSource(p); }); }
+            ~TestCamera() { CameraSource::setFactory({}); }
+        } camera;
+        if (dialog == QStringLiteral("TfrmGuida"))
+            TfrmGuida::open(win("TfrmAvvio"), QStringLiteral("Titolo"), QStringLiteral("Testo"));
+        else
+            QVERIFY(Dialogs::open(dialog, win("TfrmAvvio")) >= 0);
+        QVERIFY(shown);
+        QVERIFY(flags & Qt::CustomizeWindowHint);
+        QVERIFY(flags & Qt::WindowTitleHint);
+        for (Qt::WindowType button : {Qt::WindowSystemMenuHint, Qt::WindowCloseButtonHint, Qt::WindowMinimizeButtonHint,
+                                      Qt::WindowMaximizeButtonHint, Qt::WindowContextHelpButtonHint})
+            QVERIFY2(!(flags & button), qPrintable(QString::number(uint(button), 16)));
     }
 
     void numberingDialog()

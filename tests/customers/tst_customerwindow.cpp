@@ -299,6 +299,34 @@ private slots:
         QCOMPARE(field->text(), shown);
     }
 
+    void provinceBoxes_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::newRow("birth") << QStringLiteral("txtProvNasc");
+        QTest::newRow("residence") << QStringLiteral("txtProvRes");
+    }
+
+    // Typed into the combo box itself: capitals after every key, and the
+    // focus rectangle of every other field while the box has the focus.
+    void provinceBoxes()
+    {
+        QFETCH(QString, box);
+        auto *province = m_window->findChild<QComboBox *>(box);
+        auto *rectangle = m_window->findChild<QWidget *>(u"eff" + box.mid(3));
+        QVERIFY(province && rectangle);
+        QVERIFY(!rectangle->isVisible());
+        province->setFocus();
+        QVERIFY(rectangle->isVisible());
+        QVERIFY(rectangle->geometry().contains(province->geometry()));
+        QTest::keyClick(province, 'r');
+        QCOMPARE(province->currentText(), QStringLiteral("R"));
+        QTest::keyClick(province, 'm');
+        QCOMPARE(province->currentText(), QStringLiteral("RM"));
+        edit(QStringLiteral("txtNote"))->setFocus();
+        QVERIFY(!rectangle->isVisible());
+        QCOMPARE(province->currentText(), QStringLiteral("RM"));
+    }
+
     void enterFollowsTheCard_data()
     {
         QTest::addColumn<QString>("from");

@@ -9,6 +9,7 @@
 #include "summaries/ResultList.h"
 
 #include <QLineEdit>
+#include <QListView>
 #include <QTest>
 #include <memory>
 
@@ -61,6 +62,7 @@ private slots:
     void equalLinesLoadTheirOwnReceipts();
     void otherTokenLoadsNothing();
     void openedFromReceiptWindow();
+    void longestLineReadsToItsTotal();
 };
 
 void TestReceiptSearch::lineLayout()
@@ -189,6 +191,26 @@ void TestReceiptSearch::openedFromReceiptWindow()
     QCOMPARE(modal.seen(), QStringList{QStringLiteral("TfrmTrovaRicevute")});
     QCOMPARE(Controls::text(f.receipts.get(), QStringLiteral("txtCliente")), QStringLiteral("ROSSINI"));
     QCOMPARE(Controls::text(f.receipts.get(), QStringLiteral("lblPosizione")), QStringLiteral("2"));
+}
+
+// The 1280-wide dialog scrolls its longest line into view down to the total.
+void TestReceiptSearch::longestLineReadsToItsTotal()
+{
+    ReceiptRecord wide = ReceiptFixtures::receipt(QStringLiteral("123456789012"),
+                                                  QStringLiteral("Commerciale Gioielleria Esempio Srl"));
+    wide.CodFiscCliente = QStringLiteral("RSSMRA80A01H501U");
+    wide.Acconti = QStringLiteral("12345,67");
+    wide.Tassa = QStringLiteral("12345,67");
+    wide.TotCorrispettivi = QStringLiteral("9999999,99");
+    Fixture f({wide, ReceiptFixtures::receipt(QStringLiteral("2"), QStringLiteral("NERI"))});
+    TfrmTrovaRicevute dialog(f.receipts.get());
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    const QStringList lines = search(dialog, {});
+    QCOMPARE(lines.size(), 2);
+    QVERIFY(lines.first().endsWith(QStringLiteral("Totale: € 9999999,99")));
+    for (int row = 0; row < lines.size(); ++row)
+        QCOMPARE(TestSupport::hiddenLineTail(dialog.list()->view(), row), 0);
 }
 
 QTEST_MAIN(TestReceiptSearch)

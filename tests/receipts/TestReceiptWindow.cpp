@@ -82,6 +82,7 @@ private slots:
     void typingInAmountsBlanksTotals();
     void enterChain_data();
     void enterChain();
+    void codesAndProvincesInCapitals_data();
     void codesAndProvincesInCapitals();
     void pagesTurnWithArrows();
     void buttonsOpenTheirWindows_data();
@@ -369,16 +370,37 @@ void TestReceiptWindow::enterChain()
     QVERIFY(target->hasFocus() || (target->focusProxy() && target->focusProxy()->hasFocus()));
 }
 
+void TestReceiptWindow::codesAndProvincesInCapitals_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::newRow("issuer") << QStringLiteral("txtProvDitta");
+    QTest::newRow("customer") << QStringLiteral("txtProvCliente");
+}
+
+// Keys typed into the combo box itself, as the user types them: capitals
+// after every key, the focus rectangle while the box has the focus.
 void TestReceiptWindow::codesAndProvincesInCapitals()
 {
+    QFETCH(QString, box);
     Fixture f;
     TestSupport::typeInto(Controls::child(f.w(), QStringLiteral("txtCodFiscCliente")), QStringLiteral(" rssmra"));
     QCOMPARE(text(f.w(), "txtCodFiscCliente"), QStringLiteral("RSSMRA"));
-    auto *province = f.w()->findChild<QComboBox *>(QStringLiteral("txtProvCliente"));
-    TestSupport::typeInto(province->lineEdit(), QStringLiteral("mi"));
+
+    auto *province = f.w()->findChild<QComboBox *>(box);
+    auto *rectangle = f.w()->findChild<QWidget *>(u"eff" + box.mid(3));
+    QVERIFY(province && rectangle);
+    QVERIFY(!rectangle->isVisible());
+    province->setFocus();
+    QVERIFY(rectangle->isVisible());
+    QVERIFY(rectangle->geometry().contains(province->geometry()));
+    QTest::keyClick(province, 'm');
+    QCOMPARE(province->currentText(), QStringLiteral("M"));
+    QTest::keyClick(province, 'i');
     QCOMPARE(province->currentText(), QStringLiteral("MI"));
-    TestSupport::typeInto(province->lineEdit(), QStringLiteral("x"));  // two characters at most
+    QTest::keyClick(province, 'x');  // two characters at most
     QCOMPARE(province->currentText(), QStringLiteral("MI"));
+    Controls::child(f.w(), QStringLiteral("txtNote"))->setFocus();
+    QVERIFY(!rectangle->isVisible());
 }
 
 void TestReceiptWindow::pagesTurnWithArrows()

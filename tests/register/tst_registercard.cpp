@@ -521,6 +521,22 @@ private slots:
         QCOMPARE(f.text(QStringLiteral("lblPosizione")), QString());
     }
 
+    // The sold-tag picture stands just left of the check box, on its line.
+    void soldIconBesideTheCheckBox()
+    {
+        RegisterFixture f;
+        auto *icon = f.window->findChild<QLabel *>(QStringLiteral("imgVenduto"));
+        auto *box = f.window->findChild<QCheckBox *>(QStringLiteral("chkVenduto"));
+        QVERIFY(icon && box);
+        QVERIFY(QFile::exists(QStringLiteral(":/icons/sold.svg")));
+        QVERIFY(!icon->pixmap().isNull());
+        QVERIFY(icon->isVisible());
+        QCOMPARE(icon->parentWidget(), box->parentWidget());
+        QVERIFY(qAbs(icon->geometry().center().y() - box->geometry().center().y()) <= 4);
+        const int gap = box->geometry().left() - icon->geometry().right();
+        QVERIFY2(gap > 0 && gap <= 16, qPrintable(QString::number(gap)));
+    }
+
     void hintLine_data()
     {
         QTest::addColumn<QString>("control");

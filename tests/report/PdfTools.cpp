@@ -42,6 +42,20 @@ int pageCount(const QString &path)
     return match.hasMatch() ? match.captured(1).toInt() : 0;
 }
 
+QString pageText(const QString &path, int page)
+{
+    const QString n = QString::number(page);
+    return run(QStringLiteral("pdftotext"), {QStringLiteral("-f"), n, QStringLiteral("-l"), n, path, QStringLiteral("-")});
+}
+
+int imageCount(const QString &path)
+{
+    // Two heading lines, then one line per picture.
+    const QStringList lines = run(QStringLiteral("pdfimages"), {QStringLiteral("-list"), path})
+                                  .split(u'\n', Qt::SkipEmptyParts);
+    return qMax(0, int(lines.size()) - 2);
+}
+
 ModalScript::Step printInto(const QString &pdf)
 {
     return [pdf](QDialog *d) {

@@ -8,6 +8,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QListView>
 #include <QTest>
 
 namespace {
@@ -66,6 +67,7 @@ private slots:
     void quarterAndYear();
     void emptyPeriodAndEmptyArchive();
     void unreadableAmountKeepsTheSelection();
+    void linesReadToTheirEndAt1366();
 };
 
 void TestPeriodSummaries::monthListsItsReceiptsWithTheFourTotals()
@@ -172,6 +174,40 @@ void TestPeriodSummaries::unreadableAmountKeepsTheSelection()
     QCOMPARE(messages.last().kind, MessageKind::Warning);
     QVERIFY(messages.last().text.contains(u"dieci"_qs));
     QVERIFY(!month.findChild<QWidget *>(u"panSelezione"_qs)->isHidden());
+}
+
+// A year summary in a window the size of a 1366x768 screen: the longest
+// line scrolls into view to the end of its total.
+void TestPeriodSummaries::linesReadToTheirEndAt1366()
+{
+    TempDataDir dir;
+    MessageRecorder messages;
+    const QString archive = dir.file(u"2024.ric"_qs);
+    {
+        RecordFile file(archive, ReceiptRecordLayout::size);
+        ReceiptRecord r;
+        r.NumRic = u"123456789012"_qs;
+        r.Data = u"10/05/2024"_qs;
+        r.Cliente = u"Commerciale Gioielleria Esempio Srl"_qs;
+        r.CodFiscCliente = u"RSSMRA80A01H501U"_qs;
+        r.Acconti = u"12345,67"_qs;
+        r.Tassa = u"12345,67"_qs;
+        r.TotCorrispettivi = u"9999999,99"_qs;
+        r.Totale = r.TotCorrispettivi;
+        file.append(ReceiptRecordLayout::encode(r));
+        file.close();
+    }
+    ReceiptWindowStandIn receipts(archive);
+    TfrmRiepAnnuale year(&receipts.window);
+    year.setWindowState(Qt::WindowNoState);
+    year.setGeometry(0, 0, 1366, 768);
+    year.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&year));
+    auto *list = year.findChild<ResultList *>();
+    QCOMPARE(list->count(), 1);
+    QVERIFY(list->lines().first().endsWith(u"Totale: € 9999999,99"_qs));
+    QCOMPARE(TestSupport::hiddenLineTail(list->view(), 0), 0);
+    QVERIFY(messages.isEmpty());
 }
 
 QTEST_MAIN(TestPeriodSummaries)

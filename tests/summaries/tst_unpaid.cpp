@@ -6,6 +6,7 @@
 #include "TestSupport.h"
 
 #include <QLabel>
+#include <QListView>
 #include <QTest>
 
 // Stands in for the receipt window: its archive label and the slot a
@@ -36,6 +37,8 @@ private slots:
     void onlyNoIsListed();
     void equalLinesOpenTheirOwnReceipts();
     void doubleClickWithoutSelectionLoadsNothing();
+    void linesReadToTheirEnd();
+    void instructionsAboveTheFindField();
 };
 
 namespace {
@@ -112,6 +115,57 @@ void TestUnpaid::doubleClickWithoutSelectionLoadsNothing()
     unpaid.findChild<ResultList *>()->setSelectedIndex(-1);
     unpaid.lstRecordsDblClick();
     QVERIFY(receipts.loaded.isEmpty());
+}
+
+// The longest receipt line fits neither the 1280-wide dialog nor 1400
+// pixels: scrolled to the right, its total still shows to the last digit.
+void TestUnpaid::linesReadToTheirEnd()
+{
+    TempDataDir dir;
+    const QString archive = dir.file(u"2024.ric"_qs);
+    {
+        RecordFile file(archive, ReceiptRecordLayout::size);
+        ReceiptRecord r;
+        r.NumRic = u"123456789012"_qs;
+        r.Data = u"10/05/2024"_qs;
+        r.Cliente = u"Commerciale Gioielleria Esempio Srl"_qs;
+        r.CodFiscCliente = u"RSSMRA80A01H501U"_qs;
+        r.Acconti = u"12345,67"_qs;
+        r.Tassa = u"12345,67"_qs;
+        r.TotCorrispettivi = u"9999999,99"_qs;
+        r.Saldata = u"No"_qs;
+        file.append(ReceiptRecordLayout::encode(r));
+        r.NumRic = u"2"_qs;
+        r.TotCorrispettivi = u"5,00"_qs;
+        file.append(ReceiptRecordLayout::encode(r));
+        file.close();
+    }
+    ReceiptWindowStandIn receipts(archive);
+    TfrmSospese unpaid(&receipts);
+    unpaid.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&unpaid));
+    QCOMPARE(unpaid.width(), 1280);
+    auto *list = unpaid.findChild<ResultList *>();
+    QVERIFY(list->lines().first().endsWith(u"Totale: € 9999999,99"_qs));
+    for (int row = 0; row < list->count(); ++row)
+        QCOMPARE(TestSupport::hiddenLineTail(list->view(), row), 0);
+}
+
+void TestUnpaid::instructionsAboveTheFindField()
+{
+    TempDataDir dir;
+    ReceiptWindowStandIn receipts(dir.file(u"2024.ric"_qs));
+    TfrmSospese unpaid(&receipts);
+    unpaid.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&unpaid));
+    int previousBottom = -1;
+    for (const char *name : {"lblRigo01", "lblRigo02", "lblRigo03", "txtTrova", "lstRecords"}) {
+        auto *w = unpaid.findChild<QWidget *>(QLatin1StringView(name));
+        QVERIFY2(w && w->isVisible(), name);
+        const QRect r(w->mapTo(&unpaid, QPoint(0, 0)), w->size());
+        QVERIFY2(r.top() >= previousBottom, name);
+        previousBottom = r.bottom();
+    }
 }
 
 QTEST_MAIN(TestUnpaid)

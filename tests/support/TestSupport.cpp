@@ -6,6 +6,8 @@
 #include "storage/DataFolder.h"
 
 #include <QAbstractButton>
+#include <QFontMetrics>
+#include <QScrollBar>
 #include <QFile>
 #include <QImage>
 #include <cstdlib>
@@ -129,6 +131,18 @@ void click(QWidget *window, const QString &name)
         b->click();
     else
         qWarning("no button %s", qPrintable(name));
+}
+
+int hiddenLineTail(QAbstractItemView *view, int row)
+{
+    view->horizontalScrollBar()->setValue(view->horizontalScrollBar()->maximum());
+    const QModelIndex index = view->model()->index(row, 0);
+    const QFont font = index.data(Qt::FontRole).value<QFont>();
+    const int text = QFontMetrics(font).horizontalAdvance(index.data(Qt::DisplayRole).toString());
+    const QRect item = view->visualRect(index);
+    // The text starts a few pixels into its item; allow for that margin.
+    const int textEnd = item.left() + 4 + text;
+    return qMax(0, qMax(textEnd - view->viewport()->width(), textEnd - (item.right() + 1)));
 }
 
 } // namespace TestSupport

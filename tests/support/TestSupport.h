@@ -1,6 +1,7 @@
 #pragma once
 #include "app/ui/Messages.h"
 
+#include <QAbstractItemView>
 #include <QDialog>
 #include <QImage>
 #include <QList>
@@ -91,4 +92,8 @@ void click(QWidget *window, const QString &name);
 // Average difference per channel (0-255) of two pictures; 255 when their
 // sizes differ. JPEG round trips stay within a few units.
 double imageDifference(const QImage &a, const QImage &b);
+// Scrolls a shown list to its right end and tells how many pixels of line
+// `row` (its text in the item's own font) still lie beyond the viewport or
+// beyond its item; 0 when the line can be read to its end.
+int hiddenLineTail(QAbstractItemView *view, int row);
 }

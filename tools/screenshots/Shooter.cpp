@@ -6,7 +6,11 @@
 #include <QTest>
 #include <QWidget>
 
-Shooter::Shooter(const QString &outDir, QSize screen) : m_outDir(outDir), m_screen(screen) { QDir().mkpath(outDir); }
+Shooter::Shooter(const QString &outDir, QSize screen) : m_outDir(outDir), m_screen(screen)
+{
+    if (!outDir.isEmpty())
+        QDir().mkpath(outDir);
+}
 
 void Shooter::window(QWidget *w, const QString &name)
 {
@@ -16,12 +20,16 @@ void Shooter::window(QWidget *w, const QString &name)
     w->show();
     QApplication::processEvents();
     QTest::qWait(30);
-    w->grab().save(m_outDir + u'/' + name + QStringLiteral(".png"));
-    ++m_count;
+    take(w->grab().toImage(), name);
 }
 
-void Shooter::image(const QImage &page, const QString &name)
+void Shooter::image(const QImage &page, const QString &name) { take(page, name); }
+
+void Shooter::take(const QImage &picture, const QString &name)
 {
-    page.save(m_outDir + u'/' + name + QStringLiteral(".png"));
+    if (!m_outDir.isEmpty())
+        picture.save(m_outDir + u'/' + name + QStringLiteral(".png"));
+    if (m_keep.contains(name))
+        m_kept.insert(name, picture);
     ++m_count;
 }

@@ -1,7 +1,9 @@
 #include "Shooter.h"
+#include "app/GuideBook.h"
 #include "app/Startup.h"
 #include "app/ui/Messages.h"
 #include "app/ui/Modal.h"
+#include "report/ReportOutput.h"
 #include "storage/Clock.h"
 #include "storage/DataFolder.h"
 
@@ -38,6 +40,12 @@ int main(int argc, char *argv[])
     const QList<QWidget *> windows = Startup::createAreaWindows();
 
     Shooter shoot(QString::fromLocal8Bit(argv[1]), screen);
+    // The guide's pages carry the pictures of its chapters' windows.
+    const QList<GuideBook::Chapter> chapters = GuideBook::chapters();
+    QStringList pictured;
+    for (const GuideBook::Chapter &chapter : chapters)
+        pictured.append(chapter.window);
+    shoot.keep(pictured);
     shootSpine(shoot);
     shootRegister(shoot);
     shootCustomers(shoot);
@@ -48,6 +56,10 @@ int main(int argc, char *argv[])
     shootExport(shoot);
     shootReport(shoot);
     shootStatistics(shoot);
+    const Report::Booklet guide = GuideBook::build(chapters, shoot.kept());
+    const QDateTime printedAt = Clock::now();
+    shoot.image(Report::renderPage(guide, 0, 96, printedAt), QStringLiteral("stampa-guida-indice"));
+    shoot.image(Report::renderPage(guide, 2, 96, printedAt), QStringLiteral("stampa-guida"));
     std::printf("%d pictures written to %s\n", shoot.count(), argv[1]);
     qDeleteAll(windows);
     return 0;

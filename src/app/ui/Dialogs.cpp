@@ -19,6 +19,12 @@ void add(const QString &className, Factory factory) { factories().insert(classNa
 
 bool has(const QString &className) { return factories().contains(className); }
 
+void removeWindowButtons(QDialog *dialog)
+{
+    dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                           | (dialog->windowFlags() & Qt::MSWindowsFixedSizeDialogHint));
+}
+
 int open(const QString &className, QWidget *parent, const Texts &texts,
          const std::function<void(QDialog *)> &prepare)
 {

@@ -21,6 +21,10 @@ using Texts = QList<QPair<QString, QString>>;
 // dialog of that class exists in this build.
 int open(const QString &className, QWidget *parent, const Texts &texts = {},
          const std::function<void(QDialog *)> &prepare = {});
+// A title bar and nothing else: no close, minimise, maximise or help
+// button; the dialog is left through its own buttons (or Esc).
+void removeWindowButtons(QDialog *dialog);
+
 inline int openWithToken(const QString &className, QWidget *parent, const QString &token)
 {
     return open(className, parent, {{QStringLiteral("lblMemory"), token}});

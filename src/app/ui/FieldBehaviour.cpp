@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QClipboard>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMimeData>
@@ -25,7 +26,7 @@ namespace {
 class FocusRectangle : public QWidget
 {
 public:
-    FocusRectangle(QLineEdit *field) : QWidget(field->parentWidget()), m_field(field)
+    FocusRectangle(QWidget *field) : QWidget(field->parentWidget()), m_field(field)
     {
         setObjectName(u"eff" + field->objectName().mid(3));
         setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -49,13 +50,13 @@ protected:
     }
 
 private:
-    QPointer<QLineEdit> m_field;
+    QPointer<QWidget> m_field;
 };
 
 class RectangleHighlighter : public QObject
 {
 public:
-    RectangleHighlighter(QLineEdit *field) : QObject(field), m_rect(new FocusRectangle(field)) {}
+    RectangleHighlighter(QWidget *field) : QObject(field), m_rect(new FocusRectangle(field)) {}
     bool eventFilter(QObject *, QEvent *e) override
     {
         switch (e->type()) {
@@ -323,11 +324,11 @@ public:
 class UpperCaser : public QObject
 {
 public:
-    using QObject::QObject;
-    bool eventFilter(QObject *o, QEvent *e) override
+    UpperCaser(QObject *parent, QLineEdit *field) : QObject(parent), m_field(field) {}
+    bool eventFilter(QObject *, QEvent *e) override
     {
-        if (e->type() == QEvent::KeyRelease) {
-            auto *f = static_cast<QLineEdit *>(o);
+        if (e->type() == QEvent::KeyRelease && m_field) {
+            QLineEdit *f = m_field;
             const QString n = FieldBehaviour::upperAscii(ShortText::trimmed(f->text()));
             if (n != f->text()) {
                 const int cursor = f->cursorPosition();
@@ -337,6 +338,9 @@ public:
         }
         return false;
     }
+
+private:
+    QPointer<QLineEdit> m_field;
 };
 
 class EnterMover : public QObject
@@ -382,15 +386,18 @@ private:
 
 namespace FieldBehaviour {
 
-void highlightWithRectangle(QLineEdit *field)
+void highlightWithRectangle(QWidget *field)
 {
+    // An editable combo box takes the focus itself and hands its events to
+    // its line edit directly, so the box is the one to watch.
     field->installEventFilter(new RectangleHighlighter(field));
 }
 
 void highlightAllWithRectangles(QWidget *window)
 {
-    for (QLineEdit *f : window->findChildren<QLineEdit *>())
-        if (f->objectName().startsWith(QStringLiteral("txt")))
+    for (QWidget *f : window->findChildren<QWidget *>())
+        if ((qobject_cast<QLineEdit *>(f) || qobject_cast<QComboBox *>(f))
+            && f->objectName().startsWith(QStringLiteral("txt")))
             highlightWithRectangle(f);
 }
 
@@ -435,7 +442,20 @@ bool commitAmounts(QWidget *window)
     return true;
 }
 
-void upperCaseOnKeyRelease(QLineEdit *field) { field->installEventFilter(new UpperCaser(field)); }
+void upperCaseOnKeyRelease(QWidget *field)
+{
+    // Keys typed into an editable combo box reach its line edit without
+    // passing the line edit's filters; watch both.
+    if (auto *combo = qobject_cast<QComboBox *>(field)) {
+        if (QLineEdit *edit = combo->lineEdit()) {
+            combo->installEventFilter(new UpperCaser(combo, edit));
+            edit->installEventFilter(new UpperCaser(edit, edit));
+        }
+        return;
+    }
+    if (auto *edit = qobject_cast<QLineEdit *>(field))
+        edit->installEventFilter(new UpperCaser(edit, edit));
+}
 
 void enterChain(QWidget *window, const QList<QPair<QString, QString>> &links)
 {

@@ -10,9 +10,10 @@ class QWidget;
 // Behaviours shared by the text fields of many windows.
 namespace FieldBehaviour {
 
-// Yellow rectangle "eff<name>" behind the field while it has the focus.
-void highlightWithRectangle(QLineEdit *field);
-// Every QLineEdit named txt... inside `window` gets its rectangle.
+// Yellow rectangle "eff<name>" behind the field (a line edit or an editable
+// combo box) while it has the focus.
+void highlightWithRectangle(QWidget *field);
+// Every line edit and combo box named txt... inside `window` gets its rectangle.
 void highlightAllWithRectangles(QWidget *window);
 // Yellow background with a sky-blue outline while focused, alice blue after.
 void highlightWithBackground(QLineEdit *field);
@@ -30,8 +31,9 @@ void normaliseAmountOnExit(QLineEdit *field, int decimals, const QString &emptyV
 // checks every amount field of `window`; on a text that is not an amount it
 // warns, puts the focus there and gives false.
 bool commitAmounts(QWidget *window);
-// After every key release: trimmed, and a-z turned into capitals.
-void upperCaseOnKeyRelease(QLineEdit *field);
+// After every key release: trimmed, and a-z turned into capitals. Takes a
+// line edit or an editable combo box.
+void upperCaseOnKeyRelease(QWidget *field);
 
 // Enter in the first control of each pair moves the focus to the second.
 void enterChain(QWidget *window, const QList<QPair<QString, QString>> &links);

@@ -1,10 +1,13 @@
 #include "app/ui/Guide.h"
+#include "app/ui/Dialogs.h"
 #include "app/ui/Icons.h"
 #include "app/ui/LinkLabel.h"
 #include "app/ui/Modal.h"
 #include "app/ui/Shell.h"
 #include "storage/DataFolder.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -15,7 +18,8 @@ TfrmGuida::TfrmGuida(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("TfrmGuida"));
     setWindowTitle(QStringLiteral(" Guida all'utilizzo del software"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint);
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+    Dialogs::removeWindowButtons(this);
     setFixedSize(670, 572);
 
     lblTitolo = new QLabel(QStringLiteral("Argomento della guida."), this);
@@ -52,10 +56,12 @@ TfrmGuida::TfrmGuida(QWidget *parent) : QDialog(parent)
     layout->addLayout(bottom);
 }
 
-void TfrmGuida::lnkWebClick()
+QString TfrmGuida::pdfPath()
 {
-    Shell::open(u'"' + DataFolder::file(FileNames::guide()) + u'"');
+    return QDir(QCoreApplication::applicationDirPath()).filePath(FileNames::guide());
 }
+
+void TfrmGuida::lnkWebClick() { Shell::open(u'"' + pdfPath() + u'"'); }
 
 void TfrmGuida::open(QWidget *parent, const QString &title, const QString &text)
 {

@@ -1,0 +1,93 @@
+#include "app/GuideBook.h"
+#include "access/AccessHelp.h"
+#include "app/AppHelp.h"
+#include "customers/CustomerHelp.h"
+#include "export/ExportWindows.h"
+#include "receipts/ReceiptsHelp.h"
+#include "register/RegisterHelp.h"
+#include "summaries/SummariesHelp.h"
+
+namespace GuideBook {
+
+namespace {
+using Style = Report::Booklet::TextStyle;
+
+const QColor kCrimson(0xDC, 0x14, 0x3C);
+const Style kBookTitle{QStringLiteral("Arial"), 22, true, QColor(0x1F, 0x4E, 0x79), 4};
+const Style kContentsTitle{QStringLiteral("Arial"), 14, true, QColor(0x1F, 0x4E, 0x79), 3};
+const Style kContentsLine{QStringLiteral("Verdana"), 11, false, Qt::black, 0};
+const Style kChapterTitle{QStringLiteral("Arial"), 16, true, kCrimson, 4};
+const Style kBody{QStringLiteral("Verdana"), 10, false, Qt::black, 0};
+const Style kPageNumber{QStringLiteral("Verdana"), 8, false, QColor(0x55, 0x55, 0x55), 0};
+constexpr qreal kPictureHeightMm = 110;
+constexpr qreal kFooterMm = 8;  // kept free at the bottom of each page for its number
+
+Report::Object textAt(const Style &style, const QString &text, QRectF mm, Qt::Alignment alignment)
+{
+    Report::Object o = Report::text(QString(), mm, style.pointSize, text, alignment | Qt::AlignTop);
+    o.fontFamily = style.fontFamily;
+    o.bold = style.bold;
+    o.textColour = style.colour;
+    return o;
+}
+} // namespace
+
+QList<Chapter> chapters()
+{
+    const QList<HelpTopic> exports = exportHelp();
+    return {
+        {{AppHelp::generalTitle(), AppHelp::general()}, QStringLiteral("TfrmAvvio")},
+        {{RegisterHelp::title(), RegisterHelp::text()}, QStringLiteral("TfrmRegistro")},
+        {{CustomerHelp::title(), CustomerHelp::text()}, QStringLiteral("TfrmAnagrafica")},
+        {{ReceiptsHelp::title(), ReceiptsHelp::text()}, QStringLiteral("TfrmRicevute")},
+        {SummariesHelp::periods(), QStringLiteral("TfrmRiepMensile")},
+        {SummariesHelp::statistics(), QStringLiteral("TfrmStatistiche")},
+        {SummariesHelp::inventory(), QStringLiteral("TfrmRiepilogo")},
+        {SummariesHelp::payouts(), QStringLiteral("TfrmRiepCosti")},
+        {exports.value(0), QStringLiteral("TfrmExpRegistro")},
+        {exports.value(1), QStringLiteral("TfrmExpClienti")},
+        {exports.value(2), QStringLiteral("TfrmExpRicevute")},
+        {{AccessHelp::reportingTitle(), AccessHelp::reporting()}, QStringLiteral("TfrmSegnalazioni")},
+    };
+}
+
+Report::Booklet build(const QList<Chapter> &chapters, const QHash<QString, QImage> &pictures)
+{
+    Report::Booklet book(QStringLiteral("Guida all'utilizzo del software Valtrena"),
+                         Report::a4(QPageLayout::Portrait, 15), kFooterMm);
+
+    // The contents go on the first page once the chapters know their pages.
+    QList<int> firstPages;
+    for (const Chapter &chapter : chapters) {
+        book.newPage();
+        firstPages.append(book.currentPage());
+        book.addText(chapter.topic.title, kChapterTitle);
+        book.addPicture(pictures.value(chapter.window), kPictureHeightMm, 6);
+        book.addText(chapter.topic.text, kBody);
+    }
+
+    const qreal width = book.widthMm();
+    qreal top = 0;
+    auto line = [&](const Style &style, const QString &text) {
+        book.place(0, textAt(style, text, QRectF(0, top, width, Report::Booklet::lineHeightMm(style)),
+                             Qt::AlignLeft));
+        top += Report::Booklet::lineHeightMm(style) + style.spaceAfterMm;
+    };
+    line(kBookTitle, QStringLiteral("Guida all'utilizzo del software Valtrena"));
+    line(kContentsTitle, QStringLiteral("Indice"));
+    const qreal rowHeight = Report::Booklet::lineHeightMm(kContentsLine) * 1.5;
+    for (qsizetype i = 0; i < chapters.size(); ++i) {
+        const QRectF row(0, top, width, rowHeight);
+        book.place(0, textAt(kContentsLine, chapters[i].topic.title, row.adjusted(0, 0, -20, 0), Qt::AlignLeft));
+        book.place(0, textAt(kContentsLine, QString::number(firstPages[i] + 1), row, Qt::AlignRight));
+        top += rowHeight;
+    }
+
+    const QString pages = QString::number(book.pageCount());
+    for (int page = 0; page < book.pageCount(); ++page)
+        book.place(page, textAt(kPageNumber, QStringLiteral("Pagina %1 di %2").arg(page + 1).arg(pages),
+                                QRectF(0, book.heightMm() + 3, width, kFooterMm - 3), Qt::AlignHCenter));
+    return book;
+}
+
+} // namespace GuideBook

@@ -4,6 +4,7 @@
 #include "storage/RecordFile.h"
 #include "summaries/PeriodSummaryWindow.h"
 #include "summaries/ResultList.h"
+#include "ReceiptFixture.h"
 #include "TestSupport.h"
 
 #include <QComboBox>
@@ -185,14 +186,7 @@ void TestPeriodSummaries::linesReadToTheirEndAt1366()
     const QString archive = dir.file(u"2024.ric"_qs);
     {
         RecordFile file(archive, ReceiptRecordLayout::size);
-        ReceiptRecord r;
-        r.NumRic = u"123456789012"_qs;
-        r.Data = u"10/05/2024"_qs;
-        r.Cliente = u"Commerciale Gioielleria Esempio Srl"_qs;
-        r.CodFiscCliente = u"RSSMRA80A01H501U"_qs;
-        r.Acconti = u"12345,67"_qs;
-        r.Tassa = u"12345,67"_qs;
-        r.TotCorrispettivi = u"9999999,99"_qs;
+        ReceiptRecord r = widestReceipt();
         r.Totale = r.TotCorrispettivi;
         file.append(ReceiptRecordLayout::encode(r));
         file.close();

@@ -3,6 +3,7 @@
 #include "storage/RecordFile.h"
 #include "summaries/ResultList.h"
 #include "summaries/UnpaidReceipts.h"
+#include "ReceiptFixture.h"
 #include "TestSupport.h"
 
 #include <QLabel>
@@ -125,14 +126,7 @@ void TestUnpaid::linesReadToTheirEnd()
     const QString archive = dir.file(u"2024.ric"_qs);
     {
         RecordFile file(archive, ReceiptRecordLayout::size);
-        ReceiptRecord r;
-        r.NumRic = u"123456789012"_qs;
-        r.Data = u"10/05/2024"_qs;
-        r.Cliente = u"Commerciale Gioielleria Esempio Srl"_qs;
-        r.CodFiscCliente = u"RSSMRA80A01H501U"_qs;
-        r.Acconti = u"12345,67"_qs;
-        r.Tassa = u"12345,67"_qs;
-        r.TotCorrispettivi = u"9999999,99"_qs;
+        ReceiptRecord r = widestReceipt();
         r.Saldata = u"No"_qs;
         file.append(ReceiptRecordLayout::encode(r));
         r.NumRic = u"2"_qs;

@@ -2,10 +2,12 @@
 #include "app/ui/Controls.h"
 #include "app/ui/Messages.h"
 #include "storage/AmountText.h"
+#include "storage/DateText.h"
 #include "storage/Record.h"
 
 #include <QAbstractButton>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMimeData>
@@ -218,6 +220,20 @@ public:
         case QEvent::ContextMenu:
             contextMenu(f, static_cast<QContextMenuEvent *>(e));
             return true;
+        case QEvent::DragEnter:
+        case QEvent::DragMove: {
+            // The cursor follows the drag only where nothing is selected, so
+            // that a drop onto the selected "0,00" replaces it.
+            auto *drag = static_cast<QDragMoveEvent *>(e);
+            if (!drag->mimeData()->hasText()) {
+                drag->ignore();
+                return true;
+            }
+            if (!f->hasSelectedText())
+                f->setCursorPosition(f->cursorPositionAt(drag->position().toPoint()));
+            drag->acceptProposedAction();
+            return true;
+        }
         case QEvent::Drop: {
             auto *drop = static_cast<QDropEvent *>(e);
             if (drop->mimeData()->hasText()) {
@@ -287,11 +303,19 @@ private:
         return false;
     }
 
-    static void contextMenu(QLineEdit *f, QContextMenuEvent *e)
+    void contextMenu(QLineEdit *f, QContextMenuEvent *e)
     {
+        // A right click that brings the focus in selects like a left click,
+        // so a pasted amount replaces "0,00" instead of joining it.
+        if (m_selectOnRelease && !f->hasSelectedText())
+            f->selectAll();
+        m_selectOnRelease = false;
         std::unique_ptr<QMenu> menu(f->createStandardContextMenu());
+        // Qt 6.4 names none of the menu's actions: the paste entry is the one
+        // with the (translated) text QLineEdit gives it.
+        const QString pasteText = QCoreApplication::translate("QLineEdit", "&Paste");
         for (QAction *a : menu->actions()) {
-            if (a->objectName() == QStringLiteral("edit-paste")) {
+            if (a->objectName() == QStringLiteral("edit-paste") || a->text().section(u'\t', 0, 0) == pasteText) {
                 a->disconnect();
                 QObject::connect(a, &QAction::triggered, f,
                                  [f] { insertAmountText(f, QGuiApplication::clipboard()->text()); });
@@ -433,6 +457,33 @@ bool commitAmounts(QWidget *window)
         }
     }
     return true;
+}
+
+bool requireDates(QWidget *window, const QStringList &fields)
+{
+    for (const QString &name : fields) {
+        auto *f = window->findChild<QLineEdit *>(name);
+        if (!f || f->text().trimmed().isEmpty() || DateText::isValid(f->text().trimmed()))
+            continue;
+        Messages::warning(QStringLiteral("Attenzione: la data indicata non esiste.\n\r\n\rPer poter salvare la "
+                                         "scheda è necessario indicare una data valida nel formato gg/mm/anno."),
+                          window);
+        f->setFocus(Qt::OtherFocusReason);
+        return false;
+    }
+    return true;
+}
+
+void formatDates(QWidget *window, const QStringList &fields)
+{
+    for (const QString &name : fields) {
+        auto *f = window->findChild<QLineEdit *>(name);
+        if (!f)
+            continue;
+        const QDate date = DateText::parse(f->text().trimmed());
+        if (date.isValid() && DateText::format(date) != f->text())
+            f->setText(DateText::format(date));
+    }
 }
 
 void upperCaseOnKeyRelease(QLineEdit *field) { field->installEventFilter(new UpperCaser(field)); }

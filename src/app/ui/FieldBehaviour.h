@@ -2,6 +2,7 @@
 #include <QList>
 #include <QPair>
 #include <QString>
+#include <QStringList>
 
 class QLabel;
 class QLineEdit;
@@ -30,6 +31,13 @@ void normaliseAmountOnExit(QLineEdit *field, int decimals, const QString &emptyV
 // checks every amount field of `window`; on a text that is not an amount it
 // warns, puts the focus there and gives false.
 bool commitAmounts(QWidget *window);
+// Before Save: each named date field of `window` must be empty or a date,
+// else it warns, puts the focus there and gives false.
+bool requireDates(QWidget *window, const QStringList &fields);
+// Before Save: each named field that holds a date is written back as
+// dd/mm/yyyy, the way it is stored and every summary reads it; any other
+// text is left as it stands.
+void formatDates(QWidget *window, const QStringList &fields);
 // After every key release: trimmed, and a-z turned into capitals.
 void upperCaseOnKeyRelease(QLineEdit *field);
 

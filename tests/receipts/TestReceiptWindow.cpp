@@ -11,6 +11,8 @@
 #include "storage/RecordFile.h"
 
 #include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QComboBox>
 #include <QEnterEvent>
 #include <QLabel>
@@ -80,6 +82,7 @@ private slots:
     void dateStoredInFullAndYearAsked();
     void numberTakenMeanwhile();
     void numberTypedTwiceIsRefused();
+    void pastedAddressBlockStaysOnOneLine();
     void emptyReceiptBytes();
     void saveAfterNavigationUpdatesInPlace();
     void closeKeepsIssuerOfBrowsedReceipt();
@@ -289,6 +292,30 @@ void TestReceiptWindow::numberTypedTwiceIsRefused()
     QCOMPARE(f.focus()->objectName(), QStringLiteral("txtNumRic"));
     QCOMPARE(f.archiveSize(), qint64(2) * ReceiptRecordLayout::size);
     QCOMPARE(text(f.w(), "lblPosizione"), QString());
+}
+
+// An address block pasted into an issuer field once wrote a section of its
+// own into the settings file.
+void TestReceiptWindow::pastedAddressBlockStaysOnOneLine()
+{
+    Fixture f;
+    QWidget menu;
+    menu.setObjectName(AppWindows::mainMenu());
+    AppWindows::add(&menu);
+    auto *street = f.w()->findChild<QLineEdit *>(QStringLiteral("txtViaDitta"));
+    street->setFocus();
+    street->selectAll();
+    QGuiApplication::clipboard()->setText(QStringLiteral("Via Roma 1\r\n[Accesso]\r\nPassword=x\tfine"));
+    QTest::keyClick(street, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(street->text(), QStringLiteral("Via Roma 1[Accesso]Password=x fine"));
+    // A province written by another window, as an import does.
+    setText(f.w(), "txtProvDitta", QStringLiteral("M\nI"));
+    QCOMPARE(text(f.w(), "txtProvDitta"), QStringLiteral("MI"));
+    click(f.w(), "cmdEsci");
+    const QByteArray settings = f.dir.readBytes(FileNames::settings());
+    QVERIFY2(!settings.contains("\n[Accesso]"), settings.constData());
+    QVERIFY(settings.contains("\r\nIndirizzo=Via Roma 1[Accesso]Password=x fine\r\n"));
+    QCOMPARE(ini(QStringLiteral("Ditta Emittente"), QStringLiteral("Provincia")), QStringLiteral("MI"));
 }
 
 // Built by hand from the field offsets, not through the record codec.

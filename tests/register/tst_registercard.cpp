@@ -579,6 +579,43 @@ private slots:
         QCOMPARE(r.Data, QStringLiteral("15/06/2025"));
     }
 
+    // However a text comes in, the card stores it on one line.
+    void textsStayOnOneLine_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("incoming");
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("pasted") << "paste" << "Anello\r\ncon brillante" << "Anellocon brillante";
+        QTest::newRow("written by another window") << "import" << "ROSSI\tMARIO\n" << "ROSSI MARIO";
+        QTest::newRow("dropped") << "drop" << "Oro\x01 giallo\r" << "Oro giallo";
+    }
+    void textsStayOnOneLine()
+    {
+        QFETCH(QString, how);
+        QFETCH(QString, incoming);
+        QFETCH(QString, kept);
+        RegisterFixture f;
+        f.fillRequired();
+        QLineEdit *field = f.field(QStringLiteral("txtCaratteristiche"));
+        if (how == u"paste") {
+            field->setFocus();
+            QGuiApplication::clipboard()->setText(incoming);
+            QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+        } else if (how == u"import") {
+            f.set(QStringLiteral("txtCaratteristiche"), incoming);
+        } else {
+            QMimeData mime;
+            mime.setText(incoming);
+            QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, {});
+            QApplication::sendEvent(field, &enter);
+            QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, {});
+            QApplication::sendEvent(field, &drop);
+        }
+        QCOMPARE(field->text(), kept);
+        f.click(QStringLiteral("cmdSalva"));
+        QCOMPARE(f.record(0).Caratteristiche, kept);
+    }
+
     void upperCaseFields_data()
     {
         QTest::addColumn<QString>("field");

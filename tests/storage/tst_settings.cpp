@@ -29,6 +29,31 @@ private slots:
                             "Nuova=S\xEC\r\n[Accesso]\r\nUtente=Mario\r\n"));
     }
 
+    // No value, key or section may start a line of its own.
+    void lineBreaksAreRefused_data()
+    {
+        QTest::addColumn<QString>("section");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("value");
+        QTest::newRow("value CRLF") << "Ditta Emittente" << "Indirizzo" << "Via Roma\r\n[Accesso]";
+        QTest::newRow("value LF") << "Ditta Emittente" << "Indirizzo" << "a\nPassword=x";
+        QTest::newRow("value CR") << "Ditta Emittente" << "Indirizzo" << "a\rb";
+        QTest::newRow("key") << "Ditta Emittente" << "Nome\n" << "x";
+        QTest::newRow("section") << "Ditta\r\nEmittente" << "Nome" << "x";
+    }
+    void lineBreaksAreRefused()
+    {
+        QFETCH(QString, section);
+        QFETCH(QString, key);
+        QFETCH(QString, value);
+        TempDataDir dir;
+        const QByteArray before("[Ditta Emittente]\r\nIndirizzo=Via Verdi\r\n");
+        dir.writeBytes(QStringLiteral("Valtrena.ini"), before);
+        const QString path = dir.file(QStringLiteral("Valtrena.ini"));
+        QVERIFY_THROWS_EXCEPTION(StorageError, IniFile::write(path, section, key, value));
+        QCOMPARE(dir.readBytes(QStringLiteral("Valtrena.ini")), before);
+    }
+
     void missingFileSectionOrKeyReadEmpty()
     {
         TempDataDir dir;

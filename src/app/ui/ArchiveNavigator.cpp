@@ -165,7 +165,7 @@ bool ArchiveNavigator::store()
     }, m_binding.storeFailure);
 }
 
-bool ArchiveNavigator::storeNumbered(int p, int &takenBy)
+void ArchiveNavigator::storeNumbered(int p, int &takenBy)
 {
     const auto &number = m_binding.number;
     RecordFile file(m_binding.path(), m_binding.recordSize);
@@ -196,11 +196,8 @@ bool ArchiveNavigator::storeNumbered(int p, int &takenBy)
             index = file.append(bytes);
     });
     file.close();
-    if (takenBy > 0)
-        return false;
-    if (p == 0) {
+    if (takenBy == 0 && p == 0) {
         m_position->setText(QString::number(index + 1));
         m_proposed.clear();
     }
-    return true;
 }

@@ -63,7 +63,8 @@ public:
 
 private:
     void showRecord(class RecordFile &file, int index);
-    bool storeNumbered(int position, int &takenBy);
+    // Sets `takenBy` to the 1-based position holding the number, storing nothing.
+    void storeNumbered(int position, int &takenBy);
     QLabel *m_position;
     Binding m_binding;
     QString m_proposed;

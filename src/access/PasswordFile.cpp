@@ -15,7 +15,9 @@ QString path() { return DataFolder::file(FileNames::password()); }
 
 QString stored()
 {
-    return Scrambler::unscramble(IniFile::read(path(), kSection, kKey)).trimmed();
+    // Trimmed as typed passwords are: codes 32 and below only, so a no-break
+    // space at either end is kept.
+    return ShortText::trimmed(Scrambler::unscramble(IniFile::read(path(), kSection, kKey)));
 }
 
 void store(const QString &password)

@@ -6,6 +6,7 @@
 #include "app/ui/FieldBehaviour.h"
 #include "app/ui/Icons.h"
 #include "app/ui/Messages.h"
+#include "storage/Record.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -115,13 +116,13 @@ void TfrmPassword::formClose() { QApplication::quit(); }
 
 void TfrmPassword::txtPasswordChange()
 {
-    cmdOK->setEnabled(!txtPassword->text().trimmed().isEmpty());
+    cmdOK->setEnabled(!ShortText::trimmed(txtPassword->text()).isEmpty());
 }
 
 bool TfrmPassword::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == txtPassword && isEnter(event)) {
-        if (!txtPassword->text().trimmed().isEmpty())
+        if (!ShortText::trimmed(txtPassword->text()).isEmpty())
             cmdOKClick();
         return true;
     }
@@ -224,9 +225,9 @@ void TfrmCambiaPassword::formClose()
 
 void TfrmCambiaPassword::fieldsChange()
 {
-    cmdOK->setEnabled(!txtPasswordOld->text().trimmed().isEmpty()
-                      && !txtPasswordNew->text().trimmed().isEmpty()
-                      && !txtConferma->text().trimmed().isEmpty());
+    cmdOK->setEnabled(!ShortText::trimmed(txtPasswordOld->text()).isEmpty()
+                      && !ShortText::trimmed(txtPasswordNew->text()).isEmpty()
+                      && !ShortText::trimmed(txtConferma->text()).isEmpty());
 }
 
 void TfrmCambiaPassword::cmdOKClick()
@@ -246,7 +247,7 @@ void TfrmCambiaPassword::cmdOKClick()
         txtPasswordOld->setFocus();
         return;
     }
-    if (txtPasswordNew->text().trimmed() != txtConferma->text().trimmed()) {
+    if (ShortText::trimmed(txtPasswordNew->text()) != ShortText::trimmed(txtConferma->text())) {
         Messages::warning(QStringLiteral(
             "Attenzione: la nuova password non è stata confermata correttamente. "
             "E' necessario reinserire entrambi i valori."));
@@ -257,9 +258,7 @@ void TfrmCambiaPassword::cmdOKClick()
     }
     const QString fresh = PasswordFile::normalise(txtPasswordNew->text());
     if (!Scrambler::canKeep(fresh)) {
-        Messages::warning(QStringLiteral(
-            "Attenzione: la nuova password può contenere al massimo 255 caratteri, scelti tra "
-            "lettere, cifre, segni di punteggiatura e lettere accentate dell'alfabeto latino."));
+        Messages::warning(Scrambler::cannotKeepWarning());
         txtPasswordNew->clear();
         txtConferma->clear();
         txtPasswordNew->setFocus();

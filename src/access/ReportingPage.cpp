@@ -6,6 +6,7 @@
 #include "app/ui/Guide.h"
 #include "app/ui/Icons.h"
 #include "app/ui/LinkLabel.h"
+#include "app/ui/Messages.h"
 #include "app/ui/Shell.h"
 #include "storage/DataFolder.h"
 #include "storage/IniFile.h"
@@ -147,7 +148,7 @@ void TfrmSegnalazioni::formShow()
         const IniFile ini(DataFolder::file(FileNames::settings()));
         txtNomeUtente->setText(ini.value(kSection, QStringLiteral("Utente")));
         lblMemory->setText(ini.value(kSection, QStringLiteral("Valore")));
-        txtPassword->setText(Scrambler::unscramble(lblMemory->text()).trimmed());
+        txtPassword->setText(ShortText::trimmed(Scrambler::unscramble(lblMemory->text())));
     } catch (...) {
         // Whatever could not be read stays as it was.
     }
@@ -163,8 +164,16 @@ void TfrmSegnalazioni::lnkWebClick() { Shell::open(Maker::portal()); }
 
 void TfrmSegnalazioni::btnApplicaClick()
 {
+    // Stored exactly as typed, apart from codes 32 and below at either end,
+    // or refused as the password change refuses it.
+    const QString password = ShortText::trimmed(txtPassword->text());
+    if (!Scrambler::canKeep(password)) {
+        Messages::warning(Scrambler::cannotKeepWarning(), this);
+        txtPassword->setFocus();
+        return;
+    }
     try {
-        lblMemory->setText(Scrambler::scramble(txtPassword->text()));
+        lblMemory->setText(Scrambler::scramble(password));
         IniFile ini(DataFolder::file(FileNames::settings()));
         ini.setValue(kSection, QStringLiteral("Utente"), txtNomeUtente->text().trimmed());
         ini.setValue(kSection, QStringLiteral("Valore"), lblMemory->text().trimmed());

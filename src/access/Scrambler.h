@@ -10,4 +10,10 @@ QString scramble(const QString &text);
 QString unscramble(const QString &stored);
 // A password the scrambler can keep exactly: up to 255 characters of code <= 255.
 bool canKeep(const QString &text);
+// The warning for a password canKeep refuses, on every page that stores one.
+inline QString cannotKeepWarning()
+{
+    return QStringLiteral("Attenzione: la nuova password può contenere al massimo 255 caratteri, scelti tra "
+                          "lettere, cifre, segni di punteggiatura e lettere accentate dell'alfabeto latino.");
+}
 }

@@ -260,6 +260,9 @@ void TfrmAnagrafica::cmdSalvaClick()
 {
     if (!FieldBehaviour::commitAmounts(this))
         return;
+    FieldBehaviour::formatDates(this, {QStringLiteral("txtDataNasc"), QStringLiteral("txtDataRil"),
+                                       QStringLiteral("txtDataSca"), QStringLiteral("txtDecorrenza"),
+                                       QStringLiteral("txtScadenza")});
     const CustomerRecord card = Binder<CustomerRecord>::fromWindow(this);
     if (const auto problem = CustomerCard::saveProblem(card)) {
         Messages::show(problem->kind, problem->text, this);

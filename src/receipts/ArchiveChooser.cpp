@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -153,7 +154,7 @@ TfrmMenuRicevute::TfrmMenuRicevute(QWidget *parent)
     outer->setColumnStretch(2, 1);
 
     FieldBehaviour::highlightWithRectangle(txtAnnoFatture);
-    FieldBehaviour::filterDigitKeys(txtAnnoFatture);
+    FieldBehaviour::filterDigitInput(txtAnnoFatture);
     FieldBehaviour::enterChain(this, {{QStringLiteral("txtAnnoFatture"), QStringLiteral("btnApriFatture")}});
 
     connect(btnApriFatture, &QPushButton::clicked, this, &TfrmMenuRicevute::btnApriFattureClick);
@@ -172,7 +173,9 @@ void TfrmMenuRicevute::formShow()
 
 void TfrmMenuRicevute::btnApriFattureClick()
 {
-    if (txtAnnoFatture->text().size() != 4) {
+    // Exactly four digits: no other text may name, open or create an archive.
+    const QString typed = txtAnnoFatture->text();
+    if (typed.size() != 4 || !std::all_of(typed.cbegin(), typed.cend(), [](QChar c) { return c >= u'0' && c <= u'9'; })) {
         Messages::warning(QStringLiteral("Attenzione: indicare l'anno solare utilizzando quattro cifre."), this);
         txtAnnoFatture->setFocus();
         return;

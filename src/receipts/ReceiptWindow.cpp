@@ -121,6 +121,9 @@ TfrmRicevute::TfrmRicevute(QWidget *parent)
     auto binding = recordBinding<ReceiptRecord>(this, [this] { return archivePath(); });
     // This window reports a failed Save or First as a warning.
     binding.firstFailure = binding.storeFailure = MessageKind::Warning;
+    uniqueNumber<ReceiptRecord>(binding, "NumRic", txtNumRic, [this](int count) {
+        return Numbering::compose(lblInizio->text(), lblSolare->text(), count, Clock::today().year());
+    });
     m_navigator = std::make_unique<ArchiveNavigator>(lblPosizione, std::move(binding));
 }
 
@@ -200,6 +203,7 @@ void TfrmRicevute::clearReceipt()
     txtProvCliente->setCurrentIndex(-1);
     txtProvCliente->clearEditText();
     lblPosizione->clear();
+    m_navigator->setProposedNumber({});
     txtCliente->setFocus();
 }
 
@@ -234,6 +238,7 @@ void TfrmRicevute::cmdNuovoClick()
                                                   Clock::today().year());
         clearReceipt();
         txtNumRic->setText(number);
+        m_navigator->setProposedNumber(number);
         txtData->setText(DateText::today());
         txtCliente->setFocus();
     });
@@ -267,13 +272,33 @@ void TfrmRicevute::cmdSalvaClick()
             return;
         }
     }
+    FieldBehaviour::formatDates(this, {QStringLiteral("txtData")});
+    if (!dateFitsArchiveYear())
+        return;
     const bool isNew = lblPosizione->text().trimmed().isEmpty();
     if (!m_navigator->store())
         return;
-    Messages::information(isNew ? QStringLiteral("La scheda corrente è stata inserita in archivio.")
-                                : QStringLiteral("Le modifiche apportate alla scheda corrente sono state "
-                                                 "salvate in archivio."),
+    Messages::information(!isNew ? QStringLiteral("Le modifiche apportate alla scheda corrente sono state "
+                                                  "salvate in archivio.")
+                          : m_navigator->renumbered()
+                              ? QStringLiteral("La ricevuta corrente è stata inserita in archivio con il numero %1 (il "
+                                               "numero proposto era stato appena usato da un'altra postazione).")
+                                    .arg(txtNumRic->text().trimmed())
+                              : QStringLiteral("La scheda corrente è stata inserita in archivio."),
                           this);
+}
+
+// A receipt dated in another year than its archive would be missing from
+// that year's summaries: the user decides.
+bool TfrmRicevute::dateFitsArchiveYear()
+{
+    bool yearOk = false;
+    const int archiveYear = lblAnno->text().trimmed().toInt(&yearOk);
+    if (!yearOk || DateText::parse(txtData->text()).year() == archiveYear)
+        return true;
+    return Messages::confirm(QStringLiteral("Attenzione: la data della ricevuta non appartiene all'anno "
+                                            "dell'archivio aperto.\n\r\n\rSalvare comunque la ricevuta?"),
+                             this);
 }
 
 void TfrmRicevute::cmdCalcolaClick() { calculate(); }
@@ -338,9 +363,22 @@ void TfrmRicevute::cmdNumerazioneClick()
 }
 
 void TfrmRicevute::cmdEsportaClick() { Dialogs::open(QStringLiteral("TfrmExpRicevute"), this); }
-void TfrmRicevute::cmdStampaClick() { Dialogs::open(QStringLiteral("TfrmStampaRicevuta"), this); }
-void TfrmRicevute::cmdAnteprimaClick() { Dialogs::open(QStringLiteral("TfrmAnteprimaRicevuta"), this); }
-void TfrmRicevute::cmdPDFClick() { Dialogs::open(QStringLiteral("TfrmPDF_Ricevuta"), this); }
+// The printed receipt shows the amounts as Save would store them.
+void TfrmRicevute::cmdStampaClick()
+{
+    if (FieldBehaviour::commitAmounts(this))
+        Dialogs::open(QStringLiteral("TfrmStampaRicevuta"), this);
+}
+void TfrmRicevute::cmdAnteprimaClick()
+{
+    if (FieldBehaviour::commitAmounts(this))
+        Dialogs::open(QStringLiteral("TfrmAnteprimaRicevuta"), this);
+}
+void TfrmRicevute::cmdPDFClick()
+{
+    if (FieldBehaviour::commitAmounts(this))
+        Dialogs::open(QStringLiteral("TfrmPDF_Ricevuta"), this);
+}
 void TfrmRicevute::btnLogoClick() { Dialogs::open(QStringLiteral("TfrmLogo"), this); }
 
 void TfrmRicevute::cmdGuidaClick() { TfrmGuida::open(this, ReceiptsHelp::title(), ReceiptsHelp::text()); }

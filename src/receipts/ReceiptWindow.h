@@ -62,6 +62,7 @@ protected:
 private:
     // Calcola: false, with a warning, when an amount is not one.
     bool calculate();
+    bool dateFitsArchiveYear();
     // Built in sibling files: the toolbar, the three data panels, the totals.
     QWidget *buildToolbar();
     QWidget *buildIssuerPanel();

@@ -39,12 +39,14 @@ TfrmRegistro::TfrmRegistro(QWidget *parent)
 {
     buildForm();
     fitPhotoFrames();
-    m_navigator = std::make_unique<ArchiveNavigator>(
-        lblPosizione, recordBinding<RegisterRecord>(this, registerPath,
-                                                    [this](const RegisterRecord &, int index) {
-                                                        showCardPhotos(index + 1);
-                                                        refreshCompliance();
-                                                    }));
+    auto binding = recordBinding<RegisterRecord>(this, registerPath, [this](const RegisterRecord &, int index) {
+        showCardPhotos(index + 1);
+        refreshCompliance();
+    });
+    uniqueNumber<RegisterRecord>(binding, "NumScheda", txtNumScheda, [this](int count) {
+        return Numbering::compose(lblInizio->text(), lblSolare->text(), count, Clock::today().year());
+    });
+    m_navigator = std::make_unique<ArchiveNavigator>(lblPosizione, std::move(binding));
     // After Save has run: the card now has its place among the others.
     if (auto *save = findChild<QWidget *>(QStringLiteral("cmdSalva")))
         connect(qobject_cast<QAbstractButton *>(save), &QAbstractButton::clicked, this,
@@ -74,6 +76,7 @@ void TfrmRegistro::resetCard()
         l->clear();
     resetPhotos();
     lblPosizione->clear();
+    m_navigator->setProposedNumber({});
     txtImporto->setFocus();
     refreshCompliance();
 }
@@ -92,6 +95,7 @@ void TfrmRegistro::cmdNuovoClick()
         resetCard();
         txtNumScheda->setText(Numbering::compose(lblInizio->text(), lblSolare->text(), count,
                                                  Clock::today().year()));
+        m_navigator->setProposedNumber(txtNumScheda->text());
         txtData->setText(DateText::today());
         txtImporto->setFocus();
     });
@@ -122,15 +126,23 @@ bool TfrmRegistro::requiredFieldsPresent()
 
 void TfrmRegistro::cmdSalvaClick()
 {
-    if (!FieldBehaviour::commitAmounts(this) || !requiredFieldsPresent())
+    if (!FieldBehaviour::commitAmounts(this) || !requiredFieldsPresent()
+        || !FieldBehaviour::requireDates(this, {QStringLiteral("txtDataNasc"), QStringLiteral("txtDataRil"),
+                                                QStringLiteral("txtDataSca")}))
         return;
+    FieldBehaviour::formatDates(this, {QStringLiteral("txtData"), QStringLiteral("txtDataNasc"),
+                                       QStringLiteral("txtDataRil"), QStringLiteral("txtDataSca"),
+                                       QStringLiteral("txtDataVen")});
     const bool stored = !lblPosizione->text().trimmed().isEmpty();
     if (!m_navigator->store())
         return;
     if (!writeCardPhotos())
         return;
-    Messages::information(stored
-                              ? QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.")
+    Messages::information(stored ? QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.")
+                          : m_navigator->renumbered()
+                              ? QStringLiteral("La scheda corrente è stata inserita in archivio con il numero %1 (il numero "
+                                               "proposto era stato appena usato da un'altra postazione).")
+                                    .arg(txtNumScheda->text().trimmed())
                               : QStringLiteral("La scheda corrente è stata inserita in archivio."),
                           this);
 }
@@ -145,9 +157,18 @@ void TfrmRegistro::cmdTrovaClick()
     Dialogs::openWithToken(QStringLiteral("TfrmTrovaRegistro"), this, QStringLiteral("registro"));
 }
 
-void TfrmRegistro::cmdAnteprimaClick() { Dialogs::open(QStringLiteral("TfrmAnteprimaReg"), this); }
+// The printed card shows the amounts as Save would store them.
+void TfrmRegistro::cmdAnteprimaClick()
+{
+    if (FieldBehaviour::commitAmounts(this))
+        Dialogs::open(QStringLiteral("TfrmAnteprimaReg"), this);
+}
 
-void TfrmRegistro::cmdStampaClick() { Dialogs::open(QStringLiteral("TfrmStampaReg"), this); }
+void TfrmRegistro::cmdStampaClick()
+{
+    if (FieldBehaviour::commitAmounts(this))
+        Dialogs::open(QStringLiteral("TfrmStampaReg"), this);
+}
 
 void TfrmRegistro::cmdFileClick()
 {

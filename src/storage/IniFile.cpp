@@ -87,6 +87,10 @@ QString IniFile::value(const QString &section, const QString &key) const
 
 void IniFile::setValue(const QString &section, const QString &key, const QString &value)
 {
+    // A line break would start a line of its own: a section or a key nobody wrote.
+    for (const QString *part : {&section, &key, &value})
+        if (part->contains(u'\r') || part->contains(u'\n'))
+            throw StorageError(QStringLiteral("line break in a settings entry"));
     const QString entry = key + u'=' + value;
     int header = findSection(section);
     if (header < 0) {

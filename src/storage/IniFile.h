@@ -11,6 +11,7 @@ public:
     explicit IniFile(const QString &path);
 
     QString value(const QString &section, const QString &key) const;
+    // Throws StorageError, changing nothing, when any of the three holds a line break.
     void setValue(const QString &section, const QString &key, const QString &value);
     // Writes the whole file back; throws StorageError on failure.
     void save() const;

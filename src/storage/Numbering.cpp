@@ -6,6 +6,8 @@
 #include "storage/StorageError.h"
 #include "storage/YesNo.h"
 
+#include <limits>
+
 namespace Numbering {
 
 QString compose(const QString &start, const QString &yearOption, int count, int year)
@@ -17,6 +19,9 @@ QString compose(const QString &start, const QString &yearOption, int count, int 
     const qlonglong first = s.toLongLong(&ok);
     if (!ok)
         throw StorageError(QStringLiteral("start value is not a number"));
+    // A start value of any length may be stored; one whose sum leaves the range is refused, not wrapped.
+    if (count < 0 || first > std::numeric_limits<qlonglong>::max() - count)
+        throw StorageError(QStringLiteral("start value too large"));
     QString number = QString::number(first + count);
     if (yearOption.trimmed() == YesNo::yes())
         number += u'/' + QString::number(year);

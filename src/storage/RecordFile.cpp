@@ -3,6 +3,7 @@
 
 #include <QFileInfo>
 #include <fcntl.h>
+#include <optional>
 #include <unistd.h>
 #include <vector>
 
@@ -77,9 +78,26 @@ void RecordFile::write(int index, const QByteArray &record)
         throw StorageError(m_file.errorString());
 }
 
-int RecordFile::append(const QByteArray &record)
+void RecordFile::underAppendLock(const std::function<void()> &work)
 {
     AppendLock lock(m_file.handle());
+    m_locked = true;
+    try {
+        work();
+    } catch (...) {
+        m_locked = false;
+        throw;
+    }
+    m_locked = false;
+}
+
+int RecordFile::append(const QByteArray &record)
+{
+    // Within underAppendLock the lock is held already; releasing it here
+    // would end it early, as the lock belongs to the process, not the call.
+    std::optional<AppendLock> lock;
+    if (!m_locked)
+        lock.emplace(m_file.handle());
     const int index = count();
     try {
         write(index, record);
@@ -115,6 +133,20 @@ void RecordFile::scan(const std::function<bool(const char *, int)> &visit)
         for (int i = 0; i < wanted; ++i, ++index)
             if (!visit(buffer.data() + size_t(i) * size_t(m_recordSize), index))
                 return;
+    }
+}
+
+void RecordFile::scanSlot(int offset, int length, const std::function<void(const char *, int)> &visit)
+{
+    if (offset < 0 || length <= 0 || offset + length > m_recordSize)
+        throw StorageError(QStringLiteral("slot outside the record"));
+    std::vector<char> slot(size_t(length), '\0');
+    const int total = count();
+    for (int index = 0; index < total; ++index) {
+        const off_t at = off_t(index) * m_recordSize + offset;
+        if (::pread(m_file.handle(), slot.data(), size_t(length), at) != ssize_t(length))
+            throw StorageError(QStringLiteral("short read"));
+        visit(slot.data(), index);
     }
 }
 

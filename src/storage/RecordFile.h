@@ -24,15 +24,23 @@ public:
     // Counts and appends under a lock held against other copies of the
     // program on the same file; returns the new record's 0-based index.
     int append(const QByteArray &record);
+    // Runs `work` holding the append lock, so that what it reads and writes
+    // through this file (append included) is not interleaved with another
+    // copy's count and append.
+    void underAppendLock(const std::function<void()> &work);
     // Reads every whole record from the first, in large blocks. The callback
     // gets the record bytes and the record's index; returning false stops.
     void scan(const std::function<bool(const char *record, int index)> &visit);
+    // The same for one slot of `length` bytes at `offset` in every record,
+    // reading only those bytes.
+    void scanSlot(int offset, int length, const std::function<void(const char *slot, int index)> &visit);
     // Flushes and releases the file; throws when the flush fails.
     void close();
 
 private:
     QFile m_file;
     int m_recordSize;
+    bool m_locked = false;
 };
 
 // Number of whole records in an archive, creating it empty when missing.

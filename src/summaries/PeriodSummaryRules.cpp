@@ -65,13 +65,21 @@ QList<SummarySums::Amount> totalledAmounts()
 }
 
 SummarySums::Result collect(const QString &archivePath, Period period, const QString &chosen,
-                            const QString &year)
+                            const QString &year, QList<ReceiptDateCut::Unplaced> *unplaced)
 {
     static const int kData = ReceiptRecordLayout::indexOf(u"Data");
+    static const int kNumber = ReceiptRecordLayout::indexOf(u"NumRic");
     return SummarySums::collect(
         archivePath, ReceiptRecordLayout::size, receiptLine(),
         [&](const char *record, int) {
-            return belongs(period, ReceiptRecordLayout::field(record, kData), chosen, year);
+            const QString data = ReceiptRecordLayout::field(record, kData);
+            if (!ReceiptDateCut::placeable(data)) {
+                if (unplaced)
+                    unplaced->append({ShortText::trimmed(ReceiptRecordLayout::field(record, kNumber)),
+                                      ShortText::trimmed(data)});
+                return false;
+            }
+            return belongs(period, data, chosen, year);
         },
         totalledAmounts());
 }

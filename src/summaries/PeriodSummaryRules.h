@@ -1,4 +1,5 @@
 #pragma once
+#include "summaries/ReceiptDateCut.h"
 #include "summaries/ResultLines.h"
 #include "summaries/SummarySums.h"
 
@@ -24,8 +25,10 @@ LineFormat receiptLine();
 
 // The four totals in their order: corrispettivi, advances, stamp duty, settled.
 QList<SummarySums::Amount> totalledAmounts();
+// Receipts whose date cannot be placed are left out and, when `unplaced` is
+// given, named there.
 SummarySums::Result collect(const QString &archivePath, Period period, const QString &chosen,
-                            const QString &year);
+                            const QString &year, QList<ReceiptDateCut::Unplaced> *unplaced = nullptr);
 
 // A total label's final text: "€ " and the total formatting.
 QString totalLabel(double sum);

@@ -229,7 +229,9 @@ bool PeriodSummaryWindow::build(const QString &chosen, const QString &year)
     titTipologia->setText(PeriodSummaryRules::title(m_period, chosen, year));
     list()->clear();
 
-    const auto result = PeriodSummaryRules::collect(receiptArchive(), m_period, chosen, ShortText::trimmed(year));
+    QList<ReceiptDateCut::Unplaced> unplaced;
+    const auto result =
+        PeriodSummaryRules::collect(receiptArchive(), m_period, chosen, ShortText::trimmed(year), &unplaced);
     list()->setLines(result.lines, result.records);
     if (!result.complete()) {
         if (result.stoppedAt)
@@ -241,6 +243,8 @@ bool PeriodSummaryWindow::build(const QString &chosen, const QString &year)
     for (int i = 0; i < m_totals.size(); ++i)
         m_totals[i]->setText(PeriodSummaryRules::totalLabel(result.sums.value(i)));
     panInfo->setText(PeriodSummaryRules::countText(int(result.lines.size())));
+    if (!unplaced.isEmpty())
+        Messages::warning(ReceiptDateCut::unplacedWarning(unplaced, QStringLiteral("nel riepilogo")), this);
     list()->focusFind();
     return true;
 }

@@ -18,6 +18,31 @@ int monthNumber(const QString &twoChars)
     return n >= 1 && n <= 12 ? n : 0;
 }
 
+bool placeable(const QString &date)
+{
+    const Parts parts = cut(date);
+    if (monthNumber(parts.month) == 0)
+        return false;
+    for (QChar c : parts.year)
+        if (c < u'0' || c > u'9')
+            return false;
+    return true;
+}
+
+QString unplacedWarning(const QList<Unplaced> &receipts, const QString &where)
+{
+    // Enough lines to mend them one by one, not so many that the box leaves the screen.
+    constexpr int kNamed = 15;
+    QString list;
+    for (int i = 0; i < receipts.size() && i < kNamed; ++i)
+        list += u"\n\rRic. n. " + receipts[i].number + u" - data: \"" + receipts[i].date + u'"';
+    if (receipts.size() > kNamed)
+        list += u"\n\r... e altre " + QString::number(receipts.size() - kNamed) + u" ricevute.";
+    return u"Attenzione: le seguenti ricevute non sono comprese " + where
+        + u" perché la loro data non è una data valida nel formato gg/mm/anno:\n\r" + list
+        + u"\n\r\n\rCorreggere la data delle ricevute indicate.";
+}
+
 const QStringList &monthNames()
 {
     static const QStringList names{

@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QList>
 #include <QStringList>
 
 // The receipt summaries and charts place a receipt in its month, quarter and
@@ -28,5 +29,18 @@ const QStringList &quarterNames();
 // month number stay as they are, and so match no period.
 QString monthName(const QString &twoChars);
 QString quarterName(const QString &twoChars);
+
+// Whether the positions above give a month, 01 to 12, and a four-digit year.
+bool placeable(const QString &date);
+
+// A receipt a summary or the chart could not place, as it is stored.
+struct Unplaced
+{
+    QString number;
+    QString date;
+};
+// The one warning after the fill that names them; `where` is "nel riepilogo"
+// or "nel grafico".
+QString unplacedWarning(const QList<Unplaced> &receipts, const QString &where);
 
 } // namespace ReceiptDateCut

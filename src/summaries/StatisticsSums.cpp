@@ -7,17 +7,24 @@
 
 namespace StatisticsSums {
 
-Months monthlyTakings(const QString &archivePath, const QString &year)
+Months monthlyTakings(const QString &archivePath, const QString &year, QList<ReceiptDateCut::Unplaced> *unplaced)
 {
     using L = ReceiptRecordLayout;
     static const int kData = L::indexOf(u"Data");
+    static const int kNumber = L::indexOf(u"NumRic");
     static const int kAmount = L::indexOf(u"TotCorrispettivi");
     const QString wanted = year.trimmed();
 
     Months sums{};
     RecordFile file(archivePath, L::size);
     file.scan([&](const char *record, int index) {
-        const auto parts = ReceiptDateCut::cut(L::field(record, kData));
+        const QString data = L::field(record, kData);
+        if (!ReceiptDateCut::placeable(data)) {
+            if (unplaced)
+                unplaced->append({ShortText::trimmed(L::field(record, kNumber)), ShortText::trimmed(data)});
+            return true;
+        }
+        const auto parts = ReceiptDateCut::cut(data);
         const int month = ReceiptDateCut::monthNumber(parts.month.trimmed());
         if (parts.year.trimmed() != wanted || month == 0)
             return true;

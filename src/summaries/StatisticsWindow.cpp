@@ -253,8 +253,9 @@ void TfrmStatistiche::btnApriClick()
     const QString year = txtAnno->text().trimmed();
     lblFile->setText(DataFolder::file(year + u".ric"));
     lblTitolo->setText(u"Rappresentazione grafica delle ricevute emesse nell'anno " + year + u'.');
+    QList<ReceiptDateCut::Unplaced> unplaced;
     try {
-        fillChart(year);
+        unplaced = fillChart(year);
     } catch (const UnreadableRecord &bad) {
         // The year panel stays in front; the user learns which receipt to mend.
         Messages::warning(bad.message(), this);
@@ -265,19 +266,23 @@ void TfrmStatistiche::btnApriClick()
     }
     panAvvio->hide();
     panContainer->show();
+    if (!unplaced.isEmpty())
+        Messages::warning(ReceiptDateCut::unplacedWarning(unplaced, QStringLiteral("nel grafico")), this);
 }
 
-void TfrmStatistiche::fillChart(const QString &year)
+QList<ReceiptDateCut::Unplaced> TfrmStatistiche::fillChart(const QString &year)
 {
     for (QLabel *memo : memMonths)
         memo->setText(QStringLiteral("0"));
-    const auto sums = StatisticsSums::monthlyTakings(lblFile->text(), year);
+    QList<ReceiptDateCut::Unplaced> unplaced;
+    const auto sums = StatisticsSums::monthlyTakings(lblFile->text(), year, &unplaced);
     const auto rounded = StatisticsSums::roundedToEuros(sums);
     ChartStats->clear();
     for (std::size_t i = 0; i < rounded.size(); ++i) {
         memMonths[int(i)]->setText(AmountText::formatGeneral(rounded[i]));
         ChartStats->addPoint(QString::fromUtf16(kMonths[i].label), QColor::fromRgba(kMonths[i].colour), rounded[i]);
     }
+    return unplaced;
 }
 
 void TfrmStatistiche::btnTortaClick() { ChartStats->setKind(StatisticsChartData::Kind::Pie); }

@@ -1,5 +1,6 @@
 #pragma once
 #include "app/ui/AreaWindow.h"
+#include "summaries/ReceiptDateCut.h"
 
 class QFrame;
 class QLabel;
@@ -29,7 +30,7 @@ protected:
 private:
     QFrame *buildYearPanel();
     QFrame *buildChartPanel();
-    void fillChart(const QString &year);
+    QList<ReceiptDateCut::Unplaced> fillChart(const QString &year);
 
     QFrame *panAvvio;
     QLineEdit *txtAnno;

@@ -6,6 +6,7 @@
 #include "storage/IniFile.h"
 #include "TestSupport.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -159,6 +160,82 @@ private slots:
         QVERIFY(messages.last().text.contains(QStringLiteral("255 caratteri")));
         QCOMPARE(IniFile::read(dir.file(QStringLiteral("unins000.dll")), QStringLiteral("Accesso"), QStringLiteral("Valore")),
                  Scrambler::scramble(QStringLiteral("A")));
+    }
+
+    // Set with a no-break space at its end, the password is accepted when
+    // typed the same way: storing and comparing trim codes 32 and below only.
+    void noBreakSpaceIsPartOfThePassword()
+    {
+        TempDataDir dir;
+        IniFile::write(dir.file(QStringLiteral("unins000.dll")), QStringLiteral("Accesso"), QStringLiteral("Valore"),
+                       Scrambler::scramble(QStringLiteral("A")));
+        AccessWindows w;
+        MessageRecorder messages;
+        w.login.hide();
+        const QString fresh = QStringLiteral("segreto") + QChar(0xA0);
+        w.changePassword(QStringLiteral("a"), fresh + u' ', fresh);
+        QCOMPARE(messages.last().text, QStringLiteral("Modifica della password completata con successo."));
+        QCOMPARE(IniFile::read(dir.file(QStringLiteral("unins000.dll")), QStringLiteral("Accesso"), QStringLiteral("Valore")),
+                 Scrambler::scramble(QStringLiteral("SEGRETO") + QChar(0xA0)));
+        messages.clear();
+        w.tryLogin(QStringLiteral("segreto"));
+        QCOMPARE(messages.texts(), QStringList{kWrong});
+        w.tryLogin(fresh);
+        QCOMPARE(messages.texts(), QStringList{kWrong});
+        QVERIFY(w.menu.isVisible());
+    }
+
+    void reportingPageRefusesWhatItCannotKeep_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("euro sign") << QStringLiteral("€uro");
+        QTest::newRow("256 characters") << QString(256, u'x');
+        QTest::newRow("outside Latin") << QStringLiteral("パス");
+    }
+    void reportingPageRefusesWhatItCannotKeep()
+    {
+        QFETCH(QString, typed);
+        TempDataDir dir;
+        const QString ini = dir.file(QStringLiteral("Valtrena.ini"));
+        IniFile::write(ini, QStringLiteral("Accesso"), QStringLiteral("Valore"), Scrambler::scramble(QStringLiteral("prima")));
+        QWidget menu;
+        menu.setObjectName(QStringLiteral("TfrmAvvio"));
+        AppWindows::add(&menu);
+        MessageRecorder messages;
+        TfrmSegnalazioni page;
+        page.show();
+        field(&page, "txtPassword")->setMaxLength(32767);
+        field(&page, "txtPassword")->setText(typed);
+        click(&page, QStringLiteral("btnApplica"));
+        QCOMPARE(messages.texts(),
+                 QStringList{QStringLiteral("Attenzione: la nuova password può contenere al massimo 255 caratteri, scelti "
+                                            "tra lettere, cifre, segni di punteggiatura e lettere accentate "
+                                            "dell'alfabeto latino.")});
+        QCOMPARE(messages.last().kind, MessageKind::Warning);
+        QVERIFY(page.isVisible());
+        QCOMPARE(field(&page, "txtPassword")->text(), typed);
+        QCOMPARE(page.focusWidget(), field(&page, "txtPassword"));
+        QCOMPARE(IniFile::read(ini, QStringLiteral("Accesso"), QStringLiteral("Valore")),
+                 Scrambler::scramble(QStringLiteral("prima")));
+        AppWindows::clear();
+    }
+
+    void reportingPageKeepsANoBreakSpace()
+    {
+        TempDataDir dir;
+        QWidget menu;
+        menu.setObjectName(QStringLiteral("TfrmAvvio"));
+        AppWindows::add(&menu);
+        TfrmSegnalazioni page;
+        page.show();
+        const QString typed = QChar(0xA0) + QStringLiteral("Pass");
+        field(&page, "txtPassword")->setText(u' ' + typed + u'\t');
+        click(&page, QStringLiteral("btnApplica"));
+        QCOMPARE(IniFile::read(dir.file(QStringLiteral("Valtrena.ini")), QStringLiteral("Accesso"), QStringLiteral("Valore")),
+                 Scrambler::scramble(typed));
+        page.show();
+        QCOMPARE(field(&page, "txtPassword")->text(), typed);
+        AppWindows::clear();
     }
 
     void reportingPageKeepsTheCredentials()

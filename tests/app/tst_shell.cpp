@@ -248,6 +248,38 @@ private slots:
         dialog.txtInizioExit();
         QCOMPARE(start->text(), QStringLiteral("0"));
     }
+
+    // Five digits limit typing only: a longer stored start value is shown and
+    // written back whole, even past what a double holds exactly.
+    void numberingKeepsALongStartValue()
+    {
+        const QString ini = m_dir->file(QStringLiteral("Valtrena.ini"));
+        const QString start = QStringLiteral("12345678901234567890");
+        IniFile::write(ini, QStringLiteral("Numerazione Registro"), QStringLiteral("Inizio"), start);
+        ModalScript modal;
+        QString shown;
+        modal.then([&](QDialog *d) {
+            d->show();  // the script runs the dialog without showing it
+            auto *field = d->findChild<QLineEdit *>(QStringLiteral("txtInizio"));
+            shown = field->text();
+            field->setFocus();
+            click(d, QStringLiteral("btnApplica"));
+            return d->result();
+        });
+        TfrmNumerazione::open(nullptr, QStringLiteral("registro"), QStringLiteral(" Numerazione"));
+        QCOMPARE(shown, start);
+        QCOMPARE(IniFile::read(ini, QStringLiteral("Numerazione Registro"), QStringLiteral("Inizio")), start);
+
+        // Typing is still held to five digits once the long value is gone.
+        TfrmNumerazione dialog;
+        Controls::setToken(&dialog, QStringLiteral("registro"));
+        dialog.show();
+        auto *field = dialog.findChild<QLineEdit *>(QStringLiteral("txtInizio"));
+        field->selectAll();
+        QTest::keyClick(field, Qt::Key_Backspace);
+        QTest::keyClicks(field, QStringLiteral("1234567"));
+        QCOMPARE(field->text(), QStringLiteral("12345"));
+    }
 };
 
 QTEST_MAIN(TestShell)

@@ -191,6 +191,28 @@ private slots:
         QCOMPARE(read().size(), 1);
     }
 
+    // Dates are stored dd/mm/yyyy, the way every list reads them; a text that
+    // is not a date is left as typed.
+    void datesAreStoredInFull()
+    {
+        set(QStringLiteral("txtCognome"), QStringLiteral("Rossi"));
+        set(QStringLiteral("txtNome"), QStringLiteral("Mario"));
+        set(QStringLiteral("txtDataNasc"), QStringLiteral("5/3/80"));
+        set(QStringLiteral("txtDataRil"), QStringLiteral("1/2/2020"));
+        set(QStringLiteral("txtDataSca"), QStringLiteral("ignota"));
+        set(QStringLiteral("txtDecorrenza"), QStringLiteral("1/12/2024"));
+        set(QStringLiteral("txtScadenza"), QStringLiteral("1/1/2025"));
+        click("cmdSalva");
+        QCOMPARE(m_messages->last().kind, MessageKind::Information);
+        const CustomerRecord c = read().value(0);
+        QCOMPARE(c.DataNasc, QStringLiteral("05/03/1980"));
+        QCOMPARE(c.DataRil, QStringLiteral("01/02/2020"));
+        QCOMPARE(c.DataSca, QStringLiteral("ignota"));
+        QCOMPARE(c.Decorrenza, QStringLiteral("01/12/2024"));
+        QCOMPARE(c.Scadenza, QStringLiteral("01/01/2025"));
+        QCOMPARE(text(QStringLiteral("txtDataNasc")), QStringLiteral("05/03/1980"));
+    }
+
     // Every field shown, edited and written back in place, the six hidden
     // labels and the province boxes included.
     void navigateAndOverwrite()

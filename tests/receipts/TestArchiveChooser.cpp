@@ -4,6 +4,8 @@
 #include "app/ui/Dialogs.h"
 #include "receipts/ArchiveChooser.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -48,6 +50,8 @@ private slots:
     void showPrefillsCurrentYear();
     void openArchive_data();
     void openArchive();
+    void pastedYear_data();
+    void pastedYear();
     void closeGoesWhereTokenSays_data();
     void closeGoesWhereTokenSays();
     void logoLinkOpensLogoWindow();
@@ -71,6 +75,10 @@ void TestArchiveChooser::openArchive_data()
     QTest::newRow("year zero") << "0000" << true;
     QTest::newRow("three digits") << "202" << false;
     QTest::newRow("empty") << "" << false;
+    // Only a stored or programmatic text can hold these; none may name an archive.
+    QTest::newRow("a letter") << "20a5" << false;
+    QTest::newRow("a blank") << " 202" << false;
+    QTest::newRow("a path") << "../x" << false;
 }
 
 void TestArchiveChooser::openArchive()
@@ -97,6 +105,27 @@ void TestArchiveChooser::openArchive()
         QVERIFY(f.chooser.isVisible());
         QVERIFY(!f.receipts.isVisible());
     }
+}
+
+void TestArchiveChooser::pastedYear_data()
+{
+    QTest::addColumn<QString>("clipboard");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("digits kept") << "Anno 2025\r\n" << "2025";
+    QTest::newRow("no digits") << "../" << "2026";
+    QTest::newRow("too long, refused") << "20255" << "2026";
+}
+
+void TestArchiveChooser::pastedYear()
+{
+    QFETCH(QString, clipboard);
+    QFETCH(QString, shown);
+    Fixture f;
+    f.year()->setFocus();
+    f.year()->selectAll();
+    QGuiApplication::clipboard()->setText(clipboard);
+    QTest::keyClick(f.year(), Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(f.year()->text(), shown);
 }
 
 void TestArchiveChooser::closeGoesWhereTokenSays_data()

@@ -8,8 +8,11 @@
 #include "storage/ArchiveTexts.h"
 #include "storage/DataFolder.h"
 #include "storage/IniFile.h"
+#include "storage/RecordFile.h"
 
 #include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QComboBox>
 #include <QEnterEvent>
 #include <QLabel>
@@ -75,6 +78,11 @@ private slots:
     void saveTwiceAppendsOnce();
     void saveRefusesIncompleteReceipt_data();
     void saveRefusesIncompleteReceipt();
+    void dateStoredInFullAndYearAsked_data();
+    void dateStoredInFullAndYearAsked();
+    void numberTakenMeanwhile();
+    void numberTypedTwiceIsRefused();
+    void pastedAddressBlockStaysOnOneLine();
     void emptyReceiptBytes();
     void saveAfterNavigationUpdatesInPlace();
     void closeKeepsIssuerOfBrowsedReceipt();
@@ -202,6 +210,113 @@ void TestReceiptWindow::saveRefusesIncompleteReceipt()
     QCOMPARE(text(f.w(), "lblPosizione"), QString());
     // The totals ran before the checks.
     QCOMPARE(text(f.w(), "txtTotale"), QStringLiteral("3,00"));
+}
+
+void TestReceiptWindow::dateStoredInFullAndYearAsked_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("answer");  // -1: no question expected; 0 No; 1 Yes
+    QTest::addColumn<QString>("stored");  // empty: nothing stored
+    QTest::newRow("one-digit day and month") << "5/3/2025" << -1 << "05/03/2025";
+    QTest::newRow("two-digit year") << "5/3/25" << -1 << "05/03/2025";
+    QTest::newRow("other year, kept") << "30/12/2024" << 1 << "30/12/2024";
+    QTest::newRow("other year, cancelled") << "2/1/2026" << 0 << "";
+}
+
+void TestReceiptWindow::dateStoredInFullAndYearAsked()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, answer);
+    QFETCH(QString, stored);
+    Fixture f;
+    click(f.w(), "cmdNuovo");
+    setText(f.w(), "txtCliente", QStringLiteral("ROSSI MARIO"));
+    auto *date = f.w()->findChild<QLineEdit *>(QStringLiteral("txtData"));
+    date->clear();
+    QTest::keyClicks(date, typed);
+    if (answer >= 0)
+        f.messages.answerNext(answer == 1);
+    click(f.w(), "cmdSalva");
+    const QString question = QStringLiteral("Attenzione: la data della ricevuta non appartiene all'anno dell'archivio "
+                                            "aperto.\n\r\n\rSalvare comunque la ricevuta?");
+    if (answer >= 0) {
+        QCOMPARE(f.messages.entries().first().text, question);
+        QCOMPARE(f.messages.entries().first().kind, MessageKind::Confirmation);
+    } else {
+        QVERIFY(!f.messages.texts().contains(question));
+    }
+    if (stored.isEmpty()) {
+        QCOMPARE(f.messages.entries().size(), 1);
+        QCOMPARE(f.archiveSize(), qint64(0));
+        QCOMPARE(text(f.w(), "lblPosizione"), QString());
+        return;
+    }
+    QCOMPARE(f.messages.last().text, QStringLiteral("La scheda corrente è stata inserita in archivio."));
+    QCOMPARE(text(f.w(), "txtData"), stored);
+    QCOMPARE(ReceiptRecordLayout::decode(f.dir.readBytes(kArchive)).Data, stored);
+}
+
+// Another workstation saves a receipt between New and Save.
+void TestReceiptWindow::numberTakenMeanwhile()
+{
+    Fixture f(ReceiptFixtures::archiveOf({QStringLiteral("VERDI")}));
+    click(f.w(), "cmdNuovo");
+    QCOMPARE(text(f.w(), "txtNumRic"), QStringLiteral("2"));
+    {
+        RecordFile file(f.dir.file(kArchive), ReceiptRecordLayout::size);
+        file.append(ReceiptRecordLayout::encode(ReceiptFixtures::receipt(QStringLiteral("2"), QStringLiteral("NERI"))));
+        file.close();
+    }
+    setText(f.w(), "txtCliente", QStringLiteral("ROSSI MARIO"));
+    click(f.w(), "cmdSalva");
+    QCOMPARE(f.messages.texts(),
+             QStringList{QStringLiteral("La ricevuta corrente è stata inserita in archivio con il numero 3 (il numero "
+                                        "proposto era stato appena usato da un'altra postazione).")});
+    QCOMPARE(text(f.w(), "txtNumRic"), QStringLiteral("3"));
+    QCOMPARE(text(f.w(), "lblPosizione"), QStringLiteral("3"));
+    QCOMPARE(f.archiveSize(), qint64(3) * ReceiptRecordLayout::size);
+    QCOMPARE(ReceiptRecordLayout::decode(f.dir.readBytes(kArchive).mid(2 * ReceiptRecordLayout::size)).NumRic,
+             QStringLiteral("3"));
+}
+
+void TestReceiptWindow::numberTypedTwiceIsRefused()
+{
+    Fixture f(ReceiptFixtures::archiveOf({QStringLiteral("VERDI"), QStringLiteral("NERI")}));
+    click(f.w(), "cmdNuovo");
+    setText(f.w(), "txtNumRic", QStringLiteral(" 2"));
+    setText(f.w(), "txtCliente", QStringLiteral("ROSSI MARIO"));
+    click(f.w(), "cmdSalva");
+    QCOMPARE(f.messages.texts(),
+             QStringList{QStringLiteral("Attenzione: il numero indicato è già stato assegnato alla scheda in "
+                                        "posizione 2.\n\r\n\rIndicare un numero diverso.")});
+    QCOMPARE(f.messages.last().kind, MessageKind::Warning);
+    QCOMPARE(f.focus()->objectName(), QStringLiteral("txtNumRic"));
+    QCOMPARE(f.archiveSize(), qint64(2) * ReceiptRecordLayout::size);
+    QCOMPARE(text(f.w(), "lblPosizione"), QString());
+}
+
+// An address block pasted into an issuer field once wrote a section of its
+// own into the settings file.
+void TestReceiptWindow::pastedAddressBlockStaysOnOneLine()
+{
+    Fixture f;
+    QWidget menu;
+    menu.setObjectName(AppWindows::mainMenu());
+    AppWindows::add(&menu);
+    auto *street = f.w()->findChild<QLineEdit *>(QStringLiteral("txtViaDitta"));
+    street->setFocus();
+    street->selectAll();
+    QGuiApplication::clipboard()->setText(QStringLiteral("Via Roma 1\r\n[Accesso]\r\nPassword=x\tfine"));
+    QTest::keyClick(street, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(street->text(), QStringLiteral("Via Roma 1[Accesso]Password=x fine"));
+    // A province written by another window, as an import does.
+    setText(f.w(), "txtProvDitta", QStringLiteral("M\nI"));
+    QCOMPARE(text(f.w(), "txtProvDitta"), QStringLiteral("MI"));
+    click(f.w(), "cmdEsci");
+    const QByteArray settings = f.dir.readBytes(FileNames::settings());
+    QVERIFY2(!settings.contains("\n[Accesso]"), settings.constData());
+    QVERIFY(settings.contains("\r\nIndirizzo=Via Roma 1[Accesso]Password=x fine\r\n"));
+    QCOMPARE(ini(QStringLiteral("Ditta Emittente"), QStringLiteral("Provincia")), QStringLiteral("MI"));
 }
 
 // Built by hand from the field offsets, not through the record codec.

@@ -10,7 +10,11 @@
 #include <QFile>
 #include <QCheckBox>
 #include <QLabel>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QMimeData>
 #include <QPlainTextEdit>
+#include <QTimer>
 
 namespace {
 const QString kNumberWarning = QStringLiteral(
@@ -117,6 +121,104 @@ private slots:
                  (QStringList{QStringLiteral("La scheda corrente è stata inserita in archivio."),
                               QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.")}));
         QCOMPARE(f.messages.last().kind, MessageKind::Information);
+    }
+
+    // Another workstation appends between New and Save: the proposed number
+    // gives way to the next free one; numbers typed by hand never do.
+    void numberTakenMeanwhile_data()
+    {
+        QTest::addColumn<QStringList>("before");     // numbers in the archive at New
+        QTest::addColumn<QStringList>("meanwhile");  // appended by the other workstation
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("next number") << list({"1"}) << list({"2"}) << "3";
+        QTest::newRow("next is taken too") << list({"1", "4"}) << list({"3"}) << "5";
+        QTest::newRow("nobody took it") << list({"1"}) << list({"7"}) << "2";
+    }
+    void numberTakenMeanwhile()
+    {
+        QFETCH(QStringList, before);
+        QFETCH(QStringList, meanwhile);
+        QFETCH(QString, stored);
+        RegisterFixture f;
+        const auto append = [&](const QStringList &numbers) {
+            RecordFile file(f.archive(), RegisterRecordLayout::size);
+            for (const QString &n : numbers) {
+                RegisterRecord r;
+                r.NumScheda = n;
+                file.append(RegisterRecordLayout::encode(r));
+            }
+            file.close();
+        };
+        append(before);
+        f.click(QStringLiteral("cmdNuovo"));
+        const QString proposed = f.text(QStringLiteral("txtNumScheda"));
+        append(meanwhile);
+        f.fillRequired(proposed);
+        f.click(QStringLiteral("cmdSalva"));
+        const int last = int(before.size() + meanwhile.size());
+        QCOMPARE(f.count(), last + 1);
+        QCOMPARE(f.record(last).NumScheda, stored);
+        QCOMPARE(f.text(QStringLiteral("txtNumScheda")), stored);
+        QCOMPARE(f.text(QStringLiteral("lblPosizione")), QString::number(last + 1));
+        QCOMPARE(f.messages.texts(),
+                 QStringList{stored == proposed
+                                 ? QStringLiteral("La scheda corrente è stata inserita in archivio.")
+                                 : QStringLiteral("La scheda corrente è stata inserita in archivio con il numero %1 "
+                                                  "(il numero proposto era stato appena usato da un'altra "
+                                                  "postazione).").arg(stored)});
+        QCOMPARE(f.messages.last().kind, MessageKind::Information);
+    }
+
+    void numberHeldByAnotherCard_data()
+    {
+        QTest::addColumn<int>("editing");  // 0-based card loaded, -1 a new card
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("holder");   // 1-based position named, 0 stored
+        QTest::newRow("new card, same number") << -1 << "2" << 2;
+        QTest::newRow("new card, blanks and case") << -1 << " a7 " << 3;
+        QTest::newRow("new card, a free number") << -1 << "8" << 0;
+        QTest::newRow("stored card, another's number") << 2 << "1" << 1;
+        QTest::newRow("stored card, its own number") << 2 << "A7" << 0;
+    }
+    void numberHeldByAnotherCard()
+    {
+        QFETCH(int, editing);
+        QFETCH(QString, typed);
+        QFETCH(int, holder);
+        RegisterFixture f;
+        {
+            RecordFile file(f.archive(), RegisterRecordLayout::size);
+            for (const char *n : {"1", "2", "A7"}) {
+                RegisterRecord r;
+                r.NumScheda = QLatin1StringView(n);
+                r.Natura = QStringLiteral("Oro");
+                r.Cliente = QStringLiteral("BIANCHI");
+                r.Descrizione = QStringLiteral("Catenina");
+                r.Data = QStringLiteral("01/06/2025");
+                file.append(RegisterRecordLayout::encode(r));
+            }
+            file.close();
+        }
+        const QByteArray before = f.data.readBytes(FileNames::registerArchive());
+        if (editing >= 0) {
+            QVERIFY(f.window->loadCard(editing));
+            f.set(QStringLiteral("txtNumScheda"), typed);
+        } else {
+            f.fillRequired(typed);
+        }
+        f.click(QStringLiteral("cmdSalva"));
+        if (holder == 0) {
+            QCOMPARE(f.messages.last().kind, MessageKind::Information);
+            QCOMPARE(f.count(), editing >= 0 ? 3 : 4);
+            return;
+        }
+        QCOMPARE(f.messages.texts(),
+                 QStringList{QStringLiteral("Attenzione: il numero indicato è già stato assegnato alla scheda in "
+                                            "posizione %1.\n\r\n\rIndicare un numero diverso.").arg(holder)});
+        QCOMPARE(f.messages.last().kind, MessageKind::Warning);
+        QCOMPARE(f.focused(), QStringLiteral("txtNumScheda"));
+        QCOMPARE(f.text(QStringLiteral("txtNumScheda")), typed);
+        QCOMPARE(f.data.readBytes(FileNames::registerArchive()), before);
     }
 
     void emptiedAmountsAreStoredAsZero()
@@ -313,6 +415,110 @@ private slots:
         QCOMPARE(amount->text(), shown);
     }
 
+    // The user right-clicks into the field, as it shows "0,00", and pastes.
+    void amountContextMenuPaste()
+    {
+        RegisterFixture f;
+        QLineEdit *amount = f.field(QStringLiteral("txtImporto"));
+        f.field(QStringLiteral("txtMezzo"))->setFocus();
+        QGuiApplication::clipboard()->setText(QStringLiteral("-219,66"));
+        bool pasted = false;
+        QTimer::singleShot(0, [&] {
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            if (!menu)
+                return;
+            for (QAction *a : menu->actions()) {
+                if (a->text().startsWith(QCoreApplication::translate("QLineEdit", "&Paste"))) {
+                    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(a).center());
+                    pasted = true;
+                }
+            }
+            menu->close();
+        });
+        // The press brings the focus; the platform then asks for the menu.
+        const QPoint at(5, amount->height() / 2);
+        QTest::mousePress(amount, Qt::RightButton, {}, at);
+        QContextMenuEvent request(QContextMenuEvent::Mouse, at, amount->mapToGlobal(at));
+        QApplication::sendEvent(amount, &request);
+        QTest::mouseRelease(amount, Qt::RightButton, {}, at);
+        QVERIFY(pasted);
+        QCOMPARE(amount->text(), QStringLiteral("219,66"));
+    }
+
+    void amountDrop_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<bool>("selected");
+        QTest::addColumn<QString>("dropped");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("replaces the selection") << "0,00" << true << "-1.250,50 EUR" << "1250,50";
+        QTest::newRow("joins an unselected text") << "12" << false << ",5x" << "12,5";
+        QTest::newRow("comma refused where one is") << "12,5" << false << "-3,4" << "12,534";
+        QTest::newRow("nothing usable") << "0,00" << true << "-abc" << "0,00";
+    }
+    void amountDrop()
+    {
+        QFETCH(QString, before);
+        QFETCH(bool, selected);
+        QFETCH(QString, dropped);
+        QFETCH(QString, shown);
+        RegisterFixture f;
+        QLineEdit *amount = f.field(QStringLiteral("txtImporto"));
+        amount->setText(before);
+        if (selected)
+            amount->selectAll();
+        else
+            amount->deselect();
+        QMimeData mime;
+        mime.setText(dropped);
+        const QPointF end(amount->width() - 3, amount->height() / 2);
+        QDragEnterEvent enter(end.toPoint(), Qt::CopyAction, &mime, Qt::LeftButton, {});
+        QApplication::sendEvent(amount, &enter);
+        QDropEvent drop(end, Qt::CopyAction, &mime, Qt::LeftButton, {});
+        QApplication::sendEvent(amount, &drop);
+        QCOMPARE(amount->text(), shown);
+    }
+
+    // The toolbar's print and preview buttons take no focus from the field:
+    // the card they print shows the amount as Save stores it, or none at all.
+    void printCommitsTheAmountFirst_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("printed");  // empty: refused
+        QTest::newRow("preview") << "cmdAnteprima" << "12,5" << "12,50";
+        QTest::newRow("print") << "cmdStampa" << "7" << "7,00";
+        QTest::newRow("unreadable") << "cmdStampa" << "1,250,00" << "";
+    }
+    void printCommitsTheAmountFirst()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, typed);
+        QFETCH(QString, printed);
+        RegisterFixture f;
+        QLineEdit *amount = f.field(QStringLiteral("txtImporto"));
+        f.field(QStringLiteral("txtMezzo"))->setFocus();
+        amount->setFocus(Qt::TabFocusReason);
+        if (typed.count(u',') > 1)
+            amount->setText(typed);  // only a stored record can hold it
+        else
+            QTest::keyClicks(amount, typed);
+        ModalScript modals;
+        QString seen;
+        modals.then([&](QDialog *) {
+            seen = f.text(QStringLiteral("txtImporto"));
+            return int(QDialog::Rejected);
+        });
+        auto *b = f.window->findChild<QAbstractButton *>(button);
+        QTest::mouseClick(b, Qt::LeftButton);
+        QCOMPARE(seen, printed);
+        if (printed.isEmpty()) {
+            QCOMPARE(modals.seen(), QStringList());
+            QCOMPARE(f.messages.last().kind, MessageKind::Warning);
+            QCOMPARE(f.focused(), QStringLiteral("txtImporto"));
+        }
+    }
+
     // A stored text that is not an amount stays, and Save refuses it.
     void unreadableAmountIsRefusedAtSave()
     {
@@ -330,6 +536,84 @@ private slots:
         QCOMPARE(f.focused(), QStringLiteral("txtImporto"));
         QCOMPARE(f.text(QStringLiteral("txtImporto")), QStringLiteral("1,250,00"));
         QVERIFY(!QFile::exists(f.archive()) || f.count() == 0);
+    }
+
+    void datesAtSave_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("stored");  // empty with a typed text: refused
+        QTest::newRow("birth date completed") << "txtDataNasc" << "5/3/1980" << "05/03/1980";
+        QTest::newRow("two-digit year") << "txtDataRil" << "1/2/20" << "01/02/2020";
+        QTest::newRow("already full") << "txtDataSca" << "28/02/2030" << "28/02/2030";
+        QTest::newRow("empty expiry") << "txtDataSca" << "" << "";
+        QTest::newRow("no 31 February") << "txtDataNasc" << "31/02/1980" << "";
+        QTest::newRow("not a date") << "txtDataRil" << "ieri" << "";
+        QTest::newRow("month 13") << "txtDataSca" << "01/13/2030" << "";
+    }
+    void datesAtSave()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        QFETCH(QString, stored);
+        RegisterFixture f;
+        f.fillRequired();
+        QTest::keyClicks(f.field(field), typed);
+        f.click(QStringLiteral("cmdSalva"));
+        if (stored.isEmpty() && !typed.isEmpty()) {
+            QCOMPARE(f.messages.texts(),
+                     QStringList{QStringLiteral("Attenzione: la data indicata non esiste.\n\r\n\rPer poter salvare "
+                                                "la scheda è necessario indicare una data valida nel formato "
+                                                "gg/mm/anno.")});
+            QCOMPARE(f.messages.last().kind, MessageKind::Warning);
+            QCOMPARE(f.focused(), field);
+            QCOMPARE(f.text(field), typed);
+            QVERIFY(!QFile::exists(f.archive()) || f.count() == 0);
+            return;
+        }
+        QCOMPARE(f.messages.texts(), QStringList{QStringLiteral("La scheda corrente è stata inserita in archivio.")});
+        QCOMPARE(f.text(field), stored);
+        const RegisterRecord r = f.record(0);
+        const QString kept = field == u"txtDataNasc" ? r.DataNasc : field == u"txtDataRil" ? r.DataRil : r.DataSca;
+        QCOMPARE(kept, stored);
+        QCOMPARE(r.Data, QStringLiteral("15/06/2025"));
+    }
+
+    // However a text comes in, the card stores it on one line.
+    void textsStayOnOneLine_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("incoming");
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("pasted") << "paste" << "Anello\r\ncon brillante" << "Anellocon brillante";
+        QTest::newRow("written by another window") << "import" << "ROSSI\tMARIO\n" << "ROSSI MARIO";
+        QTest::newRow("dropped") << "drop" << "Oro\x01 giallo\r" << "Oro giallo";
+    }
+    void textsStayOnOneLine()
+    {
+        QFETCH(QString, how);
+        QFETCH(QString, incoming);
+        QFETCH(QString, kept);
+        RegisterFixture f;
+        f.fillRequired();
+        QLineEdit *field = f.field(QStringLiteral("txtCaratteristiche"));
+        if (how == u"paste") {
+            field->setFocus();
+            QGuiApplication::clipboard()->setText(incoming);
+            QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+        } else if (how == u"import") {
+            f.set(QStringLiteral("txtCaratteristiche"), incoming);
+        } else {
+            QMimeData mime;
+            mime.setText(incoming);
+            QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, {});
+            QApplication::sendEvent(field, &enter);
+            QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, {});
+            QApplication::sendEvent(field, &drop);
+        }
+        QCOMPARE(field->text(), kept);
+        f.click(QStringLiteral("cmdSalva"));
+        QCOMPARE(f.record(0).Caratteristiche, kept);
     }
 
     void upperCaseFields_data()

@@ -63,6 +63,16 @@ inline QPair<QString, int> card(Kind k, const char *record)
     return ok ? qMakePair(tag, n) : QPair<QString, int>{};
 }
 
+// The card or receipt number of a record; empty for the customer registry.
+inline QString number(Kind k, const char *record)
+{
+    if (k == Kind::Register)
+        return RegisterRecordLayout::decode(record).NumScheda;
+    if (k == Kind::Receipt)
+        return ReceiptRecordLayout::decode(record).NumRic;
+    return {};
+}
+
 } // namespace WorkerArchive
 
 Q_DECLARE_METATYPE(WorkerArchive::Kind)

@@ -63,9 +63,16 @@ private slots:
         odd.Data = QStringLiteral("31/02/2025");
         odd.Importo = QStringLiteral("12.50");
         odd.DataVen = QStringLiteral("presto");
+        odd.DataNasc = QStringLiteral("30/02/1970");
+        odd.DataRil = QStringLiteral("01/13/2020");
+        odd.DataSca = QStringLiteral("5/3/2030");  // a date the program reads
+        RegisterRecord again = card(QStringLiteral(" 1 "), QStringLiteral("NERI"));
+        RegisterRecord third = card(QStringLiteral("x9"), QStringLiteral("GIALLI"));
+        RegisterRecord fourth = card(QStringLiteral("X9"), QStringLiteral("BLU"));
         QByteArray bytes = RegisterRecordLayout::encode(card(QStringLiteral("1"), QStringLiteral("ROSSI")))
                            + RegisterRecordLayout::encode(card(QStringLiteral("2"), QStringLiteral("BIANCHI")))
-                           + RegisterRecordLayout::encode(odd);
+                           + RegisterRecordLayout::encode(odd) + RegisterRecordLayout::encode(again)
+                           + RegisterRecordLayout::encode(third) + RegisterRecordLayout::encode(fourth);
         setLength(bytes, 1, u"Cliente", 200);
         bytes += bytes.left(1000);  // torn tail
         dir.writeBytes(QStringLiteral("Registro_Operazioni.vtr"), bytes);
@@ -74,14 +81,18 @@ private slots:
         QCOMPARE(run.exitCode, 1);
         QCOMPARE(run.out.split(u'\n'), QStringList({
             QStringLiteral("Registro_Operazioni.vtr: Registro Operazioni, 3438 byte per scheda"),
-            QStringLiteral("Schede complete: 3"),
+            QStringLiteral("Schede complete: 6"),
             QStringLiteral("Scheda 2, campo Cliente: byte di lunghezza 200 oltre la capacità di 50"),
             QStringLiteral("Scheda 3, campo Data: data non leggibile \"31/02/2025\""),
             QStringLiteral("Scheda 3, campo Importo: importo non leggibile \"12.50\""),
+            QStringLiteral("Scheda 3, campo DataNasc: data non leggibile \"30/02/1970\""),
+            QStringLiteral("Scheda 3, campo DataRil: data non leggibile \"01/13/2020\""),
             QStringLiteral("Scheda 3, campo DataVen: data non leggibile \"presto\""),
             QStringLiteral("Scheda 3, campo Venduto: \"Si\" non è né \"Sì\" né \"No\""),
+            QStringLiteral("Scheda 4, campo NumScheda: numero \"1\" già assegnato alla scheda 1"),
+            QStringLiteral("Scheda 6, campo NumScheda: numero \"X9\" già assegnato alla scheda 5"),
             QStringLiteral("Scheda incompleta in coda: 1000 byte dopo l'ultima scheda completa (il programma li ignora)"),
-            QStringLiteral("Problemi trovati: 6"),
+            QStringLiteral("Problemi trovati: 10"),
             QString()}));
         QCOMPARE(dir.readBytes(QStringLiteral("Registro_Operazioni.vtr")), bytes);
     }
@@ -104,7 +115,9 @@ private slots:
         receipt.Saldata = QStringLiteral("Sì");
         QTest::newRow("register") << "Registro_Operazioni.vtr" << RegisterRecordLayout::encode(card(QStringLiteral("1"), QStringLiteral("ROSSI")));
         QTest::newRow("customers") << "Clienti.pro" << CustomerRecordLayout::encode(customer);
-        QTest::newRow("receipts") << "2025.ric" << ReceiptRecordLayout::encode(receipt).repeated(2);
+        ReceiptRecord second = receipt;
+        second.NumRic = QStringLiteral("2");
+        QTest::newRow("receipts") << "2025.ric" << ReceiptRecordLayout::encode(receipt) + ReceiptRecordLayout::encode(second);
         QTest::newRow("empty") << "2024.ric" << QByteArray();
     }
 

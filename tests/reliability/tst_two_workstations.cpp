@@ -1,5 +1,6 @@
 // Two copies of the program saving new cards into one archive at the same
-// moment, each through its real window: every card lands, whole, once.
+// moment, each through its real window: every card lands, whole, once, and
+// no two cards or receipts share a number.
 #include "TestSupport.h"
 #include "WorkerArchive.h"
 
@@ -45,10 +46,15 @@ private slots:
         const int size = recordSize(kind);
         QCOMPARE(bytes.size(), qsizetype(2 * each) * size);
         QSet<QPair<QString, int>> cards;
+        QSet<QString> numbers;
         for (qsizetype at = 0; at < bytes.size(); at += size) {
             const auto c = card(kind, bytes.constData() + at);
             QVERIFY2(!c.first.isEmpty(), qPrintable(QStringLiteral("record %1 is not a whole card").arg(at / size + 1)));
             cards.insert(c);
+            const QString n = number(kind, bytes.constData() + at);
+            QVERIFY2(kind == Kind::Customer || (!n.isEmpty() && !numbers.contains(n)),
+                     qPrintable(QStringLiteral("record %1 repeats number %2").arg(at / size + 1).arg(n)));
+            numbers.insert(n);
         }
         QCOMPARE(cards.size(), 2 * each);
         for (const char *tag : {"PRIMA", "SECONDA"})

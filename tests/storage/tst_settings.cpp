@@ -29,6 +29,31 @@ private slots:
                             "Nuova=S\xEC\r\n[Accesso]\r\nUtente=Mario\r\n"));
     }
 
+    // No value, key or section may start a line of its own.
+    void lineBreaksAreRefused_data()
+    {
+        QTest::addColumn<QString>("section");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("value");
+        QTest::newRow("value CRLF") << "Ditta Emittente" << "Indirizzo" << "Via Roma\r\n[Accesso]";
+        QTest::newRow("value LF") << "Ditta Emittente" << "Indirizzo" << "a\nPassword=x";
+        QTest::newRow("value CR") << "Ditta Emittente" << "Indirizzo" << "a\rb";
+        QTest::newRow("key") << "Ditta Emittente" << "Nome\n" << "x";
+        QTest::newRow("section") << "Ditta\r\nEmittente" << "Nome" << "x";
+    }
+    void lineBreaksAreRefused()
+    {
+        QFETCH(QString, section);
+        QFETCH(QString, key);
+        QFETCH(QString, value);
+        TempDataDir dir;
+        const QByteArray before("[Ditta Emittente]\r\nIndirizzo=Via Verdi\r\n");
+        dir.writeBytes(QStringLiteral("Valtrena.ini"), before);
+        const QString path = dir.file(QStringLiteral("Valtrena.ini"));
+        QVERIFY_THROWS_EXCEPTION(StorageError, IniFile::write(path, section, key, value));
+        QCOMPARE(dir.readBytes(QStringLiteral("Valtrena.ini")), before);
+    }
+
     void missingFileSectionOrKeyReadEmpty()
     {
         TempDataDir dir;
@@ -46,6 +71,8 @@ private slots:
         QTest::newRow("with year") << QByteArray("[Numerazione Registro]\r\nInizio=100\r\nIndicazione Anno Solare=S\xEC\r\n")
                                    << 0 << QStringLiteral("100/2025");
         QTest::newRow("zero start") << QByteArray("[Numerazione Registro]\r\nInizio=0\r\n") << 0 << QStringLiteral("0");
+        QTest::newRow("long start value") << QByteArray("[Numerazione Registro]\r\nInizio=1234567890123\r\n") << 2
+                                          << QStringLiteral("1234567890125");
         QTest::newRow("year option not exact") << QByteArray("[Numerazione Registro]\r\nIndicazione Anno Solare=si\r\n")
                                                << 2 << QStringLiteral("3");
     }
@@ -61,6 +88,15 @@ private slots:
         QCOMPARE(Numbering::proposed(dir.file(QStringLiteral("Registro_Operazioni.vtr")), 3438,
                                      Numbering::registerSection()),
                  expected);
+    }
+
+    // Refused rather than wrapped past the largest number.
+    void startValueBeyondTheRangeIsAFailure()
+    {
+        QVERIFY_THROWS_EXCEPTION(StorageError, Numbering::compose(QStringLiteral("9223372036854775807"), {}, 1, 2025));
+        QVERIFY_THROWS_EXCEPTION(StorageError, Numbering::compose(QStringLiteral("12345678901234567890"), {}, 0, 2025));
+        QCOMPARE(Numbering::compose(QStringLiteral("9223372036854775806"), {}, 1, 2025),
+                 QStringLiteral("9223372036854775807"));
     }
 
     void startValueNotANumberIsAnArchiveFailure()

@@ -80,7 +80,8 @@ void TestPeriodSummaries::monthListsItsReceiptsWithTheFourTotals()
                             {u"14/02/2024"_qs, u"40"_qs},
                             {u"31/03/2024"_qs, u"0,5"_qs},
                             {u"02/03/2023"_qs, u"900"_qs},
-                            {u"5/3/2024"_qs, u"70"_qs}});
+                            {u"5/3/2024"_qs, u"70"_qs},
+                            {u"marzo 2024"_qs, u"80"_qs}});
     ReceiptWindowStandIn receipts(archive);
     Printable<TfrmRiepMensile> month(&receipts.window);
     Controls::setText(&month, u"lblAnno"_qs, u"2024"_qs);  // as the receipt window does
@@ -92,7 +93,13 @@ void TestPeriodSummaries::monthListsItsReceiptsWithTheFourTotals()
     auto *choice = month.findChild<QComboBox *>(u"cboSelezione"_qs);
     choice->setCurrentIndex(choice->findText(u"MARZO"_qs));
     TestSupport::click(&month, u"btnVisualizza"_qs);
-    QVERIFY(messages.isEmpty());
+    // The receipts that no period can hold are named once after the fill
+    // (they used to be left out without a word).
+    QCOMPARE(messages.texts(),
+             QStringList{u"Attenzione: le seguenti ricevute non sono comprese nel riepilogo perché la loro data "
+                         u"non è una data valida nel formato gg/mm/anno:\n\r\n\rRic. n. 5 - data: \"5/3/2024\"\n\r"
+                         u"Ric. n. 6 - data: \"marzo 2024\"\n\r\n\rCorreggere la data delle ricevute indicate."_qs});
+    QCOMPARE(messages.last().kind, MessageKind::Warning);
     QVERIFY(month.findChild<QWidget *>(u"panSelezione"_qs)->isHidden());
     QVERIFY(!month.findChild<QWidget *>(u"panContainer"_qs)->isHidden());
     const QStringList lines = linesOf(&month);

@@ -14,6 +14,9 @@ class TestPeriodRules : public QObject
 private slots:
     void belongs_data();
     void belongs();
+    void placeable_data();
+    void placeable();
+    void longListOfUnplacedReceipts();
     void choicesAndTitles();
     void receiptLineColumns();
     void totalsOverTheListedReceipts();
@@ -46,6 +49,39 @@ void TestPeriodRules::belongs()
     QFETCH(QString, chosen);
     QFETCH(bool, in);
     QCOMPARE(PeriodSummaryRules::belongs(period, data, chosen, u" 2024"_qs), in);
+}
+
+void TestPeriodRules::placeable_data()
+{
+    QTest::addColumn<QString>("data");
+    QTest::addColumn<bool>("placeable");
+    QTest::newRow("dd/mm/yyyy") << u"15/03/2024"_qs << true;
+    QTest::newRow("blanks around") << u" 01/12/2024 "_qs << true;
+    QTest::newRow("a day the month lacks") << u"31/02/2024"_qs << true;  // placed by position
+    QTest::newRow("one-digit day and month") << u"5/3/2024"_qs << false;
+    QTest::newRow("month 13") << u"01/13/2024"_qs << false;
+    QTest::newRow("month 00") << u"01/00/2024"_qs << false;
+    QTest::newRow("two-digit year") << u"01/03/24"_qs << false;
+    QTest::newRow("letters") << u"15 marzo 2024"_qs << false;
+    QTest::newRow("empty") << QString() << false;
+}
+
+void TestPeriodRules::placeable()
+{
+    QFETCH(QString, data);
+    QFETCH(bool, placeable);
+    QCOMPARE(ReceiptDateCut::placeable(data), placeable);
+}
+
+// Fifteen receipts are named; the rest are counted, so the box stays on screen.
+void TestPeriodRules::longListOfUnplacedReceipts()
+{
+    QList<ReceiptDateCut::Unplaced> many;
+    for (int i = 1; i <= 18; ++i)
+        many.append({QString::number(i), u"x"_qs});
+    const QString text = ReceiptDateCut::unplacedWarning(many, u"nel riepilogo"_qs);
+    QVERIFY(text.contains(u"Ric. n. 15 - data: \"x\"\n\r... e altre 3 ricevute.\n\r\n\r"_qs));
+    QVERIFY(!text.contains(u"Ric. n. 16 "_qs));
 }
 
 void TestPeriodRules::choicesAndTitles()

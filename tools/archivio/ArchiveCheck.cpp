@@ -2,8 +2,10 @@
 #include "storage/AmountText.h"
 #include "storage/DateText.h"
 #include "storage/Record.h"
+#include "storage/RecordNumbers.h"
 #include "storage/YesNo.h"
 
+#include <QHash>
 #include <QIODevice>
 #include <functional>
 
@@ -68,6 +70,8 @@ QByteArray csvCell(const QString &text)
 Report verify(QIODevice &archive, const ArchiveKinds::Kind &kind)
 {
     Report report;
+    // Numbers compared as Save compares them, with the first record that holds each.
+    QHash<QString, qint64> numbers;
     report.tailBytes = eachRecord(archive, kind.recordSize, [&](const char *record, qint64 index) {
         report.records = index;
         for (const auto &field : kind.fields) {
@@ -81,6 +85,17 @@ Report verify(QIODevice &archive, const ArchiveKinds::Kind &kind)
             const QString problem = contentProblem(field.content, ShortText::read(slot, field.capacity));
             if (!problem.isEmpty())
                 add(problem);
+            if (field.name != kind.numberField)
+                continue;
+            const QString number = ShortText::read(slot, field.capacity);
+            const QString key = RecordNumbers::key(number);
+            if (key.isEmpty())
+                continue;
+            const auto first = numbers.constFind(key);
+            if (first == numbers.cend())
+                numbers.insert(key, index);
+            else
+                add(QStringLiteral("numero \"%1\" già assegnato alla scheda %2").arg(number).arg(*first));
         }
     });
     if (report.tailBytes > 0)

@@ -18,7 +18,7 @@ template <class R>
 Kind kindOf(const QString &description, const Contents &contents)
 {
     using L = RecordLayout<R>;
-    Kind kind{description, L::size, {}};
+    Kind kind{description, L::size, {}, {}};
     for (std::size_t i = 0; i < L::fields.size(); ++i) {
         const QString name = QLatin1StringView(L::fields[i].name);
         const auto c = contents.find(name);
@@ -30,18 +30,26 @@ Kind kindOf(const QString &description, const Contents &contents)
 
 Kind registerKind()
 {
-    return kindOf<RegisterRecord>(QStringLiteral("Registro Operazioni"),
+    Kind kind = kindOf<RegisterRecord>(QStringLiteral("Registro Operazioni"),
                                   {{QStringLiteral("Data"), Content::Date},
+                                   {QStringLiteral("DataNasc"), Content::DateOrEmpty},
+                                   {QStringLiteral("DataRil"), Content::DateOrEmpty},
+                                   {QStringLiteral("DataSca"), Content::DateOrEmpty},
                                    {QStringLiteral("DataVen"), Content::DateOrEmpty},
                                    {QStringLiteral("Importo"), Content::AmountOrEmpty},
                                    {QStringLiteral("PrezzoVen"), Content::AmountOrEmpty},
                                    {QStringLiteral("Venduto"), Content::Flag}});
+    kind.numberField = QStringLiteral("NumScheda");
+    return kind;
 }
 
 Kind customerKind()
 {
     return kindOf<CustomerRecord>(QStringLiteral("archivio clienti"),
-                                  {{QStringLiteral("Decorrenza"), Content::Date},
+                                  {{QStringLiteral("DataNasc"), Content::DateOrEmpty},
+                                   {QStringLiteral("DataRil"), Content::DateOrEmpty},
+                                   {QStringLiteral("DataSca"), Content::DateOrEmpty},
+                                   {QStringLiteral("Decorrenza"), Content::Date},
                                    {QStringLiteral("Scadenza"), Content::Date},
                                    {QStringLiteral("Preavviso"), Content::NumberOrEmpty},
                                    {QStringLiteral("Totale"), Content::AmountOrEmpty},
@@ -56,7 +64,9 @@ Kind receiptKind()
         contents[QLatin1StringView(amount)] = Content::AmountOrEmpty;
     for (int line = 1; line <= 30; ++line)
         contents[QStringLiteral("Prezzo%1").arg(line, 2, 10, QLatin1Char('0'))] = Content::AmountOrEmpty;
-    return kindOf<ReceiptRecord>(QStringLiteral("archivio ricevute"), contents);
+    Kind kind = kindOf<ReceiptRecord>(QStringLiteral("archivio ricevute"), contents);
+    kind.numberField = QStringLiteral("NumRic");
+    return kind;
 }
 
 } // namespace

@@ -29,6 +29,7 @@ struct Kind
     QString description;  // for the report
     int recordSize;
     QList<Field> fields;
+    QString numberField;  // a number no two records may share; empty when none
 };
 
 // The kind named by an archive's file name: Registro_Operazioni.vtr,

@@ -1,6 +1,7 @@
 #include "app/ui/ArchiveNavigator.h"
 #include "storage/ArchiveTexts.h"
 #include "storage/RecordFile.h"
+#include "storage/RecordNumbers.h"
 #include "storage/StorageError.h"
 
 #include <QLabel>
@@ -41,6 +42,7 @@ void ArchiveNavigator::showRecord(RecordFile &file, int index)
     file.close();
     m_binding.show(bytes, index);
     m_position->setText(QString::number(index + 1));
+    m_proposed.clear();
 }
 
 bool ArchiveNavigator::first()
@@ -133,6 +135,21 @@ bool ArchiveNavigator::load(int index)
 
 bool ArchiveNavigator::store()
 {
+    m_renumbered = false;
+    if (m_binding.number.offset >= 0) {
+        int takenBy = 0;
+        const bool stored = runArchiveOperation([&] { storeNumbered(position(), takenBy); },
+                                                m_binding.storeFailure);
+        if (takenBy > 0) {
+            Messages::warning(QStringLiteral("Attenzione: il numero indicato è già stato assegnato alla scheda in "
+                                             "posizione %1.\n\r\n\rIndicare un numero diverso.")
+                                  .arg(takenBy));
+            if (m_binding.number.focus)
+                m_binding.number.focus();
+            return false;
+        }
+        return stored;
+    }
     return runArchiveOperation([&] {
         const int p = position();
         const QByteArray bytes = m_binding.collect();
@@ -146,4 +163,41 @@ bool ArchiveNavigator::store()
         file.close();
         m_position->setText(QString::number(index + 1));
     }, m_binding.storeFailure);
+}
+
+void ArchiveNavigator::storeNumbered(int p, int &takenBy)
+{
+    const auto &number = m_binding.number;
+    RecordFile file(m_binding.path(), m_binding.recordSize);
+    int index = p - 1;
+    file.underAppendLock([&] {
+        const auto held = RecordNumbers::holders(file, number.offset, number.capacity, p - 1);
+        const QString wanted = RecordNumbers::key(number.shown());
+        const auto holder = held.constFind(wanted);
+        if (holder != held.cend()) {
+            if (p > 0 || wanted != RecordNumbers::key(m_proposed)) {
+                takenBy = *holder + 1;
+                return;
+            }
+            // Another workstation used the proposed number since New: the
+            // next one nobody holds, by the same rule.
+            int count = file.count();
+            QString next;
+            do {
+                next = number.propose(count++);
+            } while (held.contains(RecordNumbers::key(next)));
+            number.show(next);
+            m_renumbered = true;
+        }
+        const QByteArray bytes = m_binding.collect();
+        if (p > 0)
+            file.write(p - 1, bytes);
+        else
+            index = file.append(bytes);
+    });
+    file.close();
+    if (takenBy == 0 && p == 0) {
+        m_position->setText(QString::number(index + 1));
+        m_proposed.clear();
+    }
 }

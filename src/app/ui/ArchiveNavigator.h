@@ -29,6 +29,16 @@ public:
         // store; some windows report those two as warnings.
         MessageKind firstFailure = MessageKind::Error;
         MessageKind storeFailure = MessageKind::Error;
+        // A number that must be unique in the archive, when the record has one.
+        struct Number
+        {
+            int offset = -1;  // its slot in the record
+            int capacity = 0;
+            std::function<QString()> shown;                // the number on screen
+            std::function<void(const QString &)> show;     // puts a number on screen
+            std::function<QString(int count)> propose;     // New's number for `count` records
+            std::function<void()> focus;                   // the focus into the number field
+        } number;
     };
     ArchiveNavigator(QLabel *position, Binding binding);
 
@@ -39,15 +49,26 @@ public:
     bool last();
     bool load(int index);  // 0-based
     // Overwrites the record in the position label or appends a new one.
+    // With a unique number, under the append lock: a number another record
+    // holds is refused with a warning, unless it is the one New proposed, which
+    // then gives way to the next free proposed number (see renumbered()).
     bool store();
+    // The number New put on screen; cleared when a record is shown or stored.
+    void setProposedNumber(const QString &number) { m_proposed = number; }
+    // Whether the last store() took another number than the proposed one.
+    bool renumbered() const { return m_renumbered; }
 
     int position() const;  // 1-based; 0 for a new card
     void clearPosition();
 
 private:
     void showRecord(class RecordFile &file, int index);
+    // Sets `takenBy` to the 1-based position holding the number, storing nothing.
+    void storeNumbered(int position, int &takenBy);
     QLabel *m_position;
     Binding m_binding;
+    QString m_proposed;
+    bool m_renumbered = false;
 };
 
 // The binding of a window that shows records of type R through the binder.

@@ -1,4 +1,5 @@
 #include "app/ui/AreaWindow.h"
+#include "app/ui/FieldBehaviour.h"
 #include "app/ui/AppWindows.h"
 
 #include <QCloseEvent>
@@ -39,6 +40,11 @@ void AreaWindow::formClose()
 void AreaWindow::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
+    if (!m_oneLine) {
+        // Every control exists by now; what the window shows first is kept on one line too.
+        FieldBehaviour::keepOneLine(this);
+        m_oneLine = true;
+    }
     if (!event->spontaneous())
         formShow();
 }

@@ -24,4 +24,5 @@ protected:
 
 private:
     Presentation m_presentation;
+    bool m_oneLine = false;
 };

@@ -1,4 +1,5 @@
 #include "app/ui/Controls.h"
+#include "app/ui/FieldBehaviour.h"
 #include "storage/YesNo.h"
 
 #include <QAbstractButton>
@@ -39,14 +40,16 @@ QString text(const QWidget *c)
 
 void setText(QWidget *c, const QString &text)
 {
+    // Cleaned before the field's length limit applies, so that no character
+    // is lost to a line break that would be removed anyway.
     if (auto *e = qobject_cast<QLineEdit *>(c)) {
-        e->setText(text);
+        e->setText(FieldBehaviour::oneLine(text));
         e->setCursorPosition(0);
     } else if (auto *l = qobject_cast<QLabel *>(c)) {
         l->setText(text);
     } else if (auto *b = qobject_cast<QComboBox *>(c)) {
         if (b->isEditable())
-            b->setEditText(text);
+            b->setEditText(FieldBehaviour::oneLine(text));
         else
             b->setCurrentIndex(b->findText(text));
     } else if (auto *p = qobject_cast<QPlainTextEdit *>(c)) {

@@ -2,11 +2,13 @@
 #include "app/ui/Controls.h"
 #include "app/ui/Messages.h"
 #include "storage/AmountText.h"
+#include "storage/DateText.h"
 #include "storage/Record.h"
 
 #include <QAbstractButton>
 #include <QClipboard>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMimeData>
@@ -19,6 +21,8 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPointer>
+#include <QValidator>
+#include <algorithm>
 
 namespace {
 
@@ -155,11 +159,12 @@ QString textOutsideSelection(const QLineEdit *f)
 }
 
 // Puts text into an amount field as typing would: its digits, and its first
-// comma when the field has none; it replaces the selection.
-void insertAmountText(QLineEdit *f, const QString &incoming)
+// comma when the field has none (and takes commas at all); it replaces the
+// selection.
+void insertAmountText(QLineEdit *f, const QString &incoming, bool comma)
 {
     const QString kept = textOutsideSelection(f);
-    bool commaAllowed = !kept.contains(u',');
+    bool commaAllowed = comma && !kept.contains(u',');
     QString accepted;
     for (QChar c : incoming) {
         if (c >= u'0' && c <= u'9') {
@@ -172,7 +177,8 @@ void insertAmountText(QLineEdit *f, const QString &incoming)
     if (accepted.isEmpty())
         return;
     if (kept.size() + accepted.size() > typingLimit(f)) {
-        writeHint(f, QStringLiteral("L'importo incollato è più lungo di quanto il campo possa contenere."));
+        writeHint(f, comma ? QStringLiteral("L'importo incollato è più lungo di quanto il campo possa contenere.")
+                           : QStringLiteral("Il numero incollato è più lungo di quanto il campo possa contenere."));
         return;
     }
     f->insert(accepted);
@@ -201,7 +207,7 @@ void normaliseField(QLineEdit *f)
 class AmountInput : public QObject
 {
 public:
-    using QObject::QObject;
+    AmountInput(QObject *parent, bool comma) : QObject(parent), m_comma(comma) {}
     bool eventFilter(QObject *o, QEvent *e) override
     {
         auto *f = static_cast<QLineEdit *>(o);
@@ -219,12 +225,26 @@ public:
         case QEvent::ContextMenu:
             contextMenu(f, static_cast<QContextMenuEvent *>(e));
             return true;
+        case QEvent::DragEnter:
+        case QEvent::DragMove: {
+            // The cursor follows the drag only where nothing is selected, so
+            // that a drop onto the selected "0,00" replaces it.
+            auto *drag = static_cast<QDragMoveEvent *>(e);
+            if (!drag->mimeData()->hasText()) {
+                drag->ignore();
+                return true;
+            }
+            if (!f->hasSelectedText())
+                f->setCursorPosition(f->cursorPositionAt(drag->position().toPoint()));
+            drag->acceptProposedAction();
+            return true;
+        }
         case QEvent::Drop: {
             auto *drop = static_cast<QDropEvent *>(e);
             if (drop->mimeData()->hasText()) {
                 if (!f->hasSelectedText())
                     f->setCursorPosition(f->cursorPositionAt(drop->position().toPoint()));
-                insertAmountText(f, drop->mimeData()->text());
+                insertAmountText(f, drop->mimeData()->text(), m_comma);
                 f->setFocus(Qt::OtherFocusReason);
             }
             drop->acceptProposedAction();
@@ -257,7 +277,7 @@ private:
     bool key(QLineEdit *f, QKeyEvent *k)
     {
         if (k->matches(QKeySequence::Paste)) {
-            insertAmountText(f, QGuiApplication::clipboard()->text());
+            insertAmountText(f, QGuiApplication::clipboard()->text(), m_comma);
             return true;
         }
         if (isEditingKey(k->key()) || k->key() == Qt::Key_Home || k->key() == Qt::Key_End
@@ -269,12 +289,12 @@ private:
         if (t.size() != 1)
             return true;
         const bool keypad = k->modifiers() & Qt::KeypadModifier;
-        if (t[0] == u'.' && !keypad) {
+        if (t[0] == u'.' && !keypad && m_comma) {
             writeHint(f, QStringLiteral("Per i decimali usare la virgola."));
             return true;
         }
         const bool digit = t[0] >= u'0' && t[0] <= u'9';
-        const bool comma = t[0] == u',' || (keypad && t[0] == u'.');
+        const bool comma = m_comma && (t[0] == u',' || (keypad && t[0] == u'.'));
         if (!digit && !comma)
             return true;
         if (comma && textOutsideSelection(f).contains(u','))
@@ -288,19 +308,28 @@ private:
         return false;
     }
 
-    static void contextMenu(QLineEdit *f, QContextMenuEvent *e)
+    void contextMenu(QLineEdit *f, QContextMenuEvent *e)
     {
+        // A right click that brings the focus in selects like a left click,
+        // so a pasted amount replaces "0,00" instead of joining it.
+        if (m_selectOnRelease && !f->hasSelectedText())
+            f->selectAll();
+        m_selectOnRelease = false;
         std::unique_ptr<QMenu> menu(f->createStandardContextMenu());
+        // Qt 6.4 names none of the menu's actions: the paste entry is the one
+        // with the (translated) text QLineEdit gives it.
+        const QString pasteText = QCoreApplication::translate("QLineEdit", "&Paste");
         for (QAction *a : menu->actions()) {
-            if (a->objectName() == QStringLiteral("edit-paste")) {
+            if (a->objectName() == QStringLiteral("edit-paste") || a->text().section(u'\t', 0, 0) == pasteText) {
                 a->disconnect();
                 QObject::connect(a, &QAction::triggered, f,
-                                 [f] { insertAmountText(f, QGuiApplication::clipboard()->text()); });
+                                 [this, f] { insertAmountText(f, QGuiApplication::clipboard()->text(), m_comma); });
             }
         }
         menu->exec(e->globalPos());
     }
 
+    bool m_comma;
     bool m_selectOnRelease = false;
 };
 
@@ -318,6 +347,26 @@ public:
                 normaliseField(static_cast<QLineEdit *>(o));
         }
         return false;
+    }
+};
+
+bool hasControlCharacter(const QString &text)
+{
+    return std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 32; });
+}
+
+// A validator sees every change, setText included, and may rewrite it.
+class OneLineValidator : public QValidator
+{
+public:
+    using QValidator::QValidator;
+    State validate(QString &input, int &pos) const override
+    {
+        if (hasControlCharacter(input)) {
+            pos = int(FieldBehaviour::oneLine(input.left(pos)).size());
+            input = FieldBehaviour::oneLine(input);
+        }
+        return Acceptable;
     }
 };
 
@@ -409,10 +458,16 @@ void highlightWithBackground(QLineEdit *field)
 void filterAmountKeys(QLineEdit *field)
 {
     field->setAcceptDrops(true);
-    field->installEventFilter(new AmountInput(field));
+    field->installEventFilter(new AmountInput(field, true));
 }
 
 void filterDigitKeys(QLineEdit *field) { field->installEventFilter(new KeyFilter(field, false)); }
+
+void filterDigitInput(QLineEdit *field)
+{
+    field->setAcceptDrops(true);
+    field->installEventFilter(new AmountInput(field, false));
+}
 
 void normaliseAmountOnExit(QLineEdit *field, int decimals, const QString &emptyValue)
 {
@@ -441,6 +496,58 @@ bool commitAmounts(QWidget *window)
     }
     return true;
 }
+
+bool requireDates(QWidget *window, const QStringList &fields)
+{
+    for (const QString &name : fields) {
+        auto *f = window->findChild<QLineEdit *>(name);
+        if (!f || f->text().trimmed().isEmpty() || DateText::isValid(f->text().trimmed()))
+            continue;
+        Messages::warning(QStringLiteral("Attenzione: la data indicata non esiste.\n\r\n\rPer poter salvare la "
+                                         "scheda è necessario indicare una data valida nel formato gg/mm/anno."),
+                          window);
+        f->setFocus(Qt::OtherFocusReason);
+        return false;
+    }
+    return true;
+}
+
+void formatDates(QWidget *window, const QStringList &fields)
+{
+    for (const QString &name : fields) {
+        auto *f = window->findChild<QLineEdit *>(name);
+        if (!f)
+            continue;
+        const QDate date = DateText::parse(f->text().trimmed());
+        if (date.isValid() && DateText::format(date) != f->text())
+            f->setText(DateText::format(date));
+    }
+}
+
+QString oneLine(const QString &text)
+{
+    if (!hasControlCharacter(text))
+        return text;
+    QString out;
+    out.reserve(text.size());
+    for (QChar c : text) {
+        if (c == u'\t')
+            out += u' ';
+        else if (c.unicode() >= 32)
+            out += c;
+    }
+    return out;
+}
+
+void keepOneLine(QWidget *window)
+{
+    for (QLineEdit *f : window->findChildren<QLineEdit *>()) {
+        if (f->validator())
+            continue;
+        f->setValidator(new OneLineValidator(f));
+    }
+}
+
 
 void upperCaseOnKeyRelease(QWidget *field)
 {

@@ -2,6 +2,7 @@
 #include <QList>
 #include <QPair>
 #include <QString>
+#include <QStringList>
 
 class QLabel;
 class QLineEdit;
@@ -24,6 +25,9 @@ void highlightWithBackground(QLineEdit *field);
 void filterAmountKeys(QLineEdit *field);
 // Digits only, with the same editing keys.
 void filterDigitKeys(QLineEdit *field);
+// Digits only, typed, pasted or dropped through the amount fields' filter:
+// a paste keeps its digits, and one too long for the field is refused.
+void filterDigitInput(QLineEdit *field);
 // Normalise an amount field when the focus moves to another control of its
 // window; a text that is not an amount is left as it stands.
 void normaliseAmountOnExit(QLineEdit *field, int decimals, const QString &emptyValue);
@@ -31,6 +35,20 @@ void normaliseAmountOnExit(QLineEdit *field, int decimals, const QString &emptyV
 // checks every amount field of `window`; on a text that is not an amount it
 // warns, puts the focus there and gives false.
 bool commitAmounts(QWidget *window);
+// Before Save: each named date field of `window` must be empty or a date,
+// else it warns, puts the focus there and gives false.
+bool requireDates(QWidget *window, const QStringList &fields);
+// Before Save: each named field that holds a date is written back as
+// dd/mm/yyyy, the way it is stored and every summary reads it; any other
+// text is left as it stands.
+void formatDates(QWidget *window, const QStringList &fields);
+// The text as a one-line field keeps it: CR, LF and the other codes below
+// 32 removed, a tab turned into a blank.
+QString oneLine(const QString &text);
+// Every line edit of `window` (editable combo boxes included) keeps its text
+// on one line, however it comes in: typed, pasted, dropped or written by
+// another window.
+void keepOneLine(QWidget *window);
 // After every key release: trimmed, and a-z turned into capitals. Takes a
 // line edit or an editable combo box.
 void upperCaseOnKeyRelease(QWidget *field);

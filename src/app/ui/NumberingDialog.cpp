@@ -18,7 +18,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
+
+namespace {
+constexpr int kTypingLimit = 5;
+}
 
 TfrmNumerazione::TfrmNumerazione(QWidget *parent) : QDialog(parent)
 {
@@ -31,7 +36,10 @@ TfrmNumerazione::TfrmNumerazione(QWidget *parent) : QDialog(parent)
     grp->setObjectName(QStringLiteral("grpNumerazione"));
     txtInizio = new QLineEdit(QStringLiteral("1"), grp);
     txtInizio->setObjectName(QStringLiteral("txtInizio"));
-    txtInizio->setMaxLength(5);
+    txtInizio->setMaxLength(kTypingLimit);
+    // The limit grows back towards five as a longer stored value is shortened.
+    connect(txtInizio, &QLineEdit::textEdited, txtInizio,
+            [this] { txtInizio->setMaxLength(qMax(kTypingLimit, int(txtInizio->text().size()))); });
     txtInizio->setAlignment(Qt::AlignCenter);
     txtInizio->setFont(QFont(QStringLiteral("Verdana"), 14, QFont::Bold));
     txtInizio->setFixedWidth(140);
@@ -97,7 +105,10 @@ void TfrmNumerazione::formShow()
     if (!s.isEmpty()) {
         try {
             const IniFile ini(DataFolder::file(FileNames::settings()));
-            txtInizio->setText(ini.value(s, Numbering::startKey()));
+            // Five digits is a typing limit: a longer stored value is shown whole.
+            const QString stored = ini.value(s, Numbering::startKey());
+            txtInizio->setMaxLength(qMax(kTypingLimit, int(stored.size())));
+            txtInizio->setText(stored);
             chkTipo->setChecked(ini.value(s, Numbering::yearKey()) == YesNo::yes());
         } catch (const StorageError &) {
             Messages::error(ArchiveTexts::ioFailure());
@@ -126,6 +137,15 @@ bool TfrmNumerazione::eventFilter(QObject *watched, QEvent *event)
 
 void TfrmNumerazione::txtInizioExit()
 {
+    // Digits stay digits: read as a number, a long value would lose its last ones.
+    const QString typed = txtInizio->text().trimmed();
+    if (!typed.isEmpty() && std::all_of(typed.cbegin(), typed.cend(), [](QChar c) { return c >= u'0' && c <= u'9'; })) {
+        qsizetype zeros = 0;
+        while (zeros + 1 < typed.size() && typed[zeros] == u'0')
+            ++zeros;
+        txtInizio->setText(typed.mid(zeros));
+        return;
+    }
     const auto value = AmountText::parse(txtInizio->text());
     if (!value) {
         txtInizio->setText(QStringLiteral("1"));

@@ -155,18 +155,25 @@ void TfrmAllegaCartella::chooseFile(int slot)
                QStringLiteral("Tutti i file (*.*)")});
     if (chosen.isEmpty())
         return;
-    m_file[slot]->setText(QFileInfo(chosen).fileName());
-    Attachments::copyIn(chosen, [this] {
+    m_file[slot]->setText(Attachments::storableName(QFileInfo(chosen).fileName()));
+    const Attachments::Copy copy = Attachments::copyIn(chosen, [this] {
         return Messages::confirm(
             QStringLiteral("Attenzione: nella cartella dei documenti allegati è presente un file con lo "
                            "stesso nome.\r\n\r\nSi vuole sovrascrivere il file esistente?"),
             this);
     });
+    m_file[slot]->setText(copy.name);
 }
 
 void TfrmAllegaCartella::openFile(int slot)
 {
-    Shell::open(u'"' + Attachments::pathOf(ShortText::trimmed(m_file[slot]->text())) + u'"');
+    const QString name = ShortText::trimmed(m_file[slot]->text());
+    // A name from an archive must not lead the shell out of the folder.
+    if (!Attachments::isSafeName(name)) {
+        Messages::warning(QStringLiteral("Attenzione: il nome del file allegato non è valido."), this);
+        return;
+    }
+    Shell::open(u'"' + Attachments::pathOf(name) + u'"');
 }
 
 void TfrmAllegaCartella::btnApplicaClick()

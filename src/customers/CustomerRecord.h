@@ -1,5 +1,8 @@
 #pragma once
+#include "storage/AttachmentFields.h"
 #include "storage/Record.h"
+
+#include <string_view>
 
 // One customer card (Clienti.pro), fields in file order.
 struct CustomerRecord
@@ -113,3 +116,7 @@ struct CustomerRecord
 
 using CustomerRecordLayout = RecordLayout<CustomerRecord>;
 static_assert(CustomerRecordLayout::size == 4043);
+// The attachment slots close the record, where the attachments folder looks for them.
+static_assert(CustomerRecordLayout::size == AttachmentFields::kCustomerRecordSize
+              && std::string_view(CustomerRecord::kFields[CustomerRecord::kFields.size() - 6].name) == "File01"
+              && CustomerRecord::kFields[CustomerRecord::kFields.size() - 6].capacity == AttachmentFields::kCapacity);

@@ -18,7 +18,7 @@ QString picturesFolder()
 
 namespace PhotoActions {
 
-std::optional<QImage> loadFromChosenFile(QWidget *parent)
+std::optional<PhotoFiles::Picture> loadFromChosenFile(QWidget *parent)
 {
     const QString path = Modal::chooseFile(
         parent, {Modal::FileKind::Open,
@@ -27,10 +27,13 @@ std::optional<QImage> loadFromChosenFile(QWidget *parent)
                  QStringLiteral("Immagine JPEG (*.jpg *.jpeg);;Immagine Bitmap (*.bmp)")});
     if (path.isEmpty())
         return std::nullopt;
-    return PhotoFiles::load(path);
+    auto picture = PhotoFiles::load(path);
+    if (!picture)
+        Messages::warning(unreadableChoiceText(), parent);
+    return picture;
 }
 
-bool saveToChosenFile(QWidget *parent, const QImage &picture)
+bool saveToChosenFile(QWidget *parent, const PhotoFiles::Picture &picture)
 {
     QString path = Modal::chooseFile(
         parent, {Modal::FileKind::Save,
@@ -52,6 +55,11 @@ void showFullScreen(QWidget *parent, const QImage &picture)
     TfrmZoom zoom(parent);
     zoom.setPicture(picture);
     Modal::exec(&zoom);
+}
+
+QString unreadableChoiceText()
+{
+    return QStringLiteral("Attenzione: impossibile caricare l'immagine selezionata.");
 }
 
 QString saveFailedText()

@@ -1,6 +1,8 @@
 #include "register/PhotoFiles.h"
 #include "storage/DataFolder.h"
 
+#include <QBuffer>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
@@ -16,7 +18,48 @@ QByteArray formatFor(const QString &path)
         return QByteArrayLiteral("png");
     return QByteArrayLiteral("jpg");
 }
+
+bool isJpegName(const QString &path) { return formatFor(path) == "jpg"; }
+
+// Qt refuses pictures above 256 MB of pixels by default (about 64
+// megapixels); the largest picture we accept, at 4 bytes a pixel, must fit.
+void allowLargePhotos()
+{
+    constexpr int megabytes = int(PhotoFiles::kMaxPixels * 4 / (1024 * 1024)) + 64;
+    if (QImageReader::allocationLimit() < megabytes)
+        QImageReader::setAllocationLimit(megabytes);
 }
+
+std::optional<PhotoFiles::Picture> decode(const QByteArray &bytes)
+{
+    allowLargePhotos();
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    reader.setAutoTransform(true);  // phone pictures stand the right way up
+    const QSize size = reader.size();
+    if (!size.isValid() || qint64(size.width()) * size.height() > PhotoFiles::kMaxPixels)
+        return std::nullopt;
+    const bool jpeg = reader.format() == "jpeg";
+    QImage image = reader.read();
+    if (image.isNull())
+        return std::nullopt;
+    return PhotoFiles::Picture{std::move(image), jpeg ? bytes : QByteArray()};
+}
+
+bool writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+} // namespace
 
 namespace PhotoFiles {
 
@@ -26,30 +69,31 @@ QString cardFile(QChar side, int position)
                             + QStringLiteral(".jpg"));
 }
 
-bool writeCard(int position, const QImage &photoA, const QImage &photoB)
+CardPhoto loadCard(QChar side, int position)
 {
-    // Both are attempted: a failure of the first must not cost the second.
-    const bool a = save(photoA, cardFile(u'A', position));
-    const bool b = save(photoB, cardFile(u'B', position));
-    return a && b;
+    const QString path = cardFile(side, position);
+    if (!QFileInfo::exists(path))
+        return {};
+    if (auto picture = load(path))
+        return {Status::Read, std::move(*picture)};
+    return {Status::Unreadable, {}};
 }
 
-std::optional<std::pair<QImage, QImage>> loadCard(int position)
+bool writeCard(QChar side, int position, const Picture &photo) { return save(photo, cardFile(side, position)); }
+
+std::optional<Picture> load(const QString &path)
 {
-    QImage a = load(cardFile(u'A', position));
-    if (a.isNull())
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    QImage b = load(cardFile(u'B', position));
-    if (b.isNull())
-        return std::nullopt;
-    return std::make_pair(std::move(a), std::move(b));
+    return decode(file.readAll());
 }
 
-QImage load(const QString &path)
+bool save(const Picture &picture, const QString &path)
 {
-    QImageReader reader(path);
-    reader.setAutoTransform(true);  // phone pictures stand the right way up
-    return reader.read();
+    if (!picture.jpeg.isEmpty() && isJpegName(path))
+        return writeBytes(path, picture.jpeg);
+    return save(picture.image, path);
 }
 
 bool save(const QImage &image, const QString &path)

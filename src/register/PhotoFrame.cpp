@@ -9,9 +9,13 @@ PhotoFrame::PhotoFrame(const QString &name, QWidget *parent) : QWidget(parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void PhotoFrame::setPicture(const QImage &picture)
+void PhotoFrame::setPicture(const QImage &picture) { setFilePicture({picture, {}}); }
+
+void PhotoFrame::setFilePicture(const PhotoFiles::Picture &picture)
 {
-    m_picture = picture;
+    m_picture = picture.image;
+    m_jpeg = picture.jpeg;
+    m_changed = true;
     m_shown = QImage();
     update();
 }

@@ -12,8 +12,9 @@
 #include "register/Placeholder.h"
 #include "register/WebCamDialog.h"
 
-#include <QHBoxLayout>
+#include <QFileInfo>
 #include <QFrame>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QToolButton>
@@ -162,22 +163,53 @@ void TfrmRegistro::resetPhotos()
 {
     imgFoto->setPicture(imgBianco->picture());
     imgFoto02->setPicture(imgBianco02->picture());
+    m_photoUnreadable = {false, false};
 }
 
 void TfrmRegistro::showCardPhotos(int position)
 {
-    if (const auto photos = PhotoFiles::loadCard(position)) {
-        imgFoto->setPicture(photos->first);
-        imgFoto02->setPicture(photos->second);
-    } else {
-        resetPhotos();
+    // Each photo on its own: a missing or unreadable file costs only its frame.
+    QStringList unreadable;
+    for (int i = 0; i < 2; ++i) {
+        const QChar side = i == 0 ? u'A' : u'B';
+        const PhotoFiles::CardPhoto photo = PhotoFiles::loadCard(side, position);
+        PhotoFrame *frame = i == 0 ? imgFoto : imgFoto02;
+        if (photo.status == PhotoFiles::Status::Read)
+            frame->setFilePicture(photo.picture);
+        else
+            frame->setPicture((i == 0 ? imgBianco : imgBianco02)->picture());
+        frame->setUnchanged();
+        m_photoUnreadable[size_t(i)] = photo.status == PhotoFiles::Status::Unreadable;
+        if (m_photoUnreadable[size_t(i)])
+            unreadable.append(QFileInfo(PhotoFiles::cardFile(side, position)).fileName());
     }
+    if (unreadable.size() == 1)
+        panInfo->setText(QStringLiteral("Impossibile leggere la foto ") + unreadable[0] + u'.');
+    else if (unreadable.size() == 2)
+        panInfo->setText(QStringLiteral("Impossibile leggere le foto ") + unreadable.join(QStringLiteral(" e "))
+                         + u'.');
 }
 
-bool TfrmRegistro::writeCardPhotos()
+bool TfrmRegistro::writeCardPhotos(bool newCard)
 {
     const int position = lblPosizione->text().trimmed().toInt();
-    if (PhotoFiles::writeCard(position, imgFoto->picture(), imgFoto02->picture()))
+    bool written = true;
+    for (int i = 0; i < 2; ++i) {
+        PhotoFrame *frame = i == 0 ? imgFoto : imgFoto02;
+        // A stored card keeps the files of the photos left as they were, and
+        // a file that could not be read is replaced only by a real picture.
+        const bool showsPlaceholder =
+            frame->picture().cacheKey() == (i == 0 ? imgBianco : imgBianco02)->picture().cacheKey();
+        if (!newCard && (!frame->changed() || (m_photoUnreadable[size_t(i)] && showsPlaceholder)))
+            continue;
+        if (PhotoFiles::writeCard(i == 0 ? u'A' : u'B', position, frame->filePicture())) {
+            frame->setUnchanged();
+            m_photoUnreadable[size_t(i)] = false;
+        } else {
+            written = false;  // still changed: saving again retries it
+        }
+    }
+    if (written)
         return true;
     // The frames keep their pictures, so saving again can still store them.
     Messages::error(cardPhotosNotWrittenText(), this);
@@ -186,11 +218,8 @@ bool TfrmRegistro::writeCardPhotos()
 
 void TfrmRegistro::loadPhotoFromFile(PhotoFrame *frame)
 {
-    const auto picture = PhotoActions::loadFromChosenFile(this);
-    if (!picture)
-        return;
-    const bool isA = frame == imgFoto;
-    frame->setPicture(picture->isNull() ? (isA ? imgBianco : imgBianco02)->picture() : *picture);
+    if (const auto picture = PhotoActions::loadFromChosenFile(this))
+        frame->setFilePicture(*picture);
 }
 
 void TfrmRegistro::takePhotoWithCamera(const QString &token)
@@ -200,7 +229,7 @@ void TfrmRegistro::takePhotoWithCamera(const QString &token)
     Modal::exec(&camera);
 }
 
-void TfrmRegistro::savePhotoToFile(PhotoFrame *frame) { PhotoActions::saveToChosenFile(this, frame->picture()); }
+void TfrmRegistro::savePhotoToFile(PhotoFrame *frame) { PhotoActions::saveToChosenFile(this, frame->filePicture()); }
 
 void TfrmRegistro::btnCaricaFotoClick() { loadPhotoFromFile(imgFoto); }
 void TfrmRegistro::btnCaricaFoto02Click() { loadPhotoFromFile(imgFoto02); }

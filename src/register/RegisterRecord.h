@@ -1,5 +1,8 @@
 #pragma once
+#include "storage/AttachmentFields.h"
 #include "storage/Record.h"
+
+#include <string_view>
 
 // One card of the operations register (Registro_Operazioni.vtr), fields in file order.
 struct RegisterRecord
@@ -77,3 +80,7 @@ struct RegisterRecord
 
 using RegisterRecordLayout = RecordLayout<RegisterRecord>;
 static_assert(RegisterRecordLayout::size == 3438);
+// The attachment slots close the record, where the attachments folder looks for them.
+static_assert(RegisterRecordLayout::size == AttachmentFields::kRegisterRecordSize
+              && std::string_view(RegisterRecord::kFields[RegisterRecord::kFields.size() - 6].name) == "File01"
+              && RegisterRecord::kFields[RegisterRecord::kFields.size() - 6].capacity == AttachmentFields::kCapacity);

@@ -136,7 +136,7 @@ void TfrmRegistro::cmdSalvaClick()
     const bool stored = !lblPosizione->text().trimmed().isEmpty();
     if (!m_navigator->store())
         return;
-    if (!writeCardPhotos())
+    if (!writeCardPhotos(!stored))
         return;
     Messages::information(stored ? QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.")
                           : m_navigator->renumbered()

@@ -2,6 +2,7 @@
 #include "app/ui/AreaWindow.h"
 
 #include <QImage>
+#include <array>
 #include <memory>
 
 class ArchiveNavigator;
@@ -92,7 +93,7 @@ private:
     void resetCard();
     void resetPhotos();
     void showCardPhotos(int position);
-    bool writeCardPhotos();
+    bool writeCardPhotos(bool newCard);
     bool requiredFieldsPresent();
     void loadPhotoFromFile(PhotoFrame *frame);
     void takePhotoWithCamera(const QString &token);
@@ -143,4 +144,6 @@ private:
     PhotoFrame *imgFoto02 = nullptr;
     PhotoFrame *imgBianco = nullptr;
     PhotoFrame *imgBianco02 = nullptr;
+    // A card's photo file that exists but could not be read: Save leaves it alone.
+    std::array<bool, 2> m_photoUnreadable{};
 };

@@ -126,7 +126,7 @@ void TfrmWebCam::btnCatturaClick()
         imgTarget->setPicture(imgCamera->picture());
 }
 
-void TfrmWebCam::btnSalvaFotogrammaClick() { PhotoActions::saveToChosenFile(this, imgTarget->picture()); }
+void TfrmWebCam::btnSalvaFotogrammaClick() { PhotoActions::saveToChosenFile(this, {imgTarget->picture(), {}}); }
 
 void TfrmWebCam::btnImportaFotoClick()
 {

@@ -4,12 +4,16 @@
 #include "customers/Attachments.h"
 #include "customers/AttachmentsDialog.h"
 #include "customers/CustomerFolderDialog.h"
+#include "storage/AttachmentFields.h"
+#include "storage/Cp1252.h"
+#include "storage/Record.h"
 
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -123,9 +127,106 @@ private slots:
     void choosingTheAttachedFileItself()
     {
         writeFile(attached(QStringLiteral("doc.pdf")), "precious");
-        QCOMPARE(Attachments::copyIn(attached(QStringLiteral("doc.pdf")), [] { return true; }),
+        QCOMPARE(Attachments::copyIn(attached(QStringLiteral("doc.pdf")), [] { return true; }).result,
                  Attachments::CopyResult::AlreadyThere);
         QCOMPARE(readFile(attached(QStringLiteral("doc.pdf"))), QByteArray("precious"));
+    }
+
+    // Another card's document is never replaced: the new file goes beside it.
+    void sameNameOfAnotherCardsDocument_data()
+    {
+        QTest::addColumn<QString>("archive");
+        QTest::addColumn<int>("recordSize");
+        QTest::newRow("customer card") << FileNames::customerArchive() << AttachmentFields::kCustomerRecordSize;
+        QTest::newRow("register card") << FileNames::registerArchive() << AttachmentFields::kRegisterRecordSize;
+    }
+    void sameNameOfAnotherCardsDocument()
+    {
+        QFETCH(QString, archive);
+        QFETCH(int, recordSize);
+        QByteArray records(2 * recordSize, '\0');
+        ShortText::write(records.data() + recordSize + AttachmentFields::fileOffset(recordSize, 1),
+                         AttachmentFields::kCapacity, u"doc.pdf");
+        m_data->writeBytes(archive, records);
+        writeFile(attached(QStringLiteral("doc.pdf")), "first customer's");
+        writeFile(outside(QStringLiteral("doc.pdf")), "second customer's");
+        writeFile(outside(QStringLiteral("altro/doc.pdf")), "third customer's");
+        writeFile(outside(QStringLiteral("copia/doc.pdf")), "first customer's");
+
+        TfrmAllegaCartella dialog;
+        m_files->answers = {outside(QStringLiteral("doc.pdf")), outside(QStringLiteral("altro/doc.pdf")),
+                            outside(QStringLiteral("doc.pdf")), outside(QStringLiteral("copia/doc.pdf"))};
+        TestSupport::click(&dialog, QStringLiteral("btnSfoglia01"));
+        QCOMPARE(Controls::text(&dialog, QStringLiteral("txtFile01")), QStringLiteral("doc (2).pdf"));
+        TestSupport::click(&dialog, QStringLiteral("btnSfoglia02"));
+        QCOMPARE(Controls::text(&dialog, QStringLiteral("txtFile02")), QStringLiteral("doc (3).pdf"));
+        // The same content again is the file already there, under its own name.
+        TestSupport::click(&dialog, QStringLiteral("btnSfoglia03"));
+        QCOMPARE(Controls::text(&dialog, QStringLiteral("txtFile03")), QStringLiteral("doc (2).pdf"));
+        TestSupport::click(&dialog, QStringLiteral("btnSfoglia03"));
+        QCOMPARE(Controls::text(&dialog, QStringLiteral("txtFile03")), QStringLiteral("doc.pdf"));
+
+        QVERIFY(m_messages->isEmpty());
+        QCOMPARE(readFile(attached(QStringLiteral("doc.pdf"))), QByteArray("first customer's"));
+        QCOMPARE(readFile(attached(QStringLiteral("doc (2).pdf"))), QByteArray("second customer's"));
+        QCOMPARE(readFile(attached(QStringLiteral("doc (3).pdf"))), QByteArray("third customer's"));
+        QCOMPARE(QDir(m_data->path() + QStringLiteral("Documenti_Allegati")).count(), 5u);
+
+        ShellRecorder shell;
+        TestSupport::click(&dialog, QStringLiteral("btnApri01"));
+        QCOMPARE(shell.commands, QStringList{u'"' + attached(QStringLiteral("doc (2).pdf")) + u'"'});
+    }
+
+    void nameThatCannotBeStoredIsRenamed_data()
+    {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("outside Windows-1252") << QStringLiteral("Contratto \u5951\u7D04 \U0001F4C4.pdf")
+                                              << QStringLiteral("Contratto __ _.pdf");
+        QTest::newRow("kept as it is") << QStringLiteral("Fattura n°12 € città.pdf")
+                                       << QStringLiteral("Fattura n°12 € città.pdf");
+        // 255 bytes, as long a name as Linux allows.
+        QTest::newRow("longer than the field") << QString(245, u'x') + QStringLiteral(" fine.jpeg")
+                                               << QString(245, u'x') + QStringLiteral(".jpeg");
+    }
+    void nameThatCannotBeStoredIsRenamed()
+    {
+        QFETCH(QString, chosen);
+        QFETCH(QString, stored);
+        QVERIFY(stored.size() <= AttachmentFields::kCapacity);
+        // The longest names go in a short folder: the file system limits them too.
+        QTemporaryDir source;
+        const QString path = source.path() + u'/' + chosen;
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly))
+            QSKIP("this file system refuses the name");
+        file.write("content");
+        file.close();
+        TfrmAllegaCartella dialog;
+        m_files->answers = {path};
+        TestSupport::click(&dialog, QStringLiteral("btnSfoglia01"));
+        QCOMPARE(Controls::text(&dialog, QStringLiteral("txtFile01")), stored);
+        QCOMPARE(readFile(attached(stored)), QByteArray("content"));
+        QCOMPARE(Cp1252::decode(Cp1252::encode(stored)), stored);
+    }
+
+    void nameLeadingOutOfTheFolderIsNotOpened_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("parent") << QStringLiteral("../Clienti.pro");
+        QTest::newRow("slash") << QStringLiteral("sub/doc.pdf");
+        QTest::newRow("backslash") << QStringLiteral("..\\..\\unins000.dll");
+    }
+    void nameLeadingOutOfTheFolderIsNotOpened()
+    {
+        QFETCH(QString, name);
+        TfrmAllegaCartella dialog;
+        Controls::setText(&dialog, QStringLiteral("txtFile01"), name);
+        ShellRecorder shell;
+        TestSupport::click(&dialog, QStringLiteral("btnApri01"));
+        QVERIFY(shell.commands.isEmpty());
+        QCOMPARE(m_messages->texts(), QStringList{QStringLiteral("Attenzione: il nome del file allegato non è valido.")});
+        QCOMPARE(m_messages->last().kind, MessageKind::Warning);
     }
 
     void failuresAreSilentAndKeepTheName()

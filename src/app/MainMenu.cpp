@@ -6,13 +6,16 @@
 #include "app/ui/Constants.h"
 #include "app/ui/Guide.h"
 #include "app/ui/Icons.h"
+#include "app/ui/Messages.h"
 #include "app/ui/Modal.h"
 #include "app/ui/Shell.h"
+#include "storage/DataFolder.h"
 
 #include <QApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -181,7 +184,20 @@ void TfrmAvvio::imgBackupClick()
     BackupAction::showAge(lblUltimoBackup);
 }
 
-void TfrmAvvio::formShow() { BackupAction::showAge(lblUltimoBackup); }
+void TfrmAvvio::formShow()
+{
+    BackupAction::showAge(lblUltimoBackup);
+    // Told once per run, after the menu is on screen: a backup on a
+    // read-only medium can be consulted, not changed.
+    if (m_toldReadOnly || DataFolder::isWritable())
+        return;
+    m_toldReadOnly = true;
+    QTimer::singleShot(0, this, [this] {
+        Messages::information(QStringLiteral("La cartella dei dati è in sola lettura: gli archivi possono essere "
+                                             "consultati ma non modificati."),
+                              this);
+    });
+}
 
 void TfrmAvvio::imgEsciClick() { QApplication::quit(); }
 

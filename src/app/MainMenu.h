@@ -25,4 +25,5 @@ protected:
 
 private:
     QLabel *lblUltimoBackup;  // age of the last successful backup
+    bool m_toldReadOnly = false;
 };

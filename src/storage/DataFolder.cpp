@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QStringList>
+#include <QTemporaryFile>
 
 namespace {
 QString g_folder;
@@ -39,6 +40,12 @@ void configure(const QStringList &arguments)
     const QString env = qEnvironmentVariable("VALTRENA_DATA_DIR");
     if (!env.isEmpty())
         set(env);
+}
+
+bool isWritable()
+{
+    QTemporaryFile probe(path() + QStringLiteral(".valtrena-probe-XXXXXX"));
+    return probe.open();
 }
 
 } // namespace DataFolder

@@ -9,6 +9,9 @@ QString file(const QString &name);       // path() + name
 void set(const QString &folder);         // empty returns to the default
 // Reads --data-dir DIR from the arguments, else the environment variable.
 void configure(const QStringList &arguments);
+// Whether a file can be created in the folder, found by trying: permission
+// bits say nothing of a read-only medium or of root.
+bool isWritable();
 }
 
 // The files of the data folder.

@@ -42,8 +42,32 @@ RecordFile::RecordFile(const QString &path, int recordSize)
 {
     if (path.isEmpty() || QFileInfo(path).isDir())
         throw StorageError(QStringLiteral("not a file: ") + path);
-    if (!m_file.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
-        throw StorageError(m_file.errorString());
+    // Reading asks for no write access, so that an archive on a read-only
+    // medium can still be browsed; only a write reopens it for writing.
+    if (m_file.exists()) {
+        if (!m_file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+            throw StorageError(m_file.errorString());
+    } else if (!m_file.open(QIODevice::ReadWrite | QIODevice::Unbuffered)) {
+        // No archive, and none can be made here: it reads as empty, and the
+        // first write reports why it cannot be created.
+        if (m_file.exists())
+            throw StorageError(m_file.errorString());
+    }
+}
+
+void RecordFile::openForWriting()
+{
+    if (m_file.isOpen() && m_file.isWritable())
+        return;
+    if (m_file.isOpen())
+        m_file.close();
+    if (m_file.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
+        return;
+    const QString why = m_file.errorString();
+    // Reads go on as before the refused write.
+    if (m_file.exists())
+        m_file.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+    throw StorageError(why);
 }
 
 RecordFile::~RecordFile()
@@ -54,6 +78,8 @@ RecordFile::~RecordFile()
 
 int RecordFile::count() const
 {
+    if (!m_file.isOpen())
+        return 0;
     return int(m_file.size() / m_recordSize);
 }
 
@@ -73,6 +99,7 @@ void RecordFile::write(int index, const QByteArray &record)
 {
     if (record.size() != m_recordSize || index < 0 || index > count())
         throw StorageError(QStringLiteral("bad record write"));
+    openForWriting();
     if (!m_file.seek(qint64(index) * m_recordSize)
         || m_file.write(record) != m_recordSize)
         throw StorageError(m_file.errorString());
@@ -80,6 +107,7 @@ void RecordFile::write(int index, const QByteArray &record)
 
 void RecordFile::underAppendLock(const std::function<void()> &work)
 {
+    openForWriting();
     AppendLock lock(m_file.handle());
     m_locked = true;
     try {
@@ -96,8 +124,10 @@ int RecordFile::append(const QByteArray &record)
     // Within underAppendLock the lock is held already; releasing it here
     // would end it early, as the lock belongs to the process, not the call.
     std::optional<AppendLock> lock;
-    if (!m_locked)
+    if (!m_locked) {
+        openForWriting();
         lock.emplace(m_file.handle());
+    }
     const int index = count();
     try {
         write(index, record);

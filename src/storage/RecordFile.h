@@ -5,8 +5,11 @@
 #include <functional>
 
 // A headerless file of fixed-size records, opened (or created empty when
-// missing) for one operation and closed when the object goes. Every failure
-// throws StorageError; an existing file is never truncated.
+// missing) for one operation and closed when the object goes. It is opened
+// for reading, and for writing only once something is written, so a
+// read-only archive reads; a missing one that cannot be created reads as
+// empty. Every failure throws StorageError; an existing file is never
+// truncated.
 class RecordFile
 {
 public:
@@ -38,6 +41,8 @@ public:
     void close();
 
 private:
+    void openForWriting();
+
     QFile m_file;
     int m_recordSize;
     bool m_locked = false;

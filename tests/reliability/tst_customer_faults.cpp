@@ -107,14 +107,24 @@ void TestCustomerFaults::operations_data()
         const QByteArray suffix = QByteArray(op.button) == "cmdSalva" ? (*op.from ? " stored" : " new") : "";
         return QByteArray(QByteArray(fault) + ' ' + op.button + suffix);
     };
-    for (const Op &op : everyOperation) {
-        QTest::newRow(name("archive read-only", op).constData()) << Fault::ArchiveReadOnly << op.button << op.from << io << "same" << "" << "same";
+    for (const Op &op : everyOperation)
         QTest::newRow(name("archive a directory", op).constData()) << Fault::ArchiveIsDirectory << op.button << op.from << io << "same" << "" << "same";
-    }
-    for (const Op &op : {Op{"cmdSalva", ""}, Op{"cmdPrimo", "1"}, Op{"cmdAvanti", "1"}, Op{"cmdEsporta", ""}})
-        QTest::newRow(name("folder read-only", op).constData()) << Fault::FolderReadOnly << op.button << op.from << io << "same" << "" << "absent";
 
+    // A read-only archive is browsed as usual; only saving is refused.
+    QTest::newRow("archive read-only cmdSalva new") << Fault::ArchiveReadOnly << "cmdSalva" << "" << io << "same" << "" << "same";
+    QTest::newRow("archive read-only cmdSalva stored") << Fault::ArchiveReadOnly << "cmdSalva" << "2" << io << "same" << "" << "same";
     QTest::newRow("archive read-only cmdNuovo") << Fault::ArchiveReadOnly << "cmdNuovo" << "2" << none << "" << "txtCognome=" << "same";
+    QTest::newRow("archive read-only cmdPrimo") << Fault::ArchiveReadOnly << "cmdPrimo" << "3" << none << "1" << "txtCognome=ROSSI" << "same";
+    QTest::newRow("archive read-only cmdIndietro") << Fault::ArchiveReadOnly << "cmdIndietro" << "3" << none << "2" << "txtCognome=BIANCHI" << "same";
+    QTest::newRow("archive read-only cmdAvanti") << Fault::ArchiveReadOnly << "cmdAvanti" << "1" << none << "2" << "txtCognome=BIANCHI" << "same";
+    QTest::newRow("archive read-only cmdUltimo") << Fault::ArchiveReadOnly << "cmdUltimo" << "1" << none << "3" << "txtCognome=VERDI" << "same";
+    QTest::newRow("archive read-only cmdEsporta") << Fault::ArchiveReadOnly << "cmdEsporta" << "" << none << "same" << "rows=3" << "same";
+    // A folder that cannot hold a new archive reads as an empty one.
+    QTest::newRow("folder read-only cmdSalva new") << Fault::FolderReadOnly << "cmdSalva" << "" << io << "same" << "" << "absent";
+    QTest::newRow("folder read-only cmdPrimo") << Fault::FolderReadOnly << "cmdPrimo" << "1" << QStringList{kEmpty} << "same" << "" << "absent";
+    QTest::newRow("folder read-only cmdAvanti") << Fault::FolderReadOnly << "cmdAvanti" << "1" << QStringList{kEmpty} << "" << "txtCognome=SCHERMO" << "absent";
+    QTest::newRow("folder read-only cmdEsporta") << Fault::FolderReadOnly << "cmdEsporta" << "" << none << "same" << "rows=10" << "absent";
+
     QTest::newRow("archive missing cmdNuovo") << Fault::ArchiveMissing << "cmdNuovo" << "2" << none << "" << "txtCognome=" << "absent";
     QTest::newRow("archive missing cmdSalva") << Fault::ArchiveMissing << "cmdSalva" << "" << QStringList{kInserted} << "1" << "txtCognome=SCHERMO" << "appended";
     QTest::newRow("archive missing cmdPrimo") << Fault::ArchiveMissing << "cmdPrimo" << "1" << QStringList{kEmpty} << "same" << "" << "empty";

@@ -101,15 +101,27 @@ void TestReceiptFaults::operations_data()
         const QByteArray suffix = QByteArray(op.buttons) == "cmdSalva" ? (*op.from ? " stored" : " new") : "";
         return QByteArray(QByteArray(fault) + ' ' + op.buttons + suffix);
     };
-    for (const Op &op : everyOperation) {
-        QTest::newRow(name("archive read-only", op).constData())
-            << Fault::ArchiveReadOnly << op.buttons << op.from << op.unreachable << "same" << op.rows << "same";
+    for (const Op &op : everyOperation)
         QTest::newRow(name("archive a directory", op).constData())
             << Fault::ArchiveIsDirectory << op.buttons << op.from << op.unreachable << "same" << op.rows << "same";
-        if (QByteArray(op.buttons) != "cmdSalva" || !*op.from)
-            QTest::newRow(name("folder read-only", op).constData())
-                << Fault::FolderReadOnly << op.buttons << op.from << op.unreachable << "same" << op.rows << "absent";
-    }
+
+    // A read-only archive is browsed and summed up as usual; only saving is refused.
+    QTest::newRow("archive read-only cmdSalva new") << Fault::ArchiveReadOnly << "cmdSalva" << "" << warning << "same" << "" << "same";
+    QTest::newRow("archive read-only cmdSalva stored") << Fault::ArchiveReadOnly << "cmdSalva" << "2" << warning << "same" << "" << "same";
+    QTest::newRow("archive read-only cmdNuovo") << Fault::ArchiveReadOnly << "cmdNuovo" << "2" << none << "" << "txtNumRic=4" << "same";
+    QTest::newRow("archive read-only cmdPrimo") << Fault::ArchiveReadOnly << "cmdPrimo" << "3" << none << "1" << "txtCliente=ROSSI" << "same";
+    QTest::newRow("archive read-only cmdIndietro") << Fault::ArchiveReadOnly << "cmdIndietro" << "3" << none << "2" << "txtCliente=BIANCHI" << "same";
+    QTest::newRow("archive read-only cmdAvanti") << Fault::ArchiveReadOnly << "cmdAvanti" << "1" << none << "2" << "txtCliente=BIANCHI" << "same";
+    QTest::newRow("archive read-only cmdUltimo") << Fault::ArchiveReadOnly << "cmdUltimo" << "1" << none << "3" << "txtCliente=VERDI" << "same";
+    for (const char *list : {"cmdTrova", "cmdSospese", "cmdRiepMensile", "cmdRiepAnnuale", "cmdEsporta"})
+        QTest::newRow(qPrintable(u"archive read-only " + QLatin1StringView(list))) << Fault::ArchiveReadOnly << list << "" << none << "same" << "rows=3" << "same";
+    // A folder that cannot hold a new archive reads as an empty one.
+    QTest::newRow("folder read-only cmdSalva new") << Fault::FolderReadOnly << "cmdSalva" << "" << warning << "same" << "" << "absent";
+    QTest::newRow("folder read-only cmdNuovo") << Fault::FolderReadOnly << "cmdNuovo" << "2" << none << "" << "txtNumRic=1" << "absent";
+    QTest::newRow("folder read-only cmdUltimo") << Fault::FolderReadOnly << "cmdUltimo" << "1" << QStringList{kEmpty} << "same" << "" << "absent";
+    for (const auto &[list, rows] : {std::pair{"cmdTrova", "rows=0"}, {"cmdSospese", "rows=0"}, {"cmdRiepMensile", "rows=0"},
+                                     {"cmdRiepAnnuale", "rows=0"}, {"cmdEsporta", "rows=10"}})
+        QTest::newRow(qPrintable(u"folder read-only " + QLatin1StringView(list))) << Fault::FolderReadOnly << list << "" << none << "same" << rows << "absent";
 
     QTest::newRow("archive missing cmdNuovo") << Fault::ArchiveMissing << "cmdNuovo" << "2" << none << "" << "txtNumRic=1" << "empty";
     QTest::newRow("archive missing cmdSalva") << Fault::ArchiveMissing << "cmdSalva" << "" << QStringList{kInserted} << "1" << "txtNumRic=9" << "appended";

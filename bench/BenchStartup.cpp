@@ -1,6 +1,6 @@
 #include "BenchStartup.h"
 #include "app/Startup.h"
-#include "app/ui/AppWindows.h"
+#include "ui/AppWindows.h"
 #include "storage/DataFolder.h"
 
 #include <QApplication>

@@ -1,11 +1,11 @@
 #include "access/PasswordWindows.h"
 #include "access/PasswordFile.h"
 #include "access/Scrambler.h"
-#include "app/ui/AppWindows.h"
-#include "app/ui/Controls.h"
-#include "app/ui/FieldBehaviour.h"
-#include "app/ui/Icons.h"
-#include "app/ui/Messages.h"
+#include "ui/AppWindows.h"
+#include "ui/Controls.h"
+#include "ui/FieldBehaviour.h"
+#include "ui/Icons.h"
+#include "ui/Messages.h"
 #include "storage/Record.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "app/BackupAction.h"
-#include "app/ui/Messages.h"
-#include "app/ui/Modal.h"
+#include "ui/Messages.h"
+#include "ui/Modal.h"
 #include "backup/BackupSettings.h"
 #include "backup/BackupWriter.h"
 #include "storage/Clock.h"

@@ -1,8 +1,8 @@
 #include "app/MakerWindows.h"
-#include "app/ui/Constants.h"
-#include "app/ui/Icons.h"
-#include "app/ui/LinkLabel.h"
-#include "app/ui/Shell.h"
+#include "ui/Constants.h"
+#include "ui/Icons.h"
+#include "ui/LinkLabel.h"
+#include "ui/Shell.h"
 
 #include <QApplication>
 #include <QHBoxLayout>

@@ -2,7 +2,7 @@
 #include "access/PasswordWindows.h"
 #include "access/ReportingPage.h"
 #include "app/MainMenu.h"
-#include "app/ui/AppWindows.h"
+#include "ui/AppWindows.h"
 #include "checks/ChecksModule.h"
 #include "customers/CustomersModule.h"
 #include "export/ExportModule.h"

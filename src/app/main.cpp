@@ -1,5 +1,5 @@
 #include "app/Startup.h"
-#include "app/ui/AppWindows.h"
+#include "ui/AppWindows.h"
 #include "storage/DataFolder.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "checks/CheckDialog.h"
-#include "app/ui/FieldBehaviour.h"
-#include "app/ui/Icons.h"
+#include "ui/FieldBehaviour.h"
+#include "ui/Icons.h"
 
 #include <QFrame>
 #include <QHBoxLayout>

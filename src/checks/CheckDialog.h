@@ -1,5 +1,5 @@
 #pragma once
-#include "app/ui/Messages.h"
+#include "ui/Messages.h"
 #include "checks/CheckPicture.h"
 
 #include <QDialog>

@@ -1,5 +1,5 @@
 #include "checks/ChecksModule.h"
-#include "app/ui/Dialogs.h"
+#include "ui/Dialogs.h"
 #include "checks/CardDialog.h"
 #include "checks/FiscalCodeDialog.h"
 #include "checks/IbanDialog.h"

@@ -1,5 +1,5 @@
 #include "checks/FiscalCodeDialog.h"
-#include "app/ui/FieldBehaviour.h"
+#include "ui/FieldBehaviour.h"
 #include "checks/FiscalCode.h"
 
 #include <QLineEdit>

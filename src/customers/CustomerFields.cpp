@@ -1,6 +1,6 @@
 #include "customers/CustomerFields.h"
-#include "app/ui/FieldBehaviour.h"
-#include "app/ui/Icons.h"
+#include "ui/FieldBehaviour.h"
+#include "ui/Icons.h"
 #include "customers/CustomerCard.h"
 #include "customers/CustomerRecord.h"
 #include "storage/Provinces.h"

@@ -1,6 +1,6 @@
 #include "customers/CustomerFolderDialog.h"
-#include "app/ui/Controls.h"
-#include "app/ui/Shell.h"
+#include "ui/Controls.h"
+#include "ui/Shell.h"
 #include "customers/DialogBanner.h"
 #include "storage/AmountText.h"
 #include "storage/DataFolder.h"

@@ -1,6 +1,6 @@
 #include "customers/CustomerSearch.h"
-#include "app/ui/AppWindows.h"
-#include "app/ui/Controls.h"
+#include "ui/AppWindows.h"
+#include "ui/Controls.h"
 #include "customers/CustomerCard.h"
 #include "customers/CustomerRecord.h"
 #include "storage/DataFolder.h"

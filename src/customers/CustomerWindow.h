@@ -1,5 +1,5 @@
 #pragma once
-#include "app/ui/AreaWindow.h"
+#include "ui/AreaWindow.h"
 
 #include <memory>
 

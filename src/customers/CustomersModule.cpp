@@ -1,5 +1,5 @@
 #include "customers/CustomersModule.h"
-#include "app/ui/Dialogs.h"
+#include "ui/Dialogs.h"
 #include "customers/AttachmentsDialog.h"
 #include "customers/CustomerFolderDialog.h"
 #include "customers/CustomerSearch.h"

@@ -1,5 +1,5 @@
 #include "customers/DialogBanner.h"
-#include "app/ui/Icons.h"
+#include "ui/Icons.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

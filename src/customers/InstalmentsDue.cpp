@@ -1,5 +1,5 @@
 #include "customers/InstalmentsDue.h"
-#include "app/ui/AppWindows.h"
+#include "ui/AppWindows.h"
 #include "customers/CustomerRecord.h"
 #include "customers/DialogBanner.h"
 #include "storage/AmountText.h"

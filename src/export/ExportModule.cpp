@@ -1,6 +1,6 @@
 #include "export/ExportModule.h"
 #include "export/ExportWindows.h"
-#include "app/ui/Dialogs.h"
+#include "ui/Dialogs.h"
 
 namespace ExportModule {
 

@@ -1,6 +1,6 @@
 #include "export/ExportWindows.h"
-#include "app/ui/AppWindows.h"
-#include "app/ui/Controls.h"
+#include "ui/AppWindows.h"
+#include "ui/Controls.h"
 #include "storage/DataFolder.h"
 
 namespace {

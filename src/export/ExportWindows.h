@@ -1,5 +1,5 @@
 #pragma once
-#include "app/ui/Guide.h"
+#include "ui/Guide.h"
 #include "export/ExportWindow.h"
 
 #include <QList>

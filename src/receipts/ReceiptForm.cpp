@@ -1,6 +1,6 @@
 #include "receipts/ReceiptForm.h"
-#include "app/ui/FieldBehaviour.h"
-#include "app/ui/Icons.h"
+#include "ui/FieldBehaviour.h"
+#include "ui/Icons.h"
 #include "storage/Provinces.h"
 
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #include "receipts/ReceiptLines.h"
-#include "app/ui/FieldBehaviour.h"
-#include "app/ui/Icons.h"
+#include "ui/FieldBehaviour.h"
+#include "ui/Icons.h"
 #include "receipts/ReceiptArchive.h"
 #include "receipts/ReceiptForm.h"
 

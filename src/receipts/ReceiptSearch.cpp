@@ -1,6 +1,6 @@
 #include "receipts/ReceiptSearch.h"
-#include "app/ui/AppWindows.h"
-#include "app/ui/Controls.h"
+#include "ui/AppWindows.h"
+#include "ui/Controls.h"
 #include "receipts/ReceiptRecord.h"
 #include "receipts/ReceiptSearchLine.h"
 

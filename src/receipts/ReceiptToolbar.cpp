@@ -1,7 +1,7 @@
 // The toolbar of the receipt window: one image button per command.
 #include "receipts/ReceiptWindow.h"
-#include "app/ui/FieldBehaviour.h"
-#include "app/ui/Icons.h"
+#include "ui/FieldBehaviour.h"
+#include "ui/Icons.h"
 
 #include <QFrame>
 #include <QHBoxLayout>

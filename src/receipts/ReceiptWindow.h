@@ -1,6 +1,6 @@
 #pragma once
-#include "app/ui/ArchiveNavigator.h"
-#include "app/ui/AreaWindow.h"
+#include "ui/ArchiveNavigator.h"
+#include "ui/AreaWindow.h"
 
 #include <memory>
 

@@ -1,5 +1,5 @@
 // The issuer, customer, receipt and totals panels of the receipt window.
-#include "app/ui/FieldBehaviour.h"
+#include "ui/FieldBehaviour.h"
 #include "receipts/ReceiptForm.h"
 #include "receipts/ReceiptWindow.h"
 

@@ -1,5 +1,5 @@
 #include "receipts/ReceiptsModule.h"
-#include "app/ui/Dialogs.h"
+#include "ui/Dialogs.h"
 #include "receipts/ReceiptSearch.h"
 
 namespace ReceiptsModule {

@@ -1,7 +1,7 @@
 #include "register/CalendarDialog.h"
-#include "app/ui/AppWindows.h"
-#include "app/ui/Controls.h"
-#include "app/ui/Icons.h"
+#include "ui/AppWindows.h"
+#include "ui/Controls.h"
+#include "ui/Icons.h"
 #include "storage/Clock.h"
 #include "storage/DateText.h"
 

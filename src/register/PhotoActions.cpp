@@ -1,6 +1,6 @@
 #include "register/PhotoActions.h"
-#include "app/ui/Messages.h"
-#include "app/ui/Modal.h"
+#include "ui/Messages.h"
+#include "ui/Modal.h"
 #include "register/PhotoFiles.h"
 #include "register/ZoomDialog.h"
 

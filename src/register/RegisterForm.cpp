@@ -1,8 +1,8 @@
 // The register window's controls: the card's text fields, the toolbar and
 // the layout. The handlers live in RegisterWindow.cpp and RegisterPhotos.cpp.
 #include "register/RegisterWindow.h"
-#include "app/ui/FieldBehaviour.h"
-#include "app/ui/Icons.h"
+#include "ui/FieldBehaviour.h"
+#include "ui/Icons.h"
 
 #include <QCheckBox>
 #include <QFrame>

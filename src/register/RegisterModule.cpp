@@ -1,5 +1,5 @@
 #include "register/RegisterModule.h"
-#include "app/ui/Dialogs.h"
+#include "ui/Dialogs.h"
 #include "register/CalendarDialog.h"
 #include "register/WebCamDialog.h"
 #include "register/ZoomDialog.h"

@@ -1,11 +1,11 @@
 // The register window's two photo frames: their buttons, the card's photo
 // files, the camera and the full-screen viewer.
 #include "register/RegisterWindow.h"
-#include "app/ui/Controls.h"
-#include "app/ui/FieldBehaviour.h"
-#include "app/ui/Icons.h"
-#include "app/ui/Messages.h"
-#include "app/ui/Modal.h"
+#include "ui/Controls.h"
+#include "ui/FieldBehaviour.h"
+#include "ui/Icons.h"
+#include "ui/Messages.h"
+#include "ui/Modal.h"
 #include "register/PhotoActions.h"
 #include "register/PhotoFiles.h"
 #include "register/PhotoFrame.h"

@@ -1,6 +1,6 @@
 #include "summaries/InventoryChooser.h"
-#include "app/ui/Icons.h"
-#include "app/ui/Modal.h"
+#include "ui/Icons.h"
+#include "ui/Modal.h"
 #include "summaries/Inventory.h"
 #include "summaries/SummariesHelp.h"
 

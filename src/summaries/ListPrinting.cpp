@@ -1,5 +1,5 @@
 #include "summaries/ListPrinting.h"
-#include "app/ui/Messages.h"
+#include "ui/Messages.h"
 #include "report/ListReport.h"
 #include "report/ui/ReportDialogs.h"
 

@@ -1,5 +1,5 @@
 #include "summaries/ReceiptSummariesModule.h"
-#include "app/ui/Dialogs.h"
+#include "ui/Dialogs.h"
 #include "summaries/PeriodSummaryWindow.h"
 #include "summaries/UnpaidReceipts.h"
 

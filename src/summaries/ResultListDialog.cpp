@@ -1,5 +1,5 @@
 #include "summaries/ResultListDialog.h"
-#include "app/ui/Dialogs.h"
+#include "ui/Dialogs.h"
 #include "storage/StorageError.h"
 #include "summaries/ListPrinting.h"
 

@@ -1,6 +1,6 @@
 #include "summaries/SearchDialog.h"
-#include "app/ui/Controls.h"
-#include "app/ui/FieldBehaviour.h"
+#include "ui/Controls.h"
+#include "ui/FieldBehaviour.h"
 #include "storage/ArchiveTexts.h"
 #include "summaries/RecordCriteria.h"
 

@@ -1,6 +1,6 @@
 #include "summaries/StatisticsPrinting.h"
-#include "app/ui/Messages.h"
-#include "app/ui/Modal.h"
+#include "ui/Messages.h"
+#include "ui/Modal.h"
 #include "storage/AmountText.h"
 #include "summaries/StatisticsChart.h"
 

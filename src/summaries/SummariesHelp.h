@@ -1,5 +1,5 @@
 #pragma once
-#include "app/ui/Guide.h"
+#include "ui/Guide.h"
 
 // The help of the summary windows: what their help buttons show, and their
 // chapters of the guide.

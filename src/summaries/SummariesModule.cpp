@@ -1,5 +1,5 @@
 #include "summaries/SummariesModule.h"
-#include "app/ui/Dialogs.h"
+#include "ui/Dialogs.h"
 #include "summaries/Inventory.h"
 #include "summaries/UnsoldList.h"
 

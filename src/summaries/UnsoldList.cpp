@@ -1,6 +1,6 @@
 #include "summaries/UnsoldList.h"
-#include "app/ui/AppWindows.h"
-#include "app/ui/Messages.h"
+#include "ui/AppWindows.h"
+#include "ui/Messages.h"
 #include "storage/ArchiveTexts.h"
 #include "summaries/RegisterLines.h"
 

@@ -1,8 +1,8 @@
 #include "access/PasswordWindows.h"
 #include "access/ReportingPage.h"
 #include "access/Scrambler.h"
-#include "app/ui/AppWindows.h"
-#include "app/ui/Controls.h"
+#include "ui/AppWindows.h"
+#include "ui/Controls.h"
 #include "storage/IniFile.h"
 #include "TestSupport.h"
 

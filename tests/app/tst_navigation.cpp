@@ -1,4 +1,4 @@
-#include "app/ui/ArchiveNavigatorBinding.h"
+#include "ui/ArchiveNavigatorBinding.h"
 #include "receipts/ReceiptRecord.h"
 #include "storage/ArchiveTexts.h"
 #include "TestSupport.h"

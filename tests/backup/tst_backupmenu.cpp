@@ -1,7 +1,7 @@
 // The main menu's backup icon and the age of the last backup it shows.
 #include "TestSupport.h"
 #include "app/MainMenu.h"
-#include "app/ui/Modal.h"
+#include "ui/Modal.h"
 #include "backup/BackupSettings.h"
 
 #include <QDir>

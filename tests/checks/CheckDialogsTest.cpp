@@ -1,5 +1,5 @@
 #include "TestSupport.h"
-#include "app/ui/CodeChecks.h"
+#include "ui/CodeChecks.h"
 #include "checks/ChecksModule.h"
 
 #include <QLineEdit>

@@ -1,6 +1,6 @@
 #include "TestSupport.h"
-#include "app/ui/AppWindows.h"
-#include "app/ui/Controls.h"
+#include "ui/AppWindows.h"
+#include "ui/Controls.h"
 #include "customers/Attachments.h"
 #include "customers/AttachmentsDialog.h"
 #include "customers/CustomerFolderDialog.h"

@@ -1,6 +1,6 @@
 #include "PdfTools.h"
 #include "TestSupport.h"
-#include "app/ui/Controls.h"
+#include "ui/Controls.h"
 #include "customers/CustomerPrint.h"
 #include "customers/CustomerWindow.h"
 

@@ -1,7 +1,7 @@
 #include "TestSupport.h"
-#include "app/ui/AppWindows.h"
-#include "app/ui/Controls.h"
-#include "app/ui/Dialogs.h"
+#include "ui/AppWindows.h"
+#include "ui/Controls.h"
+#include "ui/Dialogs.h"
 #include "receipts/ArchiveChooser.h"
 
 #include <QClipboard>

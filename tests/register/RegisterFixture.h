@@ -1,7 +1,7 @@
 #pragma once
 #include "TestSupport.h"
-#include "app/ui/AppWindows.h"
-#include "app/ui/Controls.h"
+#include "ui/AppWindows.h"
+#include "ui/Controls.h"
 #include "register/PhotoFrame.h"
 #include "register/RegisterModule.h"
 #include "register/RegisterRecord.h"

@@ -5,7 +5,7 @@
 #include "PdfTools.h"
 #include "RegisterFixture.h"
 #include "TestSupport.h"
-#include "app/ui/Controls.h"
+#include "ui/Controls.h"
 #include "register/RegisterRecord.h"
 #include "register/book/RegisterBook.h"
 #include "register/print/RegisterBookDialog.h"

@@ -1,5 +1,5 @@
 #include "RegisterFixture.h"
-#include "app/ui/Dialogs.h"
+#include "ui/Dialogs.h"
 #include "register/CalendarDialog.h"
 #include "storage/ArchiveTexts.h"
 #include "storage/IniFile.h"

@@ -1,6 +1,6 @@
 #include "FaultKit.h"
 
-#include "app/ui/Controls.h"
+#include "ui/Controls.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>

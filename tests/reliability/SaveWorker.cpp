@@ -2,8 +2,8 @@
 // real register, customer or receipt window, one after another, on a shared folder.
 //   vt_save_worker register|customer|receipt FOLDER COUNT TAG
 // COUNT 0 saves until killed. Each saved card prints its number on stdout.
-#include "app/ui/Controls.h"
-#include "app/ui/Messages.h"
+#include "ui/Controls.h"
+#include "ui/Messages.h"
 #include "customers/CustomerWindow.h"
 #include "receipts/ReceiptWindow.h"
 #include "register/RegisterWindow.h"

@@ -3,8 +3,8 @@
 // byte of what is stored lost.
 #include "FaultKit.h"
 #include "CustomerFixture.h"
-#include "app/ui/AppWindows.h"
-#include "app/ui/Controls.h"
+#include "ui/AppWindows.h"
+#include "ui/Controls.h"
 #include "customers/CustomerWindow.h"
 #include "customers/CustomersModule.h"
 #include "export/ExportModule.h"

@@ -2,8 +2,8 @@
 // export it opens, on broken, missing, full and read-only archives.
 #include "FaultKit.h"
 #include "ReceiptFixtures.h"
-#include "app/ui/AppWindows.h"
-#include "app/ui/Controls.h"
+#include "ui/AppWindows.h"
+#include "ui/Controls.h"
 #include "export/ExportModule.h"
 #include "receipts/ReceiptWindow.h"
 #include "receipts/ReceiptsModule.h"

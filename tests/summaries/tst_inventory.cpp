@@ -1,6 +1,6 @@
 #include "RegisterFixture.h"
-#include "app/ui/AppWindows.h"
-#include "app/ui/Controls.h"
+#include "ui/AppWindows.h"
+#include "ui/Controls.h"
 #include "storage/ArchiveTexts.h"
 #include "summaries/Inventory.h"
 #include "summaries/InventoryChooser.h"

@@ -1,5 +1,5 @@
-#include "app/ui/Controls.h"
-#include "app/ui/Dialogs.h"
+#include "ui/Controls.h"
+#include "ui/Dialogs.h"
 #include "register/RegisterRecord.h"
 #include "storage/DataFolder.h"
 #include "storage/RecordFile.h"

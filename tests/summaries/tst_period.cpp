@@ -1,5 +1,5 @@
-#include "app/ui/AppWindows.h"
-#include "app/ui/Controls.h"
+#include "ui/AppWindows.h"
+#include "ui/Controls.h"
 #include "receipts/ReceiptRecord.h"
 #include "storage/RecordFile.h"
 #include "summaries/PeriodSummaryWindow.h"

@@ -1,9 +1,9 @@
 #include "RegisterFixture.h"
-#include "app/ui/AppWindows.h"
-#include "app/ui/Controls.h"
+#include "ui/AppWindows.h"
+#include "ui/Controls.h"
 #include "register/search/RegisterSearch.h"
 #include "register/search/RegisterSearchModule.h"
-#include "app/ui/Dialogs.h"
+#include "ui/Dialogs.h"
 #include "storage/ArchiveTexts.h"
 #include "summaries/RegisterLines.h"
 

@@ -1,4 +1,4 @@
-#include "app/ui/Modal.h"
+#include "ui/Modal.h"
 #include "receipts/ReceiptRecord.h"
 #include "storage/RecordFile.h"
 #include "summaries/StatisticsChart.h"

@@ -1,4 +1,4 @@
-#include "app/ui/AppWindows.h"
+#include "ui/AppWindows.h"
 #include "receipts/ReceiptRecord.h"
 #include "storage/RecordFile.h"
 #include "summaries/ResultList.h"

@@ -1,7 +1,7 @@
 #include "TestSupport.h"
-#include "app/ui/Controls.h"
-#include "app/ui/Modal.h"
-#include "app/ui/Shell.h"
+#include "ui/Controls.h"
+#include "ui/Modal.h"
+#include "ui/Shell.h"
 #include "storage/Clock.h"
 #include "storage/DataFolder.h"
 

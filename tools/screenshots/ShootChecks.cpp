@@ -1,5 +1,5 @@
 #include "Shooter.h"
-#include "app/ui/Controls.h"
+#include "ui/Controls.h"
 #include "checks/CardDialog.h"
 #include "checks/FiscalCodeDialog.h"
 #include "checks/IbanDialog.h"

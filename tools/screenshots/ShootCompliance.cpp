@@ -1,5 +1,5 @@
 #include "Shooter.h"
-#include "app/ui/Controls.h"
+#include "ui/Controls.h"
 #include "register/compliancelist/ComplianceList.h"
 #include "register/compliancelist/CompliancePeriod.h"
 

@@ -4,10 +4,10 @@
 #include "app/MainMenu.h"
 #include "app/MakerWindows.h"
 #include "app/AppHelp.h"
-#include "app/ui/AppWindows.h"
-#include "app/ui/Controls.h"
-#include "app/ui/Guide.h"
-#include "app/ui/NumberingDialog.h"
+#include "ui/AppWindows.h"
+#include "ui/Controls.h"
+#include "ui/Guide.h"
+#include "ui/NumberingDialog.h"
 
 #include <QPlainTextEdit>
 

@@ -1,6 +1,6 @@
 #include "Shooter.h"
-#include "app/ui/AppWindows.h"
-#include "app/ui/Controls.h"
+#include "ui/AppWindows.h"
+#include "ui/Controls.h"
 #include "register/RegisterRecord.h"
 #include "register/search/RegisterSearch.h"
 #include "storage/DataFolder.h"

@@ -1,7 +1,7 @@
 #include "receipts/print/LogoWindow.h"
-#include "app/ui/Icons.h"
-#include "app/ui/Messages.h"
-#include "app/ui/Modal.h"
+#include "ui/Icons.h"
+#include "ui/Messages.h"
+#include "ui/Modal.h"
 #include "report/Pictures.h"
 #include "storage/DataFolder.h"
 

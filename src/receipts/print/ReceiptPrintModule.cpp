@@ -1,5 +1,5 @@
 #include "receipts/print/ReceiptPrintModule.h"
-#include "app/ui/Dialogs.h"
+#include "ui/Dialogs.h"
 #include "receipts/print/LogoWindow.h"
 #include "receipts/print/ReceiptOutputDialogs.h"
 

@@ -1,5 +1,5 @@
 #include "receipts/print/ReceiptTemplate.h"
-#include "app/ui/Controls.h"
+#include "ui/Controls.h"
 
 using namespace Report;
 

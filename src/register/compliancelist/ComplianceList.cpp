@@ -1,6 +1,6 @@
 #include "register/compliancelist/ComplianceList.h"
-#include "app/ui/AppWindows.h"
-#include "app/ui/Messages.h"
+#include "ui/AppWindows.h"
+#include "ui/Messages.h"
 #include "register/Placeholder.h"
 #include "register/compliance/PhotoEvidence.h"
 #include "register/compliance/RegisterCompliance.h"

@@ -1,5 +1,5 @@
 #include "register/compliancelist/ComplianceListModule.h"
-#include "app/ui/Dialogs.h"
+#include "ui/Dialogs.h"
 #include "register/compliancelist/ComplianceList.h"
 #include "register/compliancelist/CompliancePeriod.h"
 

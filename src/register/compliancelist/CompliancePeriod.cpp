@@ -1,6 +1,6 @@
 #include "register/compliancelist/CompliancePeriod.h"
-#include "app/ui/Dialogs.h"
-#include "app/ui/Messages.h"
+#include "ui/Dialogs.h"
+#include "ui/Messages.h"
 #include "storage/DateText.h"
 
 #include <QFormLayout>

@@ -1,5 +1,5 @@
 #include "register/print/CardTemplate.h"
-#include "app/ui/Controls.h"
+#include "ui/Controls.h"
 #include "report/ObjectPainter.h"
 #include "report/Pictures.h"
 

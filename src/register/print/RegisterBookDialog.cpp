@@ -1,6 +1,6 @@
 #include "register/print/RegisterBookDialog.h"
-#include "app/ui/Messages.h"
-#include "app/ui/Modal.h"
+#include "ui/Messages.h"
+#include "ui/Modal.h"
 #include "register/book/RegisterBook.h"
 #include "report/ReportOutput.h"
 #include "report/ui/ReportDialogs.h"

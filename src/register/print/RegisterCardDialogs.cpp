@@ -1,5 +1,5 @@
 #include "register/print/RegisterCardDialogs.h"
-#include "app/ui/AppWindows.h"
+#include "ui/AppWindows.h"
 #include "report/Pictures.h"
 #include "report/ui/ReportDialogs.h"
 #include "storage/Clock.h"

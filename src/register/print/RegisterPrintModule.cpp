@@ -1,5 +1,5 @@
 #include "register/print/RegisterPrintModule.h"
-#include "app/ui/Dialogs.h"
+#include "ui/Dialogs.h"
 #include "register/print/RegisterBookDialog.h"
 #include "register/print/RegisterCardDialogs.h"
 

@@ -1,5 +1,5 @@
 #include "register/search/RegisterSearchModule.h"
-#include "app/ui/Dialogs.h"
+#include "ui/Dialogs.h"
 #include "register/search/RegisterSearch.h"
 
 namespace RegisterSearchModule {

@@ -1,5 +1,5 @@
 #include "report/ui/ReportDialogs.h"
-#include "app/ui/Modal.h"
+#include "ui/Modal.h"
 #include "report/ReportOutput.h"
 #include "storage/Clock.h"
 

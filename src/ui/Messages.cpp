@@ -1,4 +1,4 @@
-#include "app/ui/Messages.h"
+#include "ui/Messages.h"
 
 #include <QApplication>
 #include <QMessageBox>

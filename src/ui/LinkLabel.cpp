@@ -1,4 +1,4 @@
-#include "app/ui/LinkLabel.h"
+#include "ui/LinkLabel.h"
 
 #include <QEvent>
 #include <QMouseEvent>

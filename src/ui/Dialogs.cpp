@@ -1,6 +1,6 @@
-#include "app/ui/Dialogs.h"
-#include "app/ui/Controls.h"
-#include "app/ui/Modal.h"
+#include "ui/Dialogs.h"
+#include "ui/Controls.h"
+#include "ui/Modal.h"
 
 #include <QHash>
 #include <memory>

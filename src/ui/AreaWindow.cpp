@@ -1,6 +1,6 @@
-#include "app/ui/AreaWindow.h"
-#include "app/ui/FieldBehaviour.h"
-#include "app/ui/AppWindows.h"
+#include "ui/AreaWindow.h"
+#include "ui/FieldBehaviour.h"
+#include "ui/AppWindows.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
 #pragma once
-#include "app/ui/ArchiveNavigator.h"
-#include "app/ui/Binder.h"
+#include "ui/ArchiveNavigator.h"
+#include "ui/Binder.h"
 
 #include <QLineEdit>
 

@@ -1,5 +1,5 @@
-#include "app/ui/CodeChecks.h"
-#include "app/ui/Dialogs.h"
+#include "ui/CodeChecks.h"
+#include "ui/Dialogs.h"
 #include "storage/AmountText.h"
 
 namespace {

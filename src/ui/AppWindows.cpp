@@ -1,5 +1,5 @@
-#include "app/ui/AppWindows.h"
-#include "app/ui/AreaWindow.h"
+#include "ui/AppWindows.h"
+#include "ui/AreaWindow.h"
 
 #include <QHash>
 #include <QPointer>

@@ -1,4 +1,4 @@
-#include "app/ui/ArchiveNavigator.h"
+#include "ui/ArchiveNavigator.h"
 #include "storage/ArchiveTexts.h"
 #include "storage/RecordFile.h"
 #include "storage/RecordNumbers.h"

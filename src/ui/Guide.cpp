@@ -1,9 +1,9 @@
-#include "app/ui/Guide.h"
-#include "app/ui/Dialogs.h"
-#include "app/ui/Icons.h"
-#include "app/ui/LinkLabel.h"
-#include "app/ui/Modal.h"
-#include "app/ui/Shell.h"
+#include "ui/Guide.h"
+#include "ui/Dialogs.h"
+#include "ui/Icons.h"
+#include "ui/LinkLabel.h"
+#include "ui/Modal.h"
+#include "ui/Shell.h"
 #include "storage/DataFolder.h"
 
 #include <QCoreApplication>

@@ -1,5 +1,5 @@
-#include "app/ui/Controls.h"
-#include "app/ui/FieldBehaviour.h"
+#include "ui/Controls.h"
+#include "ui/FieldBehaviour.h"
 #include "storage/YesNo.h"
 
 #include <QAbstractButton>

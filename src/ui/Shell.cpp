@@ -1,4 +1,4 @@
-#include "app/ui/Shell.h"
+#include "ui/Shell.h"
 
 #include <QDesktopServices>
 #include <QFileInfo>

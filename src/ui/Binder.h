@@ -1,5 +1,5 @@
 #pragma once
-#include "app/ui/Controls.h"
+#include "ui/Controls.h"
 #include "storage/Record.h"
 
 // Moves a record into a window and back by name: the control of field

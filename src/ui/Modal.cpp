@@ -1,4 +1,4 @@
-#include "app/ui/Modal.h"
+#include "ui/Modal.h"
 
 #include <QDialog>
 #include <QFileDialog>

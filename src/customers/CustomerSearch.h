@@ -1,5 +1,5 @@
 #pragma once
-#include "summaries/SearchDialog.h"
+#include "resultlist/SearchDialog.h"
 
 // Finds customer cards by up to ten partial keys and copies the chosen one
 // into the window named by the caller token.

@@ -1,5 +1,5 @@
 #pragma once
-#include "summaries/SearchDialog.h"
+#include "resultlist/SearchDialog.h"
 
 // Finds receipts of the open year's archive by up to ten partial keys and
 // loads the one double-clicked into the receipt window.

@@ -7,9 +7,9 @@
 #include "storage/ArchiveTexts.h"
 #include "storage/StorageError.h"
 #include "summaries/SummariesHelp.h"
-#include "summaries/RecordCriteria.h"
-#include "summaries/RegisterLines.h"
-#include "summaries/TotalText.h"
+#include "resultlist/RecordCriteria.h"
+#include "register/RegisterLines.h"
+#include "resultlist/TotalText.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,5 +1,5 @@
 #pragma once
-#include "summaries/ResultLines.h"
+#include "resultlist/ResultLines.h"
 #include "summaries/SummarySums.h"
 
 #include <QDate>

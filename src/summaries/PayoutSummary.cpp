@@ -9,7 +9,7 @@
 #include "storage/DataFolder.h"
 #include "storage/DateText.h"
 #include "summaries/PayoutRules.h"
-#include "summaries/TotalText.h"
+#include "resultlist/TotalText.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

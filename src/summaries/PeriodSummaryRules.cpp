@@ -2,7 +2,7 @@
 #include "receipts/ReceiptRecord.h"
 #include "storage/AmountText.h"
 #include "summaries/ReceiptDateCut.h"
-#include "summaries/TotalText.h"
+#include "resultlist/TotalText.h"
 
 namespace PeriodSummaryRules {
 

@@ -1,6 +1,6 @@
 #pragma once
 #include "summaries/ReceiptDateCut.h"
-#include "summaries/ResultLines.h"
+#include "resultlist/ResultLines.h"
 #include "summaries/SummarySums.h"
 
 #include <QString>

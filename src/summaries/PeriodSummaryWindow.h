@@ -1,6 +1,6 @@
 #pragma once
 #include "summaries/PeriodSummaryRules.h"
-#include "summaries/ResultListDialog.h"
+#include "resultlist/ResultListDialog.h"
 
 class QComboBox;
 class QFrame;

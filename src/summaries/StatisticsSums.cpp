@@ -3,7 +3,7 @@
 #include "storage/AmountText.h"
 #include "storage/RecordFile.h"
 #include "summaries/ReceiptDateCut.h"
-#include "summaries/UnreadableRecord.h"
+#include "resultlist/UnreadableRecord.h"
 
 namespace StatisticsSums {
 

@@ -12,7 +12,7 @@
 #include "summaries/StatisticsChart.h"
 #include "summaries/StatisticsPrinting.h"
 #include "summaries/StatisticsSums.h"
-#include "summaries/UnreadableRecord.h"
+#include "resultlist/UnreadableRecord.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #include "summaries/SummarySums.h"
 #include "storage/AmountText.h"
 #include "storage/StorageError.h"
-#include "summaries/ArchiveScan.h"
+#include "resultlist/ArchiveScan.h"
 
 #include <QVarLengthArray>
 

@@ -1,7 +1,7 @@
 #pragma once
 #include "storage/Record.h"
-#include "summaries/ResultLines.h"
-#include "summaries/UnreadableRecord.h"
+#include "resultlist/ResultLines.h"
+#include "resultlist/UnreadableRecord.h"
 
 #include <QList>
 #include <QStringList>

@@ -1,5 +1,5 @@
 #pragma once
-#include "summaries/ResultListDialog.h"
+#include "resultlist/ResultListDialog.h"
 
 // The receipts of the open archive not yet paid, in file order; a
 // double-click loads one back into the receipt window.

@@ -2,7 +2,7 @@
 #include "ui/AppWindows.h"
 #include "ui/Messages.h"
 #include "storage/ArchiveTexts.h"
-#include "summaries/RegisterLines.h"
+#include "register/RegisterLines.h"
 
 namespace {
 ListWindowSpec unsoldSpec()

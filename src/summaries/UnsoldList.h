@@ -1,5 +1,5 @@
 #pragma once
-#include "summaries/ResultListDialog.h"
+#include "resultlist/ResultListDialog.h"
 
 // The objects still in stock, with their valuation and resale price; a
 // double-click loads the card back into the register window.

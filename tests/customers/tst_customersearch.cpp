@@ -4,7 +4,7 @@
 #include "ui/Controls.h"
 #include "customers/CustomerSearch.h"
 #include "customers/CustomerWindow.h"
-#include "summaries/ResultList.h"
+#include "resultlist/ResultList.h"
 
 #include <QComboBox>
 #include <QLabel>

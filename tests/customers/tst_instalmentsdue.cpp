@@ -4,7 +4,7 @@
 #include "ui/Controls.h"
 #include "customers/CustomerWindow.h"
 #include "customers/InstalmentsDue.h"
-#include "summaries/ResultList.h"
+#include "resultlist/ResultList.h"
 
 #include <QTest>
 

@@ -12,7 +12,7 @@
 #include "register/RegisterRecord.h"
 #include "storage/DataFolder.h"
 #include "storage/RecordFile.h"
-#include "summaries/ResultList.h"
+#include "resultlist/ResultList.h"
 
 #include <QCheckBox>
 #include <QPrintDialog>

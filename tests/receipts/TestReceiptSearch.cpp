@@ -6,7 +6,7 @@
 #include "receipts/ReceiptSearchLine.h"
 #include "receipts/ReceiptWindow.h"
 #include "receipts/ReceiptsModule.h"
-#include "summaries/ResultList.h"
+#include "resultlist/ResultList.h"
 
 #include <QLineEdit>
 #include <QListView>

@@ -2,8 +2,8 @@
 #include "RegisterFixture.h"
 #include "summaries/Inventory.h"
 #include "summaries/InventoryChooser.h"
-#include "summaries/ListPrinting.h"
-#include "summaries/ResultListDialog.h"
+#include "resultlist/ListPrinting.h"
+#include "resultlist/ResultListDialog.h"
 #include "report/ListReport.h"
 #include "report/ReportOutput.h"
 

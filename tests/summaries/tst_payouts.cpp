@@ -5,8 +5,8 @@
 #include "storage/RecordFile.h"
 #include "summaries/PayoutChooser.h"
 #include "summaries/PayoutSummary.h"
-#include "summaries/ResultList.h"
-#include "summaries/ListPrinting.h"
+#include "resultlist/ResultList.h"
+#include "resultlist/ListPrinting.h"
 #include "TestSupport.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "register/RegisterRecord.h"
 #include "storage/RecordFile.h"
 #include "summaries/PayoutRules.h"
-#include "summaries/TotalText.h"
+#include "resultlist/TotalText.h"
 #include "TestSupport.h"
 
 #include <QTest>

@@ -3,7 +3,7 @@
 #include "receipts/ReceiptRecord.h"
 #include "storage/RecordFile.h"
 #include "summaries/PeriodSummaryWindow.h"
-#include "summaries/ResultList.h"
+#include "resultlist/ResultList.h"
 #include "ReceiptFixture.h"
 #include "TestSupport.h"
 

@@ -5,7 +5,7 @@
 #include "register/search/RegisterSearchModule.h"
 #include "ui/Dialogs.h"
 #include "storage/ArchiveTexts.h"
-#include "summaries/RegisterLines.h"
+#include "register/RegisterLines.h"
 
 #include <QDir>
 #include <QLineEdit>

@@ -2,11 +2,11 @@
 #include "register/RegisterRecord.h"
 #include "storage/DataFolder.h"
 #include "storage/StorageError.h"
-#include "summaries/ArchiveScan.h"
-#include "summaries/FindNext.h"
-#include "summaries/RecordCriteria.h"
-#include "summaries/ResultLines.h"
-#include "summaries/TotalText.h"
+#include "resultlist/ArchiveScan.h"
+#include "resultlist/FindNext.h"
+#include "resultlist/RecordCriteria.h"
+#include "resultlist/ResultLines.h"
+#include "resultlist/TotalText.h"
 
 #include <QRandomGenerator>
 #include <QTest>

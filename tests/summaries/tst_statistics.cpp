@@ -5,7 +5,7 @@
 #include "summaries/StatisticsPrinting.h"
 #include "summaries/StatisticsSums.h"
 #include "summaries/StatisticsWindow.h"
-#include "summaries/UnreadableRecord.h"
+#include "resultlist/UnreadableRecord.h"
 #include "TestSupport.h"
 
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "ui/AppWindows.h"
 #include "receipts/ReceiptRecord.h"
 #include "storage/RecordFile.h"
-#include "summaries/ResultList.h"
+#include "resultlist/ResultList.h"
 #include "summaries/UnpaidReceipts.h"
 #include "ReceiptFixture.h"
 #include "TestSupport.h"

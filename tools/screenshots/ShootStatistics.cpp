@@ -7,7 +7,7 @@
 #include "storage/RecordFile.h"
 #include "summaries/PayoutSummary.h"
 #include "summaries/PeriodSummaryWindow.h"
-#include "summaries/ResultList.h"
+#include "resultlist/ResultList.h"
 #include "summaries/StatisticsChart.h"
 #include "summaries/StatisticsPrinting.h"
 #include "summaries/UnpaidReceipts.h"

@@ -8,7 +8,7 @@
 #include "report/ReportOutput.h"
 #include "storage/Clock.h"
 #include "summaries/Inventory.h"
-#include "summaries/ListPrinting.h"
+#include "resultlist/ListPrinting.h"
 #include "summaries/UnsoldList.h"
 
 #include <QFile>

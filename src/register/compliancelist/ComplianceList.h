@@ -1,5 +1,5 @@
 #pragma once
-#include "summaries/ResultListDialog.h"
+#include "resultlist/ResultListDialog.h"
 
 #include <QList>
 

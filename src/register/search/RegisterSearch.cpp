@@ -2,7 +2,7 @@
 #include "ui/AppWindows.h"
 #include "ui/Controls.h"
 #include "register/RegisterRecord.h"
-#include "summaries/RegisterLines.h"
+#include "register/RegisterLines.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "summaries/SearchDialog.h"
+#include "resultlist/SearchDialog.h"
 
 #include <optional>
 

@@ -1,7 +1,7 @@
-#include "summaries/ResultListDialog.h"
+#include "resultlist/ResultListDialog.h"
 #include "ui/Dialogs.h"
 #include "storage/StorageError.h"
-#include "summaries/ListPrinting.h"
+#include "resultlist/ListPrinting.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

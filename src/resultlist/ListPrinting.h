@@ -1,5 +1,5 @@
 #pragma once
-#include "summaries/ListPrintout.h"
+#include "resultlist/ListPrintout.h"
 
 class QWidget;
 namespace Report {

@@ -1,4 +1,4 @@
-#include "summaries/ResultLines.h"
+#include "resultlist/ResultLines.h"
 
 #include <QVarLengthArray>
 

@@ -1,5 +1,5 @@
-#include "summaries/FindNext.h"
-#include "summaries/ResultLines.h"
+#include "resultlist/FindNext.h"
+#include "resultlist/ResultLines.h"
 
 FindNext::Outcome FindNext::next(const QStringList &lines, int selected, const QString &typed)
 {

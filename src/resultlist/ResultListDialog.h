@@ -28,10 +28,10 @@
 // - Pure parts (no widgets, library vt_summaries_core): ResultLines (fit, order,
 //   folding), FindNext, RecordCriteria, ArchiveScan, TotalText (total labels).
 //   Link vt_resultlist for the widgets.
-#include "summaries/ArchiveScan.h"
-#include "summaries/ListPrintout.h"
-#include "summaries/ResultLines.h"
-#include "summaries/ResultList.h"
+#include "resultlist/ArchiveScan.h"
+#include "resultlist/ListPrintout.h"
+#include "resultlist/ResultLines.h"
+#include "resultlist/ResultList.h"
 
 #include <QDialog>
 #include <functional>

@@ -1,4 +1,4 @@
-#include "summaries/ListPrinting.h"
+#include "resultlist/ListPrinting.h"
 #include "ui/Messages.h"
 #include "report/ListReport.h"
 #include "report/ui/ReportDialogs.h"

@@ -1,7 +1,7 @@
-#include "summaries/ArchiveScan.h"
+#include "resultlist/ArchiveScan.h"
 #include "storage/RecordFile.h"
 #include "storage/StorageError.h"
-#include "summaries/ResultLines.h"
+#include "resultlist/ResultLines.h"
 
 namespace ArchiveScan {
 

@@ -1,4 +1,4 @@
-#include "summaries/RecordCriteria.h"
+#include "resultlist/RecordCriteria.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
 #pragma once
 #include "ui/Messages.h"
-#include "summaries/FindNext.h"
+#include "resultlist/FindNext.h"
 
 #include <QStringList>
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "summaries/TotalText.h"
+#include "resultlist/TotalText.h"
 #include "storage/AmountText.h"
 
 namespace TotalText {

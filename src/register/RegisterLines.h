@@ -1,6 +1,6 @@
 #pragma once
 #include "register/RegisterRecord.h"
-#include "summaries/ResultLines.h"
+#include "resultlist/ResultLines.h"
 
 // The lines the result lists build from register cards.
 namespace RegisterLines {

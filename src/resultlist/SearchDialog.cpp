@@ -1,8 +1,8 @@
-#include "summaries/SearchDialog.h"
+#include "resultlist/SearchDialog.h"
 #include "ui/Controls.h"
 #include "ui/FieldBehaviour.h"
 #include "storage/ArchiveTexts.h"
-#include "summaries/RecordCriteria.h"
+#include "resultlist/RecordCriteria.h"
 
 #include <QEvent>
 #include <QGridLayout>

@@ -1,4 +1,4 @@
-#include "summaries/ResultListModel.h"
+#include "resultlist/ResultListModel.h"
 
 #include <QBrush>
 #include <QColor>

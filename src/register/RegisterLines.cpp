@@ -1,4 +1,4 @@
-#include "summaries/RegisterLines.h"
+#include "register/RegisterLines.h"
 #include "storage/DataFolder.h"
 
 namespace {

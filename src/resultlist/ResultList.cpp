@@ -1,6 +1,6 @@
-#include "summaries/ResultList.h"
-#include "summaries/ResultLines.h"
-#include "summaries/ResultListModel.h"
+#include "resultlist/ResultList.h"
+#include "resultlist/ResultLines.h"
+#include "resultlist/ResultListModel.h"
 
 #include <QEvent>
 #include <QHBoxLayout>

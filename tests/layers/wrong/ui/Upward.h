@@ -1,0 +1,2 @@
+// A shared widget reaching up into a feature.
+#include "register/RegisterWindow.h"

@@ -270,12 +270,7 @@ void TfrmAnagrafica::cmdSalvaClick()
             focusBox(problem->focus);
         return;
     }
-    const bool isNew = lblPosizione->text().trimmed().isEmpty();
-    if (!m_navigator->store())
-        return;
-    Messages::information(isNew ? QStringLiteral("La scheda corrente è stata inserita in archivio.")
-                                : QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio."),
-                          this);
+    m_navigator->storeAndNotify(this);
 }
 
 void TfrmAnagrafica::cmdTrovaClick()

@@ -275,17 +275,8 @@ void TfrmRicevute::cmdSalvaClick()
     FieldBehaviour::formatDates(this, {QStringLiteral("txtData")});
     if (!dateFitsArchiveYear())
         return;
-    const bool isNew = lblPosizione->text().trimmed().isEmpty();
-    if (!m_navigator->store())
-        return;
-    Messages::information(!isNew ? QStringLiteral("Le modifiche apportate alla scheda corrente sono state "
-                                                  "salvate in archivio.")
-                          : m_navigator->renumbered()
-                              ? QStringLiteral("La ricevuta corrente è stata inserita in archivio con il numero %1 (il "
-                                               "numero proposto era stato appena usato da un'altra postazione).")
-                                    .arg(txtNumRic->text().trimmed())
-                              : QStringLiteral("La scheda corrente è stata inserita in archivio."),
-                          this);
+    m_navigator->storeAndNotify(this, QStringLiteral("La ricevuta corrente è stata inserita in archivio con il numero %1 "
+                                                     "(il numero proposto era stato appena usato da un'altra postazione)."));
 }
 
 // A receipt dated in another year than its archive would be missing from

@@ -133,18 +133,11 @@ void TfrmRegistro::cmdSalvaClick()
     FieldBehaviour::formatDates(this, {QStringLiteral("txtData"), QStringLiteral("txtDataNasc"),
                                        QStringLiteral("txtDataRil"), QStringLiteral("txtDataSca"),
                                        QStringLiteral("txtDataVen")});
-    const bool stored = !lblPosizione->text().trimmed().isEmpty();
-    if (!m_navigator->store())
-        return;
-    if (!writeCardPhotos(!stored))
-        return;
-    Messages::information(stored ? QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.")
-                          : m_navigator->renumbered()
-                              ? QStringLiteral("La scheda corrente è stata inserita in archivio con il numero %1 (il numero "
-                                               "proposto era stato appena usato da un'altra postazione).")
-                                    .arg(txtNumScheda->text().trimmed())
-                              : QStringLiteral("La scheda corrente è stata inserita in archivio."),
-                          this);
+    const bool isNew = m_navigator->position() == 0;
+    m_navigator->storeAndNotify(this,
+                                QStringLiteral("La scheda corrente è stata inserita in archivio con il numero %1 (il "
+                                               "numero proposto era stato appena usato da un'altra postazione)."),
+                                [&] { return writeCardPhotos(isNew); });
 }
 
 void TfrmRegistro::cmdPrimoClick() { m_navigator->first(); }

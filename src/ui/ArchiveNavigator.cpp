@@ -165,6 +165,20 @@ bool ArchiveNavigator::store()
     }, m_binding.storeFailure);
 }
 
+bool ArchiveNavigator::storeAndNotify(QWidget *window, const QString &renumberedNotice,
+                                      const std::function<bool()> &afterStore)
+{
+    const bool isNew = position() == 0;
+    if (!store() || (afterStore && !afterStore()))
+        return false;
+    const QString notice =
+        !isNew ? QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.")
+        : m_renumbered && !renumberedNotice.isEmpty() ? renumberedNotice.arg(m_binding.number.shown().trimmed())
+                                                      : QStringLiteral("La scheda corrente è stata inserita in archivio.");
+    Messages::information(notice, window);
+    return true;
+}
+
 void ArchiveNavigator::storeNumbered(int p, int &takenBy)
 {
     const auto &number = m_binding.number;

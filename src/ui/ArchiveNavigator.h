@@ -57,6 +57,12 @@ public:
     void setProposedNumber(const QString &number) { m_proposed = number; }
     // Whether the last store() took another number than the proposed one.
     bool renumbered() const { return m_renumbered; }
+    // Save's tail, shared by the area windows: stores, runs `afterStore`
+    // (which may still fail), then tells whether the record was inserted or
+    // updated. `renumberedNotice`, with %1 for the number taken, replaces the
+    // insertion notice when another workstation had used the proposed number.
+    bool storeAndNotify(QWidget *window, const QString &renumberedNotice = {},
+                        const std::function<bool()> &afterStore = {});
 
     int position() const;  // 1-based; 0 for a new card
     void clearPosition();

@@ -1,4 +1,5 @@
 #include "customers/CustomerWindow.h"
+#include "ui/Controls.h"
 #include "ui/ArchiveNavigatorBinding.h"
 #include "ui/CodeChecks.h"
 #include "ui/Dialogs.h"
@@ -111,11 +112,8 @@ TfrmAnagrafica::TfrmAnagrafica(QWidget *parent)
     auto *right = whitePanel(page, "panDocumento");
     CustomerFields::build(left, right);
 
-    for (const char *name : kHiddenLabels) {
-        auto *hidden = new QLabel(this);
-        hidden->setObjectName(QLatin1StringView(name));
-        hidden->hide();
-    }
+    for (const char *name : kHiddenLabels)
+        Controls::stateLabel(this, name);
 
     panInfo = new QLabel(greeting(), page);
     panInfo->setObjectName(QStringLiteral("panInfo"));

@@ -122,9 +122,7 @@ TfrmMenuRicevute::TfrmMenuRicevute(QWidget *parent)
 
     auto *imgGuida = imageButton(panel, "imgGuida", "help", QStringLiteral("Guida"));
     auto *imgEsci = imageButton(panel, "imgEsci", "exit", QStringLiteral("Esci"));
-    lblMemory = new QLabel(kToMainMenu, panel);
-    lblMemory->setObjectName(QStringLiteral("lblMemory"));
-    lblMemory->hide();
+    lblMemory = Controls::stateLabel(panel, "lblMemory", kToMainMenu);
 
     auto *head = new QHBoxLayout;
     head->addWidget(imgIcona);

@@ -91,12 +91,4 @@ QToolButton *imageButton(QWidget *parent, const char *name, const char *icon, co
     return b;
 }
 
-QLabel *stateLabel(QWidget *parent, const char *name, const QString &text)
-{
-    auto *l = new QLabel(text, parent);
-    l->setObjectName(QLatin1StringView(name));
-    l->hide();
-    return l;
-}
-
 } // namespace ReceiptForm

@@ -43,7 +43,4 @@ void addFields(QWidget *owner, QGridLayout *grid, std::span<const Field> fields)
 QToolButton *imageButton(QWidget *parent, const char *name, const char *icon, const QString &hint,
                          int size = 22);
 
-// A hidden label that keeps a piece of the window's state.
-QLabel *stateLabel(QWidget *parent, const char *name, const QString &text = {});
-
 } // namespace ReceiptForm

@@ -1,5 +1,6 @@
 #include "receipts/ReceiptWindow.h"
 #include "storage/AmountText.h"
+#include "ui/Controls.h"
 #include "ui/ArchiveNavigatorBinding.h"
 #include "ui/CodeChecks.h"
 #include "ui/Dialogs.h"
@@ -74,10 +75,10 @@ TfrmRicevute::TfrmRicevute(QWidget *parent)
 
     panInfo = new QLabel(QStringLiteral("Pronto per archiviare una nuova ricevuta..."), this);
     panInfo->setObjectName(QStringLiteral("panInfo"));
-    lblFile = ReceiptForm::stateLabel(this, "lblFile");
-    lblAnno = ReceiptForm::stateLabel(this, "lblAnno");
-    lblInizio = ReceiptForm::stateLabel(this, "lblInizio", QStringLiteral("1"));
-    lblSolare = ReceiptForm::stateLabel(this, "lblSolare", QStringLiteral("ANNO"));
+    lblFile = Controls::stateLabel(this, "lblFile");
+    lblAnno = Controls::stateLabel(this, "lblAnno");
+    lblInizio = Controls::stateLabel(this, "lblInizio", QStringLiteral("1"));
+    lblSolare = Controls::stateLabel(this, "lblSolare", QStringLiteral("ANNO"));
 
     auto *parties = new QHBoxLayout;
     parties->setSpacing(10);

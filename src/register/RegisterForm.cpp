@@ -1,6 +1,7 @@
 // The register window's controls: the card's text fields, the toolbar and
 // the layout. The handlers live in RegisterWindow.cpp and RegisterPhotos.cpp.
 #include "register/RegisterWindow.h"
+#include "ui/Controls.h"
 #include "ui/FieldBehaviour.h"
 #include "ui/Icons.h"
 
@@ -220,18 +221,10 @@ void TfrmRegistro::buildForm()
     panInfo->setMinimumWidth(1);
 
     // State the window keeps in hidden labels.
-    for (const char *name : {"lblFile01", "lblFile02", "lblFile03", "lblDesc01", "lblDesc02", "lblDesc03"}) {
-        auto *l = new QLabel(this);
-        l->setObjectName(QLatin1StringView(name));
-        l->hide();
-        m_attachmentLabels.append(l);
-    }
-    lblInizio = new QLabel(this);
-    lblInizio->setObjectName(QStringLiteral("lblInizio"));
-    lblInizio->hide();
-    lblSolare = new QLabel(this);
-    lblSolare->setObjectName(QStringLiteral("lblSolare"));
-    lblSolare->hide();
+    for (const char *name : {"lblFile01", "lblFile02", "lblFile03", "lblDesc01", "lblDesc02", "lblDesc03"})
+        m_attachmentLabels.append(Controls::stateLabel(this, name));
+    lblInizio = Controls::stateLabel(this, "lblInizio");
+    lblSolare = Controls::stateLabel(this, "lblSolare");
 
     auto *root = new QVBoxLayout(this);
     root->setContentsMargins(0, 0, 0, 0);

@@ -80,11 +80,14 @@ void setToken(QWidget *dialog, const QString &value)
     setText(dialog, QStringLiteral("lblMemory"), value);
 }
 
-void addMemoryLabel(QWidget *dialog, const QString &initial)
+void addMemoryLabel(QWidget *dialog, const QString &initial) { stateLabel(dialog, "lblMemory", initial); }
+
+QLabel *stateLabel(QWidget *parent, const char *name, const QString &text)
 {
-    auto *memory = new QLabel(initial, dialog);
-    memory->setObjectName(QStringLiteral("lblMemory"));
-    memory->hide();
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QLatin1StringView(name));
+    label->hide();
+    return label;
 }
 
 } // namespace Controls

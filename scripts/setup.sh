@@ -26,7 +26,23 @@ cmake --build build
 case "${1:-run}" in
   run)
     shift || true
-    exec build/src/app/valtrena "$@"
+    # The data live outside the build tree, as with the installed launcher:
+    # removing build/ must never remove the register.
+    data="${VALTRENA_DATA_DIR:-$HOME/Valtrena}"
+    mkdir -p "$data"
+    # Earlier runs kept their data beside the built program: a new data
+    # folder gets a copy of them once, never written over anything.
+    old=build/src/app
+    if [ ! -e "$data/Registro_Operazioni.vtr" ] && [ ! -e "$data/Clienti.pro" ] \
+       && { [ -e "$old/Registro_Operazioni.vtr" ] || [ -e "$old/Clienti.pro" ]; }; then
+      for f in "$old"/*.vtr "$old"/*.pro "$old"/*.ric "$old"/Valtrena.ini "$old"/unins000.dll \
+               "$old"/Logo.bmp "$old"/Foto_* "$old"/Documenti_Allegati "$old"/Cliente_*; do
+        if [ -e "$f" ]; then cp -rn "$f" "$data/"; fi
+      done
+      echo "Valtrena: i dati delle esecuzioni precedenti ($old) sono stati copiati in $data."
+    fi
+    echo "Valtrena: cartella dei dati $data"
+    exec build/src/app/valtrena --data-dir "$data" "$@"
     ;;
   test)
     (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)")

@@ -4,6 +4,10 @@
 #include "storage/IniFile.h"
 #include "storage/Record.h"
 
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+
 namespace {
 const QString kSection = QStringLiteral("Accesso");
 const QString kKey = QStringLiteral("Valore");
@@ -32,6 +36,16 @@ QString normalise(const QString &typed)
         if (c >= u'a' && c <= u'z')
             c = QChar(c.unicode() - 32);
     return ShortText::trimmed(out);
+}
+
+bool seedIfMissing()
+{
+    if (QFile::exists(path()))
+        return true;
+    QFile shipped(QStringLiteral(":/access/unins000.dll"));
+    QSaveFile file(path());
+    return QDir().mkpath(DataFolder::path()) && shipped.open(QIODevice::ReadOnly)
+           && file.open(QIODevice::WriteOnly) && file.write(shipped.readAll()) == shipped.size() && file.commit();
 }
 
 } // namespace PasswordFile

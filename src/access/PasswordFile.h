@@ -11,4 +11,8 @@ QString stored();
 void store(const QString &password);
 // What the user typed, as it is compared and stored: a-z in capitals, trimmed.
 QString normalise(const QString &typed);
+// A data folder without a password file gets the initial one, as shipped,
+// so that a new folder opens with the initial password. An existing file is
+// never replaced; returns false when the file is missing and cannot be made.
+bool seedIfMissing();
 }

@@ -1,3 +1,4 @@
+#include "access/PasswordFile.h"
 #include "app/Startup.h"
 #include "ui/AppWindows.h"
 #include "storage/DataFolder.h"
@@ -10,6 +11,7 @@ int main(int argc, char *argv[])
     app.setQuitOnLastWindowClosed(false);
     Startup::setUpApplication();
     DataFolder::configure(QApplication::arguments());
+    PasswordFile::seedIfMissing();
     const QList<QWidget *> windows = Startup::createAreaWindows();
     AppWindows::show(QStringLiteral("TfrmPassword"));
     const int code = app.exec();

@@ -1,3 +1,4 @@
+#include "access/PasswordFile.h"
 #include "access/PasswordWindows.h"
 #include "access/ReportingPage.h"
 #include "access/Scrambler.h"
@@ -88,6 +89,20 @@ private slots:
         w.tryLogin(QStringLiteral(" vAlTrEnA  "));
         QVERIFY(w.menu.isVisible());
         QVERIFY(!w.login.isVisible());
+    }
+
+    void newDataFolderGetsTheInitialPassword()
+    {
+        TempDataDir dir;
+        QVERIFY(PasswordFile::seedIfMissing());
+        AccessWindows w;
+        MessageRecorder messages;
+        w.tryLogin(QStringLiteral("valtrena"));
+        QVERIFY(w.menu.isVisible());
+        // A password of its own is never replaced by the initial one.
+        PasswordFile::store(QStringLiteral("PROPRIA"));
+        QVERIFY(PasswordFile::seedIfMissing());
+        QCOMPARE(PasswordFile::stored(), QStringLiteral("PROPRIA"));
     }
 
     void blankPasswordKeepsOkDisabled()

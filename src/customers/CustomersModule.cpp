@@ -8,9 +8,9 @@
 namespace CustomersModule {
 void registerDialogs()
 {
-    Dialogs::add(QStringLiteral("TfrmAllegaCartella"), [](QWidget *p) { return new TfrmAllegaCartella(p); });
-    Dialogs::add(QStringLiteral("TfrmCartella"), [](QWidget *p) { return new TfrmCartella(p); });
-    Dialogs::add(QStringLiteral("TfrmTrovaClienti"), [](QWidget *p) { return new TfrmTrovaClienti(p); });
-    Dialogs::add(QStringLiteral("TfrmDaRinnovare"), [](QWidget *p) { return new TfrmDaRinnovare(p); });
+    Dialogs::registerDialog<TfrmAllegaCartella>();
+    Dialogs::registerDialog<TfrmCartella>();
+    Dialogs::registerDialog<TfrmTrovaClienti>();
+    Dialogs::registerDialog<TfrmDaRinnovare>();
 }
 }

@@ -5,6 +5,6 @@
 namespace ReceiptsModule {
 void registerDialogs()
 {
-    Dialogs::add(QStringLiteral("TfrmTrovaRicevute"), [](QWidget *parent) { return new TfrmTrovaRicevute(parent); });
+    Dialogs::registerDialog<TfrmTrovaRicevute>();
 }
 }

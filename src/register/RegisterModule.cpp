@@ -7,8 +7,8 @@
 namespace RegisterModule {
 void registerDialogs()
 {
-    Dialogs::add(QStringLiteral("TfrmCalendario"), [](QWidget *parent) { return new TfrmCalendario(parent); });
-    Dialogs::add(QStringLiteral("TfrmWebCam"), [](QWidget *parent) { return new TfrmWebCam(parent); });
-    Dialogs::add(QStringLiteral("TfrmZoom"), [](QWidget *parent) { return new TfrmZoom(parent); });
+    Dialogs::registerDialog<TfrmCalendario>();
+    Dialogs::registerDialog<TfrmWebCam>();
+    Dialogs::registerDialog<TfrmZoom>();
 }
 }

@@ -3,20 +3,12 @@
 #include "summaries/PeriodSummaryWindow.h"
 #include "summaries/UnpaidReceipts.h"
 
-namespace {
-template <class D>
-void add(const char *className)
-{
-    Dialogs::add(QLatin1StringView(className), [](QWidget *parent) -> QDialog * { return new D(parent); });
-}
-} // namespace
-
 namespace ReceiptSummariesModule {
 void registerDialogs()
 {
-    add<TfrmRiepMensile>("TfrmRiepMensile");
-    add<TfrmRiepTrimestrale>("TfrmRiepTrimestrale");
-    add<TfrmRiepAnnuale>("TfrmRiepAnnuale");
-    add<TfrmSospese>("TfrmSospese");
+    Dialogs::registerDialog<TfrmRiepMensile>();
+    Dialogs::registerDialog<TfrmRiepTrimestrale>();
+    Dialogs::registerDialog<TfrmRiepAnnuale>();
+    Dialogs::registerDialog<TfrmSospese>();
 }
 } // namespace ReceiptSummariesModule

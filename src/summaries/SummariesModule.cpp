@@ -6,7 +6,7 @@
 namespace SummariesModule {
 void registerDialogs()
 {
-    Dialogs::add(QStringLiteral("TfrmDaVendere"), [](QWidget *parent) { return new TfrmDaVendere(parent); });
-    Dialogs::add(QStringLiteral("TfrmRiepilogo"), [](QWidget *parent) { return new TfrmRiepilogo(parent); });
+    Dialogs::registerDialog<TfrmDaVendere>();
+    Dialogs::registerDialog<TfrmRiepilogo>();
 }
 }

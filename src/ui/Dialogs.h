@@ -12,6 +12,15 @@ using Factory = std::function<QDialog *(QWidget *parent)>;
 void add(const QString &className, Factory factory);
 bool has(const QString &className);
 
+// Registers T under its own class name, so the name a caller opens and the
+// class that answers cannot drift apart.
+template <class T>
+void registerDialog()
+{
+    static_assert(QtPrivate::HasQ_OBJECT_Macro<T>::Value, "a dialog found by class name needs its own Q_OBJECT");
+    add(QString::fromLatin1(T::staticMetaObject.className()), [](QWidget *parent) -> QDialog * { return new T(parent); });
+}
+
 // Control texts written into the fresh dialog before it is shown:
 // {"lblMemory", token}, {"txtCodFisc", text}, ...
 using Texts = QList<QPair<QString, QString>>;

@@ -1,5 +1,6 @@
 #include "customers/CustomerSearch.h"
 #include "ui/AppWindows.h"
+#include "ui/RecordWindow.h"
 #include "ui/Controls.h"
 #include "customers/CustomerCard.h"
 #include "customers/CustomerRecord.h"
@@ -97,8 +98,7 @@ void TfrmTrovaClienti::deliver(const ArchiveScan::Found &found)
     const QString token = Controls::token(this);
     if (token == QStringLiteral("clienti")) {
         // The customer window shows it as the stored card it is.
-        QMetaObject::invokeMethod(AppWindows::get(QStringLiteral("TfrmAnagrafica")), "loadCard",
-                                  Q_ARG(int, found.index));
+        RecordWindows::load(QStringLiteral("TfrmAnagrafica"), found.index);
         return;
     }
     for (const Delivery &d : kDeliveries) {

@@ -1,5 +1,5 @@
 #include "customers/InstalmentsDue.h"
-#include "ui/AppWindows.h"
+#include "ui/RecordWindow.h"
 #include "customers/CustomerRecord.h"
 #include "customers/DialogBanner.h"
 #include "storage/AmountText.h"
@@ -70,6 +70,5 @@ void TfrmDaRinnovare::formShow()
 
 void TfrmDaRinnovare::deliver(const ArchiveScan::Found &found)
 {
-    QMetaObject::invokeMethod(AppWindows::get(QStringLiteral("TfrmAnagrafica")), "loadCard",
-                              Q_ARG(int, found.index));
+    RecordWindows::load(QStringLiteral("TfrmAnagrafica"), found.index);
 }

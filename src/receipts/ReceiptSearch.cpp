@@ -1,5 +1,6 @@
 #include "receipts/ReceiptSearch.h"
 #include "ui/AppWindows.h"
+#include "ui/RecordWindow.h"
 #include "ui/Controls.h"
 #include "receipts/ReceiptRecord.h"
 #include "receipts/ReceiptSearchLine.h"
@@ -44,6 +45,5 @@ void TfrmTrovaRicevute::deliver(const ArchiveScan::Found &found)
 {
     if (Controls::token(this) != QStringLiteral("ricevute"))
         return;
-    if (QWidget *receipts = AppWindows::get(kReceiptWindow))
-        QMetaObject::invokeMethod(receipts, "loadReceipt", Q_ARG(int, found.index));
+    RecordWindows::load(kReceiptWindow, found.index);
 }

@@ -1,5 +1,6 @@
 #include "summaries/UnpaidReceipts.h"
 #include "ui/AppWindows.h"
+#include "ui/RecordWindow.h"
 #include "ui/Controls.h"
 #include "ui/Messages.h"
 #include "receipts/ReceiptRecord.h"
@@ -43,6 +44,5 @@ TfrmSospese::TfrmSospese(QWidget *parent) : ResultListDialog(unpaidSpec(), paren
 
 void TfrmSospese::deliver(const ArchiveScan::Found &found)
 {
-    if (QWidget *receipts = receiptWindow())
-        QMetaObject::invokeMethod(receipts, "loadReceipt", Q_ARG(int, found.index));
+    RecordWindows::load(QStringLiteral("TfrmRicevute"), found.index);
 }

@@ -1,5 +1,5 @@
 #include "summaries/UnsoldList.h"
-#include "ui/AppWindows.h"
+#include "ui/RecordWindow.h"
 #include "ui/Messages.h"
 #include "storage/ArchiveTexts.h"
 #include "register/RegisterLines.h"
@@ -30,6 +30,5 @@ void TfrmDaVendere::formShow()
 void TfrmDaVendere::deliver(const ArchiveScan::Found &found)
 {
     // The register window loads the card as its own navigation does, photos included.
-    if (QWidget *target = AppWindows::get(QStringLiteral("TfrmRegistro")))
-        QMetaObject::invokeMethod(target, "loadCard", Q_ARG(int, found.index));
+    RecordWindows::load(QStringLiteral("TfrmRegistro"), found.index);
 }

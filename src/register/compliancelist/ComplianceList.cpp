@@ -1,5 +1,5 @@
 #include "register/compliancelist/ComplianceList.h"
-#include "ui/AppWindows.h"
+#include "ui/RecordWindow.h"
 #include "ui/Messages.h"
 #include "register/Placeholder.h"
 #include "register/compliance/PhotoEvidence.h"
@@ -105,7 +105,6 @@ void TfrmConformita::openSelectedCard()
 {
     const int record = list()->selectedRecord();
     if (record >= 0)
-        if (QWidget *target = AppWindows::get(QStringLiteral("TfrmRegistro")))
-            QMetaObject::invokeMethod(target, "loadCard", Q_ARG(int, record));
+        RecordWindows::load(QStringLiteral("TfrmRegistro"), record);
     accept();
 }

@@ -1,5 +1,6 @@
 #include "register/search/RegisterSearch.h"
 #include "ui/AppWindows.h"
+#include "ui/RecordWindow.h"
 #include "ui/Controls.h"
 #include "register/RegisterRecord.h"
 #include "register/RegisterLines.h"
@@ -54,8 +55,7 @@ void TfrmTrovaRegistro::deliver(const ArchiveScan::Found &found)
     const QString token = Controls::token(this);
     if (token == QLatin1StringView("registro")) {
         // The register window loads the card as its own navigation does, photos included.
-        if (QWidget *target = AppWindows::get(QStringLiteral("TfrmRegistro")))
-            QMetaObject::invokeMethod(target, "loadCard", Q_ARG(int, found.index));
+        RecordWindows::load(QStringLiteral("TfrmRegistro"), found.index);
         return;
     }
     if (const auto line = receiptLine(token)) {

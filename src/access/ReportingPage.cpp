@@ -1,4 +1,5 @@
 #include "access/ReportingPage.h"
+#include "ui/WindowNames.h"
 #include "access/AccessHelp.h"
 #include "access/Scrambler.h"
 #include "ui/Constants.h"
@@ -59,7 +60,7 @@ QGroupBox *group(QWidget *parent, const QString &title, QWidget *content)
 } // namespace
 
 TfrmSegnalazioni::TfrmSegnalazioni(QWidget *parent)
-    : AreaWindow(QStringLiteral("TfrmSegnalazioni"),
+    : AreaWindow(WindowNames::of<TfrmSegnalazioni>(),
                  QStringLiteral(" Valtrena - Segnalazioni di operazioni sospette"),
                  Presentation::Maximised, parent)
 {

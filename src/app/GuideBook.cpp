@@ -1,4 +1,5 @@
 #include "app/GuideBook.h"
+#include "ui/WindowNames.h"
 #include "access/AccessHelp.h"
 #include "app/AppHelp.h"
 #include "customers/CustomerHelp.h"
@@ -36,18 +37,18 @@ QList<Chapter> chapters()
 {
     const QList<HelpTopic> exports = exportHelp();
     return {
-        {{AppHelp::generalTitle(), AppHelp::general()}, QStringLiteral("TfrmAvvio")},
-        {{RegisterHelp::title(), RegisterHelp::text()}, QStringLiteral("TfrmRegistro")},
-        {{CustomerHelp::title(), CustomerHelp::text()}, QStringLiteral("TfrmAnagrafica")},
-        {{ReceiptsHelp::title(), ReceiptsHelp::text()}, QStringLiteral("TfrmRicevute")},
-        {SummariesHelp::periods(), QStringLiteral("TfrmRiepMensile")},
-        {SummariesHelp::statistics(), QStringLiteral("TfrmStatistiche")},
-        {SummariesHelp::inventory(), QStringLiteral("TfrmRiepilogo")},
-        {SummariesHelp::payouts(), QStringLiteral("TfrmRiepCosti")},
-        {exports.value(0), QStringLiteral("TfrmExpRegistro")},
-        {exports.value(1), QStringLiteral("TfrmExpClienti")},
-        {exports.value(2), QStringLiteral("TfrmExpRicevute")},
-        {{AccessHelp::reportingTitle(), AccessHelp::reporting()}, QStringLiteral("TfrmSegnalazioni")},
+        {{AppHelp::generalTitle(), AppHelp::general()}, WindowNames::avvio},
+        {{RegisterHelp::title(), RegisterHelp::text()}, WindowNames::registro},
+        {{CustomerHelp::title(), CustomerHelp::text()}, WindowNames::anagrafica},
+        {{ReceiptsHelp::title(), ReceiptsHelp::text()}, WindowNames::ricevute},
+        {SummariesHelp::periods(), WindowNames::riepMensile},
+        {SummariesHelp::statistics(), WindowNames::statistiche},
+        {SummariesHelp::inventory(), WindowNames::riepilogo},
+        {SummariesHelp::payouts(), WindowNames::riepCosti},
+        {exports.value(0), WindowNames::of<TfrmExpRegistro>()},
+        {exports.value(1), WindowNames::of<TfrmExpClienti>()},
+        {exports.value(2), WindowNames::of<TfrmExpRicevute>()},
+        {{AccessHelp::reportingTitle(), AccessHelp::reporting()}, WindowNames::segnalazioni},
     };
 }
 

@@ -1,4 +1,5 @@
 #include "app/Startup.h"
+#include "ui/WindowNames.h"
 #include "ui/AppWindows.h"
 #include "storage/DataFolder.h"
 
@@ -11,7 +12,7 @@ int main(int argc, char *argv[])
     Startup::setUpApplication();
     DataFolder::configure(QApplication::arguments());
     const QList<QWidget *> windows = Startup::createAreaWindows();
-    AppWindows::show(QStringLiteral("TfrmPassword"));
+    AppWindows::show(WindowNames::password);
     const int code = app.exec();
     qDeleteAll(windows);
     return code;

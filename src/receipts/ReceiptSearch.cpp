@@ -1,4 +1,5 @@
 #include "receipts/ReceiptSearch.h"
+#include "ui/WindowNames.h"
 #include "ui/AppWindows.h"
 #include "ui/RecordWindow.h"
 #include "ui/Controls.h"
@@ -7,13 +8,13 @@
 
 namespace {
 
-const QString kReceiptWindow = QStringLiteral("TfrmRicevute");
+const QString kReceiptWindow = WindowNames::ricevute;
 
 SearchSpec searchSpec()
 {
     using R = ReceiptRecord;
     SearchSpec spec;
-    spec.window.className = QStringLiteral("TfrmTrovaRicevute");
+    spec.window.className = WindowNames::of<TfrmTrovaRicevute>();
     spec.window.caption = QStringLiteral(" Trova ricevute in archivio");
     spec.window.list.itemWidth = 1400;
     spec.window.printTitle = QStringLiteral("Riepilogo ricevute in archivio");

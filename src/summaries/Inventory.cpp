@@ -1,4 +1,5 @@
 #include "summaries/Inventory.h"
+#include "ui/WindowNames.h"
 #include "ui/Controls.h"
 #include "ui/Guide.h"
 #include "ui/Icons.h"
@@ -21,7 +22,7 @@ namespace {
 ListWindowSpec inventorySpec()
 {
     ListWindowSpec spec;
-    spec.className = QStringLiteral("TfrmRiepilogo");
+    spec.className = WindowNames::of<TfrmRiepilogo>();
     spec.caption = QStringLiteral(" Valtrena - Inventario oggetti preziosi");
     spec.list.doubleClick = false;
     spec.list.enterMovesToFind = false;

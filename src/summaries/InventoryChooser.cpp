@@ -1,4 +1,5 @@
 #include "summaries/InventoryChooser.h"
+#include "ui/WindowNames.h"
 #include "ui/Icons.h"
 #include "ui/Modal.h"
 #include "summaries/Inventory.h"
@@ -28,7 +29,7 @@ QToolButton *iconButton(QWidget *parent, const char *name, const char *icon, con
 } // namespace
 
 TfrmMenuRiepilogo::TfrmMenuRiepilogo(QWidget *parent)
-    : AreaWindow(QStringLiteral("TfrmMenuRiepilogo"), QStringLiteral(" Valtrena - Inventario oggetti preziosi"),
+    : AreaWindow(WindowNames::of<TfrmMenuRiepilogo>(), QStringLiteral(" Valtrena - Inventario oggetti preziosi"),
                  Presentation::Maximised, parent)
 {
     setStyleSheet(QStringLiteral(

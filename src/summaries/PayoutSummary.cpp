@@ -1,4 +1,5 @@
 #include "summaries/PayoutSummary.h"
+#include "ui/WindowNames.h"
 #include "summaries/SummariesHelp.h"
 #include "ui/Controls.h"
 #include "ui/Guide.h"
@@ -21,7 +22,7 @@ namespace {
 ListWindowSpec payoutSpec()
 {
     ListWindowSpec spec;
-    spec.className = QStringLiteral("TfrmRiepCosti");
+    spec.className = WindowNames::of<TfrmRiepCosti>();
     spec.caption = QStringLiteral(" Valtrena - Riepilogo esborsi");
     spec.list.sorted = true;
     spec.list.doubleClick = false;

@@ -1,4 +1,5 @@
 #include "summaries/StatisticsWindow.h"
+#include "ui/WindowNames.h"
 #include "summaries/SummariesHelp.h"
 #include "ui/FieldBehaviour.h"
 #include "ui/Guide.h"
@@ -93,7 +94,7 @@ QLabel *label(QWidget *parent, const char *name, const QString &text)
 } // namespace
 
 TfrmStatistiche::TfrmStatistiche(QWidget *parent)
-    : AreaWindow(QStringLiteral("TfrmStatistiche"), QStringLiteral(" Valtrena - Statistiche ricevute emesse"),
+    : AreaWindow(WindowNames::of<TfrmStatistiche>(), QStringLiteral(" Valtrena - Statistiche ricevute emesse"),
                  Presentation::Maximised, parent)
 {
     setStyleSheet(QStringLiteral(

@@ -1,4 +1,5 @@
 #include "summaries/UnpaidReceipts.h"
+#include "ui/WindowNames.h"
 #include "ui/AppWindows.h"
 #include "ui/RecordWindow.h"
 #include "ui/Controls.h"
@@ -13,7 +14,7 @@ namespace {
 ListWindowSpec unpaidSpec()
 {
     ListWindowSpec spec;
-    spec.className = QStringLiteral("TfrmSospese");
+    spec.className = WindowNames::of<TfrmSospese>();
     spec.caption = QStringLiteral(" Riepilogo ricevute non saldate");
     spec.list.sorted = false;
     spec.list.doubleClick = true;
@@ -25,7 +26,7 @@ ListWindowSpec unpaidSpec()
     return spec;
 }
 
-QWidget *receiptWindow() { return AppWindows::get(QStringLiteral("TfrmRicevute")); }
+QWidget *receiptWindow() { return AppWindows::get(WindowNames::ricevute); }
 
 } // namespace
 
@@ -44,5 +45,5 @@ TfrmSospese::TfrmSospese(QWidget *parent) : ResultListDialog(unpaidSpec(), paren
 
 void TfrmSospese::deliver(const ArchiveScan::Found &found)
 {
-    RecordWindows::load(QStringLiteral("TfrmRicevute"), found.index);
+    RecordWindows::load(WindowNames::ricevute, found.index);
 }

@@ -1,4 +1,5 @@
 #include "summaries/UnsoldList.h"
+#include "ui/WindowNames.h"
 #include "ui/RecordWindow.h"
 #include "ui/Messages.h"
 #include "storage/ArchiveTexts.h"
@@ -8,7 +9,7 @@ namespace {
 ListWindowSpec unsoldSpec()
 {
     ListWindowSpec spec;
-    spec.className = QStringLiteral("TfrmDaVendere");
+    spec.className = WindowNames::of<TfrmDaVendere>();
     spec.caption = QStringLiteral(" Riepilogo oggetti preziosi non ancora venduti");
     spec.printTitle = QStringLiteral("Riepilogo oggetti preziosi non ancora venduti");
     return spec;
@@ -30,5 +31,5 @@ void TfrmDaVendere::formShow()
 void TfrmDaVendere::deliver(const ArchiveScan::Found &found)
 {
     // The register window loads the card as its own navigation does, photos included.
-    RecordWindows::load(QStringLiteral("TfrmRegistro"), found.index);
+    RecordWindows::load(WindowNames::registro, found.index);
 }

@@ -1,4 +1,6 @@
 #pragma once
+#include "ui/WindowNames.h"
+
 #include <QDialog>
 #include <QList>
 #include <QPair>
@@ -17,8 +19,7 @@ bool has(const QString &className);
 template <class T>
 void registerDialog()
 {
-    static_assert(QtPrivate::HasQ_OBJECT_Macro<T>::Value, "a dialog found by class name needs its own Q_OBJECT");
-    add(QString::fromLatin1(T::staticMetaObject.className()), [](QWidget *parent) -> QDialog * { return new T(parent); });
+    add(WindowNames::of<T>(), [](QWidget *parent) -> QDialog * { return new T(parent); });
 }
 
 // Control texts written into the fresh dialog before it is shown:

@@ -1,4 +1,5 @@
 #include "register/compliancelist/ComplianceList.h"
+#include "ui/WindowNames.h"
 #include "ui/RecordWindow.h"
 #include "ui/Messages.h"
 #include "register/Placeholder.h"
@@ -18,7 +19,7 @@ namespace {
 ListWindowSpec complianceSpec()
 {
     ListWindowSpec spec;
-    spec.className = QStringLiteral("TfrmConformita");
+    spec.className = WindowNames::of<TfrmConformita>();
     spec.caption = QStringLiteral(" Verifica conformità del Registro Operazioni");
     spec.list.sorted = false;  // by card, then by code, as found
     spec.maximised = true;
@@ -105,6 +106,6 @@ void TfrmConformita::openSelectedCard()
 {
     const int record = list()->selectedRecord();
     if (record >= 0)
-        RecordWindows::load(QStringLiteral("TfrmRegistro"), record);
+        RecordWindows::load(WindowNames::registro, record);
     accept();
 }

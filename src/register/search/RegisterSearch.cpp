@@ -1,4 +1,5 @@
 #include "register/search/RegisterSearch.h"
+#include "ui/WindowNames.h"
 #include "ui/AppWindows.h"
 #include "ui/RecordWindow.h"
 #include "ui/Controls.h"
@@ -11,7 +12,7 @@ SearchSpec searchSpec()
 {
     using F = SearchField;
     SearchSpec spec;
-    spec.window.className = QStringLiteral("TfrmTrovaRegistro");
+    spec.window.className = WindowNames::of<TfrmTrovaRegistro>();
     spec.window.caption = QStringLiteral(" Trova oggetti preziosi in Registro Operazioni");
     spec.window.printTitle = QStringLiteral("Riepilogo oggetti preziosi in Registro Operazioni");
     spec.criteria = {
@@ -55,11 +56,11 @@ void TfrmTrovaRegistro::deliver(const ArchiveScan::Found &found)
     const QString token = Controls::token(this);
     if (token == QLatin1StringView("registro")) {
         // The register window loads the card as its own navigation does, photos included.
-        RecordWindows::load(QStringLiteral("TfrmRegistro"), found.index);
+        RecordWindows::load(WindowNames::registro, found.index);
         return;
     }
     if (const auto line = receiptLine(token)) {
-        QWidget *receipt = AppWindows::get(QStringLiteral("TfrmRicevute"));
+        QWidget *receipt = AppWindows::get(WindowNames::ricevute);
         const RegisterRecord card = RegisterRecordLayout::decode(found.record);
         const QString nn = QString::number(*line).rightJustified(2, u'0');
         Controls::setText(receipt, QStringLiteral("txtDesc") + nn, card.Descrizione);

@@ -1,10 +1,9 @@
 #include "access/ReportingPage.h"
 #include "ui/WindowNames.h"
-#include "access/AccessHelp.h"
 #include "access/Scrambler.h"
 #include "ui/Constants.h"
 #include "ui/FieldBehaviour.h"
-#include "ui/Guide.h"
+#include "ui/Help.h"
 #include "ui/Icons.h"
 #include "ui/LinkLabel.h"
 #include "ui/Messages.h"
@@ -189,5 +188,5 @@ void TfrmSegnalazioni::btnAnnullaClick() { close(); }
 
 void TfrmSegnalazioni::imgGuidaClick()
 {
-    TfrmGuida::open(this, AccessHelp::reportingTitle(), AccessHelp::reporting());
+    Help::open(this);
 }

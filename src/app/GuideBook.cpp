@@ -1,12 +1,6 @@
 #include "app/GuideBook.h"
+#include "ui/Help.h"
 #include "ui/WindowNames.h"
-#include "access/AccessHelp.h"
-#include "app/AppHelp.h"
-#include "customers/CustomerHelp.h"
-#include "export/ExportWindows.h"
-#include "receipts/ReceiptsHelp.h"
-#include "register/RegisterHelp.h"
-#include "summaries/SummariesHelp.h"
 
 namespace GuideBook {
 
@@ -35,21 +29,16 @@ Report::Object textAt(const Style &style, const QString &text, QRectF mm, Qt::Al
 
 QList<Chapter> chapters()
 {
-    const QList<HelpTopic> exports = exportHelp();
-    return {
-        {{AppHelp::generalTitle(), AppHelp::general()}, WindowNames::avvio},
-        {{RegisterHelp::title(), RegisterHelp::text()}, WindowNames::registro},
-        {{CustomerHelp::title(), CustomerHelp::text()}, WindowNames::anagrafica},
-        {{ReceiptsHelp::title(), ReceiptsHelp::text()}, WindowNames::ricevute},
-        {SummariesHelp::periods(), WindowNames::riepMensile},
-        {SummariesHelp::statistics(), WindowNames::statistiche},
-        {SummariesHelp::inventory(), WindowNames::riepilogo},
-        {SummariesHelp::payouts(), WindowNames::riepCosti},
-        {exports.value(0), WindowNames::of<TfrmExpRegistro>()},
-        {exports.value(1), WindowNames::of<TfrmExpClienti>()},
-        {exports.value(2), WindowNames::of<TfrmExpRicevute>()},
-        {{AccessHelp::reportingTitle(), AccessHelp::reporting()}, WindowNames::segnalazioni},
+    // Reading order; each chapter is the help of the window pictured in it.
+    const QLatin1StringView windows[] = {
+        WindowNames::avvio,       WindowNames::registro,    WindowNames::anagrafica,  WindowNames::ricevute,
+        WindowNames::riepMensile, WindowNames::statistiche, WindowNames::riepilogo,   WindowNames::riepCosti,
+        WindowNames::expRegistro, WindowNames::expClienti,  WindowNames::expRicevute, WindowNames::segnalazioni,
     };
+    QList<Chapter> list;
+    for (const QLatin1StringView window : windows)
+        list.append({Help::of(window), window});
+    return list;
 }
 
 Report::Booklet build(const QList<Chapter> &chapters, const QHash<QString, QImage> &pictures)

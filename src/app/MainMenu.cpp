@@ -1,11 +1,10 @@
 #include "app/MainMenu.h"
 #include "ui/WindowNames.h"
-#include "app/AppHelp.h"
 #include "app/BackupAction.h"
 #include "app/MakerWindows.h"
 #include "ui/AppWindows.h"
 #include "ui/Constants.h"
-#include "ui/Guide.h"
+#include "ui/Help.h"
 #include "ui/Icons.h"
 #include "ui/Messages.h"
 #include "ui/Modal.h"
@@ -170,7 +169,7 @@ void TfrmAvvio::imgInfoClick()
 
 void TfrmAvvio::imgGuidaClick()
 {
-    TfrmGuida::open(this, AppHelp::generalTitle(), AppHelp::general());
+    Help::open(this);
 }
 
 void TfrmAvvio::imgCopyrightClick()

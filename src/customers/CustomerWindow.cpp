@@ -4,13 +4,12 @@
 #include "ui/CodeChecks.h"
 #include "ui/Dialogs.h"
 #include "ui/FieldBehaviour.h"
-#include "ui/Guide.h"
+#include "ui/Help.h"
 #include "ui/Icons.h"
 #include "ui/Messages.h"
 #include "ui/Shell.h"
 #include "customers/CustomerCard.h"
 #include "customers/CustomerFields.h"
-#include "customers/CustomerHelp.h"
 #include "customers/CustomerPrint.h"
 #include "storage/DataFolder.h"
 
@@ -324,7 +323,7 @@ void TfrmAnagrafica::cmdScadutiClick() { Dialogs::open(WindowNames::daRinnovare,
 
 void TfrmAnagrafica::cmdGuidaClick()
 {
-    TfrmGuida::open(this, CustomerHelp::title(), CustomerHelp::text());
+    Help::open(this);
 }
 
 void TfrmAnagrafica::cmdEsciClick() { close(); }

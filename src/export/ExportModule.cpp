@@ -9,6 +9,7 @@ void registerDialogs()
     Dialogs::registerDialog<TfrmExpRegistro>();
     Dialogs::registerDialog<TfrmExpClienti>();
     Dialogs::registerDialog<TfrmExpRicevute>();
+    addExportHelp();
 }
 
 } // namespace ExportModule

@@ -1,5 +1,6 @@
 #include "export/ExportWindows.h"
 #include "ui/WindowNames.h"
+#include "ui/Help.h"
 #include "ui/AppWindows.h"
 #include "ui/Controls.h"
 #include "storage/DataFolder.h"
@@ -64,10 +65,8 @@ TfrmExpClienti::TfrmExpClienti(QWidget *parent) : ExportWindow(customerConfig(),
 
 TfrmExpRicevute::TfrmExpRicevute(QWidget *parent) : ExportWindow(receiptConfig(), parent) {}
 
-QList<HelpTopic> exportHelp()
+void addExportHelp()
 {
-    QList<HelpTopic> topics;
     for (const ExportWindowConfig &config : {registerConfig(), customerConfig(), receiptConfig()})
-        topics.append({config.helpTitle, config.helpText});
-    return topics;
+        Help::add(config.className, {config.helpTitle, config.helpText});
 }

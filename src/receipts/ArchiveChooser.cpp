@@ -4,12 +4,11 @@
 #include "ui/Controls.h"
 #include "ui/Dialogs.h"
 #include "ui/FieldBehaviour.h"
-#include "ui/Guide.h"
+#include "ui/Help.h"
 #include "ui/Icons.h"
 #include "ui/LinkLabel.h"
 #include "ui/Messages.h"
 #include "receipts/ReceiptArchive.h"
-#include "receipts/ReceiptsHelp.h"
 #include "storage/Clock.h"
 
 #include <QGridLayout>
@@ -199,7 +198,7 @@ void TfrmMenuRicevute::btnApriRiepStatsClick()
 
 void TfrmMenuRicevute::lnkWebClick() { Dialogs::open(WindowNames::logo, this); }
 
-void TfrmMenuRicevute::imgGuidaClick() { TfrmGuida::open(this, ReceiptsHelp::title(), ReceiptsHelp::text()); }
+void TfrmMenuRicevute::imgGuidaClick() { Help::open(this); }
 
 void TfrmMenuRicevute::imgEsciClick() { close(); }
 

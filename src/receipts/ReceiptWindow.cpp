@@ -5,7 +5,7 @@
 #include "ui/CodeChecks.h"
 #include "ui/Dialogs.h"
 #include "ui/FieldBehaviour.h"
-#include "ui/Guide.h"
+#include "ui/Help.h"
 #include "ui/Messages.h"
 #include "ui/NumberingDialog.h"
 #include "receipts/ReceiptArchive.h"
@@ -14,7 +14,6 @@
 #include "receipts/ReceiptRecord.h"
 #include "receipts/ReceiptTotals.h"
 #include "receipts/ReceiptWindowStyle.h"
-#include "receipts/ReceiptsHelp.h"
 #include "storage/ArchiveTexts.h"
 #include "storage/Clock.h"
 #include "storage/DataFolder.h"
@@ -382,7 +381,7 @@ void TfrmRicevute::cmdPDFClick()
 }
 void TfrmRicevute::btnLogoClick() { Dialogs::open(WindowNames::logo, this); }
 
-void TfrmRicevute::cmdGuidaClick() { TfrmGuida::open(this, ReceiptsHelp::title(), ReceiptsHelp::text()); }
+void TfrmRicevute::cmdGuidaClick() { Help::open(this); }
 
 void TfrmRicevute::cmdEsciClick() { close(); }
 

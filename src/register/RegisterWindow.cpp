@@ -4,12 +4,11 @@
 #include "ui/CodeChecks.h"
 #include "ui/Dialogs.h"
 #include "ui/FieldBehaviour.h"
-#include "ui/Guide.h"
+#include "ui/Help.h"
 #include "ui/Messages.h"
 #include "ui/NumberingDialog.h"
 #include "register/PhotoFrame.h"
 #include "register/RegisterComplianceState.h"
-#include "register/RegisterHelp.h"
 #include "register/RegisterRecord.h"
 #include "storage/Clock.h"
 #include "storage/DataFolder.h"
@@ -195,7 +194,7 @@ void TfrmRegistro::cmdNumerazioneClick()
 
 void TfrmRegistro::cmdGuidaClick()
 {
-    TfrmGuida::open(this, RegisterHelp::title(), RegisterHelp::text());
+    Help::open(this);
 }
 
 void TfrmRegistro::cmdEsciClick() { close(); }

@@ -1,13 +1,12 @@
 #include "summaries/Inventory.h"
 #include "ui/WindowNames.h"
 #include "ui/Controls.h"
-#include "ui/Guide.h"
+#include "ui/Help.h"
 #include "ui/Icons.h"
 #include "ui/Messages.h"
 #include "storage/AmountText.h"
 #include "storage/ArchiveTexts.h"
 #include "storage/StorageError.h"
-#include "summaries/SummariesHelp.h"
 #include "resultlist/RecordCriteria.h"
 #include "register/RegisterLines.h"
 #include "resultlist/TotalText.h"
@@ -161,4 +160,4 @@ QString TfrmRiepilogo::reportTitle() const
     return QStringLiteral("Inventario oggetti preziosi - Natura e qualità: ") + titTipologia->text().trimmed();
 }
 
-void TfrmRiepilogo::imgGuidaClick() { TfrmGuida::open(this, SummariesHelp::inventory()); }
+void TfrmRiepilogo::imgGuidaClick() { Help::open(this); }

@@ -1,8 +1,7 @@
 #include "summaries/PayoutSummary.h"
 #include "ui/WindowNames.h"
-#include "summaries/SummariesHelp.h"
 #include "ui/Controls.h"
-#include "ui/Guide.h"
+#include "ui/Help.h"
 #include "ui/Icons.h"
 #include "ui/Messages.h"
 #include "register/RegisterRecord.h"
@@ -133,5 +132,5 @@ QStringList TfrmRiepCosti::totalsLines() const
 
 void TfrmRiepCosti::imgGuidaClick()
 {
-    TfrmGuida::open(this, SummariesHelp::payouts());
+    Help::open(this);
 }

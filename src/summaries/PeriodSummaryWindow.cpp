@@ -1,9 +1,8 @@
 #include "summaries/PeriodSummaryWindow.h"
 #include "ui/WindowNames.h"
-#include "summaries/SummariesHelp.h"
 #include "ui/AppWindows.h"
 #include "ui/Controls.h"
-#include "ui/Guide.h"
+#include "ui/Help.h"
 #include "ui/Icons.h"
 #include "ui/Messages.h"
 #include "receipts/ReceiptRecord.h"
@@ -274,5 +273,5 @@ QString PeriodSummaryWindow::reportTitle() const
 
 void PeriodSummaryWindow::imgGuidaClick()
 {
-    TfrmGuida::open(this, SummariesHelp::periods());
+    Help::open(this);
 }

@@ -1,8 +1,7 @@
 #include "summaries/StatisticsWindow.h"
 #include "ui/WindowNames.h"
-#include "summaries/SummariesHelp.h"
 #include "ui/FieldBehaviour.h"
-#include "ui/Guide.h"
+#include "ui/Help.h"
 #include "ui/Icons.h"
 #include "ui/Messages.h"
 #include "storage/AmountText.h"
@@ -292,4 +291,4 @@ void TfrmStatistiche::btnBarreClick() { ChartStats->setKind(StatisticsChartData:
 
 void TfrmStatistiche::btnStampaClick() { StatisticsPrinting::run(this, *ChartStats); }
 
-void TfrmStatistiche::imgGuidaClick() { TfrmGuida::open(this, SummariesHelp::statistics()); }
+void TfrmStatistiche::imgGuidaClick() { Help::open(this); }

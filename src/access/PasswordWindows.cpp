@@ -1,4 +1,5 @@
 #include "access/PasswordWindows.h"
+#include "ui/WindowNames.h"
 #include "access/PasswordFile.h"
 #include "access/Scrambler.h"
 #include "ui/AppWindows.h"
@@ -74,7 +75,7 @@ bool isEnter(QEvent *e)
 } // namespace
 
 TfrmPassword::TfrmPassword(QWidget *parent)
-    : AreaWindow(QStringLiteral("TfrmPassword"), QStringLiteral(" Valtrena - Autenticazione"),
+    : AreaWindow(WindowNames::of<TfrmPassword>(), QStringLiteral(" Valtrena - Autenticazione"),
                  Presentation::Fixed, parent)
 {
     txtPassword = passwordField(this, QStringLiteral("txtPassword"));
@@ -151,14 +152,14 @@ void TfrmPassword::cmdOKClick()
 
 void TfrmPassword::btnCambiaPasswordClick()
 {
-    AppWindows::show(QStringLiteral("TfrmCambiaPassword"));
+    AppWindows::show(WindowNames::of<TfrmCambiaPassword>());
     hide();
 }
 
 void TfrmPassword::cmdEsciClick() { close(); }
 
 TfrmCambiaPassword::TfrmCambiaPassword(QWidget *parent)
-    : AreaWindow(QStringLiteral("TfrmCambiaPassword"), QStringLiteral(" Cambia password"),
+    : AreaWindow(WindowNames::of<TfrmCambiaPassword>(), QStringLiteral(" Cambia password"),
                  Presentation::Fixed, parent)
 {
     txtPasswordOld = passwordField(this, QStringLiteral("txtPasswordOld"));
@@ -213,12 +214,12 @@ void TfrmCambiaPassword::formShow()
 
 void TfrmCambiaPassword::formClose()
 {
-    QWidget *login = AppWindows::get(QStringLiteral("TfrmPassword"));
+    QWidget *login = AppWindows::get(WindowNames::of<TfrmPassword>());
     if (!login)
         return;
     Controls::setText(login, QStringLiteral("txtPassword"), {});
     Controls::setText(login, QStringLiteral("lblMemory"), {});
-    AppWindows::show(QStringLiteral("TfrmPassword"));
+    AppWindows::show(WindowNames::of<TfrmPassword>());
     if (QWidget *field = Controls::child(login, QStringLiteral("txtPassword")))
         field->setFocus();
 }

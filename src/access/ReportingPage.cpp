@@ -1,9 +1,9 @@
 #include "access/ReportingPage.h"
-#include "access/AccessHelp.h"
+#include "ui/WindowNames.h"
 #include "access/Scrambler.h"
 #include "ui/Constants.h"
 #include "ui/FieldBehaviour.h"
-#include "ui/Guide.h"
+#include "ui/Help.h"
 #include "ui/Icons.h"
 #include "ui/LinkLabel.h"
 #include "ui/Messages.h"
@@ -59,7 +59,7 @@ QGroupBox *group(QWidget *parent, const QString &title, QWidget *content)
 } // namespace
 
 TfrmSegnalazioni::TfrmSegnalazioni(QWidget *parent)
-    : AreaWindow(QStringLiteral("TfrmSegnalazioni"),
+    : AreaWindow(WindowNames::of<TfrmSegnalazioni>(),
                  QStringLiteral(" Valtrena - Segnalazioni di operazioni sospette"),
                  Presentation::Maximised, parent)
 {
@@ -188,5 +188,5 @@ void TfrmSegnalazioni::btnAnnullaClick() { close(); }
 
 void TfrmSegnalazioni::imgGuidaClick()
 {
-    TfrmGuida::open(this, AccessHelp::reportingTitle(), AccessHelp::reporting());
+    Help::open(this);
 }

@@ -1,11 +1,6 @@
 #include "app/GuideBook.h"
-#include "access/AccessHelp.h"
-#include "app/AppHelp.h"
-#include "customers/CustomerHelp.h"
-#include "export/ExportWindows.h"
-#include "receipts/ReceiptsHelp.h"
-#include "register/RegisterHelp.h"
-#include "summaries/SummariesHelp.h"
+#include "ui/Help.h"
+#include "ui/WindowNames.h"
 
 namespace GuideBook {
 
@@ -34,21 +29,16 @@ Report::Object textAt(const Style &style, const QString &text, QRectF mm, Qt::Al
 
 QList<Chapter> chapters()
 {
-    const QList<HelpTopic> exports = exportHelp();
-    return {
-        {{AppHelp::generalTitle(), AppHelp::general()}, QStringLiteral("TfrmAvvio")},
-        {{RegisterHelp::title(), RegisterHelp::text()}, QStringLiteral("TfrmRegistro")},
-        {{CustomerHelp::title(), CustomerHelp::text()}, QStringLiteral("TfrmAnagrafica")},
-        {{ReceiptsHelp::title(), ReceiptsHelp::text()}, QStringLiteral("TfrmRicevute")},
-        {SummariesHelp::periods(), QStringLiteral("TfrmRiepMensile")},
-        {SummariesHelp::statistics(), QStringLiteral("TfrmStatistiche")},
-        {SummariesHelp::inventory(), QStringLiteral("TfrmRiepilogo")},
-        {SummariesHelp::payouts(), QStringLiteral("TfrmRiepCosti")},
-        {exports.value(0), QStringLiteral("TfrmExpRegistro")},
-        {exports.value(1), QStringLiteral("TfrmExpClienti")},
-        {exports.value(2), QStringLiteral("TfrmExpRicevute")},
-        {{AccessHelp::reportingTitle(), AccessHelp::reporting()}, QStringLiteral("TfrmSegnalazioni")},
+    // Reading order; each chapter is the help of the window pictured in it.
+    const QLatin1StringView windows[] = {
+        WindowNames::avvio,       WindowNames::registro,    WindowNames::anagrafica,  WindowNames::ricevute,
+        WindowNames::riepMensile, WindowNames::statistiche, WindowNames::riepilogo,   WindowNames::riepCosti,
+        WindowNames::expRegistro, WindowNames::expClienti,  WindowNames::expRicevute, WindowNames::segnalazioni,
     };
+    QList<Chapter> list;
+    for (const QLatin1StringView window : windows)
+        list.append({Help::of(window), window});
+    return list;
 }
 
 Report::Booklet build(const QList<Chapter> &chapters, const QHash<QString, QImage> &pictures)

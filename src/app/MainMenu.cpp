@@ -1,10 +1,10 @@
 #include "app/MainMenu.h"
-#include "app/AppHelp.h"
+#include "ui/WindowNames.h"
 #include "app/BackupAction.h"
 #include "app/MakerWindows.h"
 #include "ui/AppWindows.h"
 #include "ui/Constants.h"
-#include "ui/Guide.h"
+#include "ui/Help.h"
 #include "ui/Icons.h"
 #include "ui/Messages.h"
 #include "ui/Modal.h"
@@ -27,16 +27,16 @@ struct Area
     const char *btn;
     const char16_t *caption;
     const char *icon;
-    const char *window;
+    QLatin1StringView window;
 };
 
 constexpr Area kAreas[] = {
-    {"imgRegistro", "btnRegistro", u"REGISTRO OPERAZIONI", "area-register", "TfrmRegistro"},
-    {"imgClienti", "btnClienti", u"ANAGRAFICA CLIENTI", "area-customers", "TfrmAnagrafica"},
-    {"imgRicevute", "btnRicevute", u"EMISSIONE RICEVUTE", "area-receipts", "TfrmMenuRicevute"},
-    {"imgInventario", "btnInventario", u"INVENTARIO OGGETTI", "area-inventory", "TfrmMenuRiepilogo"},
-    {"imgEsborsi", "btnEsborsi", u"RIEPILOGO ESBORSI", "area-payouts", "TfrmMenuRiepCosti"},
-    {"imgSegnalazioni", "btnSegnalazioni", u"OPERAZIONI SOSPETTE", "area-reports", "TfrmSegnalazioni"},
+    {"imgRegistro", "btnRegistro", u"REGISTRO OPERAZIONI", "area-register", WindowNames::registro},
+    {"imgClienti", "btnClienti", u"ANAGRAFICA CLIENTI", "area-customers", WindowNames::anagrafica},
+    {"imgRicevute", "btnRicevute", u"EMISSIONE RICEVUTE", "area-receipts", WindowNames::menuRicevute},
+    {"imgInventario", "btnInventario", u"INVENTARIO OGGETTI", "area-inventory", WindowNames::menuRiepilogo},
+    {"imgEsborsi", "btnEsborsi", u"RIEPILOGO ESBORSI", "area-payouts", WindowNames::menuRiepCosti},
+    {"imgSegnalazioni", "btnSegnalazioni", u"OPERAZIONI SOSPETTE", "area-reports", WindowNames::segnalazioni},
 };
 
 QToolButton *iconButton(QWidget *parent, const char *name, const char *icon, const QString &tip, int size)
@@ -54,7 +54,7 @@ QToolButton *iconButton(QWidget *parent, const char *name, const char *icon, con
 } // namespace
 
 TfrmAvvio::TfrmAvvio(QWidget *parent)
-    : AreaWindow(QStringLiteral("TfrmAvvio"), QStringLiteral(" Valtrena"), Presentation::Maximised, parent)
+    : AreaWindow(WindowNames::of<TfrmAvvio>(), QStringLiteral(" Valtrena"), Presentation::Maximised, parent)
 {
     setStyleSheet(QStringLiteral(
         "#TfrmAvvio{background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 #408AB3,stop:1 white);}"
@@ -118,7 +118,7 @@ TfrmAvvio::TfrmAvvio(QWidget *parent)
     for (int i = 0; i < 6; ++i) {
         const Area &a = kAreas[i];
         const QString caption = QString::fromUtf16(a.caption);
-        const QString window = QLatin1StringView(a.window);
+        const QString window = a.window;
         auto *img = iconButton(panel, a.img, a.icon, caption, 96);
         auto *btn = new QPushButton(caption, panel);
         btn->setObjectName(QLatin1StringView(a.btn));
@@ -169,7 +169,7 @@ void TfrmAvvio::imgInfoClick()
 
 void TfrmAvvio::imgGuidaClick()
 {
-    TfrmGuida::open(this, AppHelp::generalTitle(), AppHelp::general());
+    Help::open(this);
 }
 
 void TfrmAvvio::imgCopyrightClick()

@@ -1,4 +1,5 @@
 #include "app/MakerWindows.h"
+#include "ui/WindowNames.h"
 #include "ui/Constants.h"
 #include "ui/Icons.h"
 #include "ui/LinkLabel.h"
@@ -64,7 +65,7 @@ void build(QDialog *d, const QString &picture, const QString &headline, const QS
 
 TfrmInfo::TfrmInfo(QWidget *parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("TfrmInfo"));
+    setObjectName(WindowNames::of<TfrmInfo>());
     setWindowTitle(QStringLiteral(" Informazioni su Valtrena"));
     build(this, QStringLiteral("product"), QStringLiteral("Valtrena ")
               + QCoreApplication::applicationVersion(),
@@ -88,7 +89,7 @@ void TfrmInfo::lnkWebClick() { Shell::open(mailCommand()); }
 
 TfrmSplash::TfrmSplash(QWidget *parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("TfrmSplash"));
+    setObjectName(WindowNames::of<TfrmSplash>());
     setWindowTitle(QStringLiteral(" Valtrena - ") + Maker::name());
     build(this, QStringLiteral("maker"), Maker::name(),
           QStringLiteral("Software gestionale per il commercio di oro e oggetti preziosi.\n\n"

@@ -1,8 +1,11 @@
 #include "app/Startup.h"
 #include "access/PasswordWindows.h"
+#include "access/AccessHelp.h"
 #include "access/ReportingPage.h"
+#include "app/AppHelp.h"
 #include "app/MainMenu.h"
 #include "ui/AppWindows.h"
+#include "ui/Help.h"
 #include "checks/ChecksModule.h"
 #include "customers/CustomersModule.h"
 #include "export/ExportModule.h"
@@ -43,8 +46,10 @@ QWidget *(*const kAreaWindows[])() = {
 
 namespace Startup {
 
-QList<QWidget *> createAreaWindows()
+void registerModules()
 {
+    Help::add(WindowNames::of<TfrmAvvio>(), {AppHelp::generalTitle(), AppHelp::general()});
+    Help::add(WindowNames::of<TfrmSegnalazioni>(), {AccessHelp::reportingTitle(), AccessHelp::reporting()});
     ChecksModule::registerDialogs();
     CustomersModule::registerDialogs();
     ExportModule::registerDialogs();
@@ -56,7 +61,11 @@ QList<QWidget *> createAreaWindows()
     RegisterSearchModule::registerDialogs();
     SummariesModule::registerDialogs();
     ReceiptSummariesModule::registerDialogs();
+}
 
+QList<QWidget *> createAreaWindows()
+{
+    registerModules();
     QList<QWidget *> created;
     for (auto factory : kAreaWindows) {
         QWidget *w = factory();

@@ -1,5 +1,6 @@
 #include "access/PasswordFile.h"
 #include "app/Startup.h"
+#include "ui/WindowNames.h"
 #include "ui/AppWindows.h"
 #include "storage/DataFolder.h"
 
@@ -13,7 +14,7 @@ int main(int argc, char *argv[])
     DataFolder::configure(QApplication::arguments());
     PasswordFile::seedIfMissing();
     const QList<QWidget *> windows = Startup::createAreaWindows();
-    AppWindows::show(QStringLiteral("TfrmPassword"));
+    AppWindows::show(WindowNames::password);
     const int code = app.exec();
     qDeleteAll(windows);
     return code;

@@ -1,10 +1,11 @@
 #include "checks/CardDialog.h"
+#include "ui/WindowNames.h"
 #include "checks/PaymentCard.h"
 
 #include <QLineEdit>
 
 TfrmCarta::TfrmCarta(QWidget *parent)
-    : CheckDialog({QStringLiteral("TfrmCarta"), QStringLiteral(" Controllo carta di credito"),
+    : CheckDialog({WindowNames::of<TfrmCarta>(), QStringLiteral(" Controllo carta di credito"),
                    QStringLiteral("Immettere il numero di carta di credito e premere il pulsante di controllo."),
                    QStringLiteral("txtNumero"), 30, true, Tidy::TrimmedUpper,
                    CheckPicture::Kind::PaymentCard},

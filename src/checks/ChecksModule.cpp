@@ -9,10 +9,10 @@ namespace ChecksModule {
 
 void registerDialogs()
 {
-    Dialogs::add(QStringLiteral("TfrmCodFisc"), [](QWidget *parent) { return new TfrmCodFisc(parent); });
-    Dialogs::add(QStringLiteral("TfrmPartitaIva"), [](QWidget *parent) { return new TfrmPartitaIva(parent); });
-    Dialogs::add(QStringLiteral("TfrmCarta"), [](QWidget *parent) { return new TfrmCarta(parent); });
-    Dialogs::add(QStringLiteral("TfrmIban"), [](QWidget *parent) { return new TfrmIban(parent); });
+    Dialogs::registerDialog<TfrmCodFisc>();
+    Dialogs::registerDialog<TfrmPartitaIva>();
+    Dialogs::registerDialog<TfrmCarta>();
+    Dialogs::registerDialog<TfrmIban>();
 }
 
 } // namespace ChecksModule

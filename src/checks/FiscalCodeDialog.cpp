@@ -1,11 +1,12 @@
 #include "checks/FiscalCodeDialog.h"
+#include "ui/WindowNames.h"
 #include "ui/FieldBehaviour.h"
 #include "checks/FiscalCode.h"
 
 #include <QLineEdit>
 
 TfrmCodFisc::TfrmCodFisc(QWidget *parent)
-    : CheckDialog({QStringLiteral("TfrmCodFisc"), QStringLiteral(" Controllo codice fiscale"),
+    : CheckDialog({WindowNames::of<TfrmCodFisc>(), QStringLiteral(" Controllo codice fiscale"),
                    QStringLiteral("Immettere il codice fiscale e premere il pulsante di controllo."),
                    QStringLiteral("txtCodFisc"), FiscalCode::kLength, false, Tidy::TrimmedUpperAscii,
                    CheckPicture::Kind::FiscalCode},

@@ -1,10 +1,11 @@
 #include "checks/IbanDialog.h"
+#include "ui/WindowNames.h"
 #include "checks/Iban.h"
 
 #include <QLineEdit>
 
 TfrmIban::TfrmIban(QWidget *parent)
-    : CheckDialog({QStringLiteral("TfrmIban"), QStringLiteral(" Controllo IBAN"),
+    : CheckDialog({WindowNames::of<TfrmIban>(), QStringLiteral(" Controllo IBAN"),
                    QStringLiteral("Immettere l'IBAN e premere il pulsante di controllo."),
                    QStringLiteral("txtIban"), Iban::kLength, false, Tidy::TrimmedUpperAscii,
                    CheckPicture::Kind::Iban},

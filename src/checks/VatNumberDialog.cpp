@@ -1,10 +1,11 @@
 #include "checks/VatNumberDialog.h"
+#include "ui/WindowNames.h"
 #include "checks/VatNumber.h"
 
 #include <QLineEdit>
 
 TfrmPartitaIva::TfrmPartitaIva(QWidget *parent)
-    : CheckDialog({QStringLiteral("TfrmPartitaIva"), QStringLiteral(" Controllo partita IVA"),
+    : CheckDialog({WindowNames::of<TfrmPartitaIva>(), QStringLiteral(" Controllo partita IVA"),
                    QStringLiteral("Immettere il numero di partita IVA e premere il pulsante di controllo."),
                    QStringLiteral("txtPartitaIva"), VatNumber::kLength, true, Tidy::AsTyped,
                    CheckPicture::Kind::VatNumber},

@@ -1,4 +1,5 @@
 #include "customers/AttachmentsDialog.h"
+#include "ui/WindowNames.h"
 #include "ui/AppWindows.h"
 #include "ui/Controls.h"
 #include "ui/Icons.h"
@@ -27,9 +28,9 @@ QString ordinal(int slot) { return QString::number(slot + 1) + u'°'; }
 QWidget *targetOf(const QString &token)
 {
     if (token == QStringLiteral("anagrafica"))
-        return AppWindows::get(QStringLiteral("TfrmAnagrafica"));
+        return AppWindows::get(WindowNames::anagrafica);
     if (token == QStringLiteral("registro"))
-        return AppWindows::get(QStringLiteral("TfrmRegistro"));
+        return AppWindows::get(WindowNames::registro);
     return nullptr;
 }
 } // namespace
@@ -37,7 +38,7 @@ QWidget *targetOf(const QString &token)
 TfrmAllegaCartella::TfrmAllegaCartella(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
-    setObjectName(QStringLiteral("TfrmAllegaCartella"));
+    setObjectName(WindowNames::of<TfrmAllegaCartella>());
     setWindowTitle(QStringLiteral(" Allega file"));
     setStyleSheet(QStringLiteral(
         "QGroupBox{background:white;border:1px solid #9CB8CC;border-radius:6px;margin-top:10px;"

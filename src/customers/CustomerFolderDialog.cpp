@@ -1,4 +1,5 @@
 #include "customers/CustomerFolderDialog.h"
+#include "ui/WindowNames.h"
 #include "ui/Controls.h"
 #include "ui/Shell.h"
 #include "customers/DialogBanner.h"
@@ -14,7 +15,7 @@
 TfrmCartella::TfrmCartella(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
-    setObjectName(QStringLiteral("TfrmCartella"));
+    setObjectName(WindowNames::of<TfrmCartella>());
     setWindowTitle(QStringLiteral(" Gestione cartella abbinata alla scheda corrente"));
 
     auto *instructions = new QLabel(

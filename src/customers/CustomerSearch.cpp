@@ -1,5 +1,7 @@
 #include "customers/CustomerSearch.h"
+#include "ui/WindowNames.h"
 #include "ui/AppWindows.h"
+#include "ui/RecordWindow.h"
 #include "ui/Controls.h"
 #include "customers/CustomerCard.h"
 #include "customers/CustomerRecord.h"
@@ -20,7 +22,7 @@ LineFormat searchLine()
 SearchSpec searchSpec()
 {
     SearchSpec s;
-    s.window.className = QStringLiteral("TfrmTrovaClienti");
+    s.window.className = WindowNames::of<TfrmTrovaClienti>();
     s.window.caption = QStringLiteral(" Trova clienti in archivio");
     s.window.printTitle = QStringLiteral("Riepilogo clienti in archivio");
     using SF = SearchField;
@@ -49,21 +51,21 @@ struct Copy
 struct Delivery
 {
     const char *token;
-    const char *window;
+    QLatin1StringView window;
     std::initializer_list<Copy> copies;
 };
 
 const Delivery kDeliveries[] = {
-    {"registro", "TfrmRegistro",
+    {"registro", WindowNames::registro,
      {{"txtCliente", {"Cognome", "Nome"}}, {"txtCodFisc", {"CodFisc"}}, {"txtDataNasc", {"DataNasc"}},
       {"txtLuogoNasc", {"ComuneNasc"}}, {"txtProvNasc", {"ProvNasc"}}, {"txtSesso", {"Sesso"}},
       {"txtTipoDoc", {"TipoDoc"}}, {"txtNumDoc", {"NumDoc"}}, {"txtEnteRil", {"EnteRil"}},
       {"txtDataRil", {"DataRil"}}, {"txtDataSca", {"DataSca"}}}},
-    {"ricevute", "TfrmRicevute",
+    {"ricevute", WindowNames::ricevute,
      {{"txtCliente", {"Cognome", "Nome"}}, {"txtViaCliente", {"Indirizzo"}}, {"txtCapCliente", {"Cap"}},
       {"txtCittaCliente", {"ComuneRes"}}, {"txtProvCliente", {"ProvRes"}}, {"txtCodFiscCliente", {"CodFisc"}},
       {"txtIvaCliente", {"Iva"}}, {"txtBanca", {"Banca"}}, {"txtPagamento", {"Pagamento"}}}},
-    {"menuriepcosti", "TfrmMenuRiepCosti", {{"txtCCP", {"CodFisc"}}}},
+    {"menuriepcosti", WindowNames::menuRiepCosti, {{"txtCCP", {"CodFisc"}}}},
 };
 
 // The target's own control: this search, opened by that window, carries
@@ -97,14 +99,13 @@ void TfrmTrovaClienti::deliver(const ArchiveScan::Found &found)
     const QString token = Controls::token(this);
     if (token == QStringLiteral("clienti")) {
         // The customer window shows it as the stored card it is.
-        QMetaObject::invokeMethod(AppWindows::get(QStringLiteral("TfrmAnagrafica")), "loadCard",
-                                  Q_ARG(int, found.index));
+        RecordWindows::load(WindowNames::anagrafica, found.index);
         return;
     }
     for (const Delivery &d : kDeliveries) {
         if (token != QLatin1StringView(d.token))
             continue;
-        QWidget *target = AppWindows::get(QLatin1StringView(d.window));
+        QWidget *target = AppWindows::get(d.window);
         for (const Copy &c : d.copies) {
             QStringList parts;
             for (const char *field : c.fields)

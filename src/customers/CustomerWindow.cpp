@@ -1,16 +1,16 @@
 #include "customers/CustomerWindow.h"
 #include "ui/Controls.h"
+#include "ui/WindowNames.h"
 #include "ui/ArchiveNavigatorBinding.h"
 #include "ui/CodeChecks.h"
 #include "ui/Dialogs.h"
 #include "ui/FieldBehaviour.h"
-#include "ui/Guide.h"
+#include "ui/Help.h"
 #include "ui/Icons.h"
 #include "ui/Messages.h"
 #include "ui/Shell.h"
 #include "customers/CustomerCard.h"
 #include "customers/CustomerFields.h"
-#include "customers/CustomerHelp.h"
 #include "customers/CustomerPrint.h"
 #include "storage/DataFolder.h"
 
@@ -89,7 +89,7 @@ QFrame *whitePanel(QWidget *parent, const char *name)
 } // namespace
 
 TfrmAnagrafica::TfrmAnagrafica(QWidget *parent)
-    : AreaWindow(QStringLiteral("TfrmAnagrafica"), QStringLiteral(" Valtrena - Anagrafica Clienti"),
+    : AreaWindow(WindowNames::of<TfrmAnagrafica>(), QStringLiteral(" Valtrena - Anagrafica Clienti"),
                  Presentation::Maximised, parent)
 {
     setStyleSheet(QStringLiteral(
@@ -273,7 +273,7 @@ void TfrmAnagrafica::cmdSalvaClick()
 
 void TfrmAnagrafica::cmdTrovaClick()
 {
-    Dialogs::openWithToken(QStringLiteral("TfrmTrovaClienti"), this, QStringLiteral("clienti"));
+    Dialogs::openWithToken(WindowNames::trovaClienti, this, QStringLiteral("clienti"));
 }
 
 void TfrmAnagrafica::cmdCartellaClick()
@@ -285,7 +285,7 @@ void TfrmAnagrafica::cmdCartellaClick()
                           this);
         return;
     }
-    Dialogs::openWithToken(QStringLiteral("TfrmCartella"), this, position);
+    Dialogs::openWithToken(WindowNames::cartella, this, position);
 }
 
 void TfrmAnagrafica::cmdFileClick()
@@ -295,7 +295,7 @@ void TfrmAnagrafica::cmdFileClick()
         const QString name = QLatin1StringView(label);
         texts.append({QStringLiteral("txt") + name.mid(3), ShortText::trimmed(Controls::text(this, name))});
     }
-    Dialogs::open(QStringLiteral("TfrmAllegaCartella"), this, texts);
+    Dialogs::open(WindowNames::allegaCartella, this, texts);
 }
 
 // Prints the card as it is on screen, unsaved changes included.
@@ -310,13 +310,13 @@ void TfrmAnagrafica::cmdIndietroClick() { m_navigator->previous(); }
 void TfrmAnagrafica::cmdAvantiClick() { m_navigator->next(); }
 void TfrmAnagrafica::cmdUltimoClick() { m_navigator->last(); }
 
-void TfrmAnagrafica::cmdEsportaClick() { Dialogs::open(QStringLiteral("TfrmExpClienti"), this); }
+void TfrmAnagrafica::cmdEsportaClick() { Dialogs::open(WindowNames::expClienti, this); }
 
-void TfrmAnagrafica::cmdScadutiClick() { Dialogs::open(QStringLiteral("TfrmDaRinnovare"), this); }
+void TfrmAnagrafica::cmdScadutiClick() { Dialogs::open(WindowNames::daRinnovare, this); }
 
 void TfrmAnagrafica::cmdGuidaClick()
 {
-    TfrmGuida::open(this, CustomerHelp::title(), CustomerHelp::text());
+    Help::open(this);
 }
 
 void TfrmAnagrafica::cmdEsciClick() { close(); }

@@ -1,5 +1,6 @@
 #pragma once
 #include "ui/AreaWindow.h"
+#include "ui/RecordWindow.h"
 
 #include <memory>
 
@@ -8,7 +9,7 @@ class QLabel;
 class QLineEdit;
 
 // The customer registry: one card of Clienti.pro at a time.
-class TfrmAnagrafica : public AreaWindow
+class TfrmAnagrafica : public AreaWindow, public RecordWindow
 {
     Q_OBJECT
 public:
@@ -17,6 +18,7 @@ public:
 
     // Shows record `index` (0-based) of the archive, as the search does.
     Q_INVOKABLE void loadCard(int index);
+    void loadRecord(int index) override { loadCard(index); }
 
 public slots:
     void cmdNuovoClick();

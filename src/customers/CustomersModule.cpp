@@ -1,16 +1,20 @@
 #include "customers/CustomersModule.h"
 #include "ui/Dialogs.h"
+#include "ui/Help.h"
 #include "customers/AttachmentsDialog.h"
 #include "customers/CustomerFolderDialog.h"
+#include "customers/CustomerHelp.h"
 #include "customers/CustomerSearch.h"
+#include "customers/CustomerWindow.h"
 #include "customers/InstalmentsDue.h"
 
 namespace CustomersModule {
 void registerDialogs()
 {
-    Dialogs::add(QStringLiteral("TfrmAllegaCartella"), [](QWidget *p) { return new TfrmAllegaCartella(p); });
-    Dialogs::add(QStringLiteral("TfrmCartella"), [](QWidget *p) { return new TfrmCartella(p); });
-    Dialogs::add(QStringLiteral("TfrmTrovaClienti"), [](QWidget *p) { return new TfrmTrovaClienti(p); });
-    Dialogs::add(QStringLiteral("TfrmDaRinnovare"), [](QWidget *p) { return new TfrmDaRinnovare(p); });
+    Dialogs::registerDialog<TfrmAllegaCartella>();
+    Dialogs::registerDialog<TfrmCartella>();
+    Dialogs::registerDialog<TfrmTrovaClienti>();
+    Dialogs::registerDialog<TfrmDaRinnovare>();
+    Help::add(WindowNames::of<TfrmAnagrafica>(), {CustomerHelp::title(), CustomerHelp::text()});
 }
 }

@@ -1,5 +1,6 @@
 #include "customers/InstalmentsDue.h"
-#include "ui/AppWindows.h"
+#include "ui/WindowNames.h"
+#include "ui/RecordWindow.h"
 #include "customers/CustomerRecord.h"
 #include "customers/DialogBanner.h"
 #include "storage/AmountText.h"
@@ -26,7 +27,7 @@ LineFormat dueLine()
 ListWindowSpec windowSpec()
 {
     ListWindowSpec s;
-    s.className = QStringLiteral("TfrmDaRinnovare");
+    s.className = WindowNames::of<TfrmDaRinnovare>();
     s.caption = u' ' + kTitle;
     s.printTitle = kTitle;
     s.windowButtons = false;
@@ -70,6 +71,5 @@ void TfrmDaRinnovare::formShow()
 
 void TfrmDaRinnovare::deliver(const ArchiveScan::Found &found)
 {
-    QMetaObject::invokeMethod(AppWindows::get(QStringLiteral("TfrmAnagrafica")), "loadCard",
-                              Q_ARG(int, found.index));
+    RecordWindows::load(WindowNames::anagrafica, found.index);
 }

@@ -4,18 +4,12 @@
 
 namespace ExportModule {
 
-template <class Window>
-void add()
-{
-    Dialogs::add(QString::fromLatin1(Window::staticMetaObject.className()),
-                 [](QWidget *parent) -> QDialog * { return new Window(parent); });
-}
-
 void registerDialogs()
 {
-    add<TfrmExpRegistro>();
-    add<TfrmExpClienti>();
-    add<TfrmExpRicevute>();
+    Dialogs::registerDialog<TfrmExpRegistro>();
+    Dialogs::registerDialog<TfrmExpClienti>();
+    Dialogs::registerDialog<TfrmExpRicevute>();
+    addExportHelp();
 }
 
 } // namespace ExportModule

@@ -2,7 +2,7 @@
 #include "export/ExportTableModel.h"
 #include "export/ExportWriter.h"
 #include "ui/FieldBehaviour.h"
-#include "ui/Guide.h"
+#include "ui/Help.h"
 #include "ui/Icons.h"
 #include "ui/Messages.h"
 #include "ui/Shell.h"
@@ -266,7 +266,7 @@ void ExportWindow::cmdEsportaClick()
 
 void ExportWindow::cmdGuidaClick()
 {
-    TfrmGuida::open(this, m_config.helpTitle, m_config.helpText);
+    Help::open(this);
 }
 
 void ExportWindow::cmdEsciClick() { reject(); }

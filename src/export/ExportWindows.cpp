@@ -1,4 +1,6 @@
 #include "export/ExportWindows.h"
+#include "ui/WindowNames.h"
+#include "ui/Help.h"
 #include "ui/AppWindows.h"
 #include "ui/Controls.h"
 #include "storage/DataFolder.h"
@@ -25,7 +27,7 @@ ExportWindowConfig registerConfig()
 {
     const ExportSheet &sheet = ExportSheets::registerSheet();
     return {&sheet,
-            QStringLiteral("TfrmExpRegistro"),
+            WindowNames::of<TfrmExpRegistro>(),
             QStringLiteral(" Esporta Registro Operazioni in Microsoft Excel"),
             QStringLiteral("Esportazione Registro Operazioni in Microsoft Excel."),
             helpText(QStringLiteral("tutte le schede del Registro Operazioni"), sheet.fileName),
@@ -36,7 +38,7 @@ ExportWindowConfig customerConfig()
 {
     const ExportSheet &sheet = ExportSheets::customerSheet();
     return {&sheet,
-            QStringLiteral("TfrmExpClienti"),
+            WindowNames::of<TfrmExpClienti>(),
             QStringLiteral(" Esporta archivio clienti in Microsoft Excel"),
             QStringLiteral("Esportazione archivio clienti in Microsoft Excel."),
             helpText(QStringLiteral("tutte le schede dell'archivio clienti"), sheet.fileName),
@@ -47,12 +49,12 @@ ExportWindowConfig receiptConfig()
 {
     const ExportSheet &sheet = ExportSheets::receiptSheet();
     return {&sheet,
-            QStringLiteral("TfrmExpRicevute"),
+            WindowNames::of<TfrmExpRicevute>(),
             QStringLiteral(" Esporta archivio ricevute in Microsoft Excel"),
             QStringLiteral("Esportazione archivio ricevute in Microsoft Excel."),
             helpText(QStringLiteral("tutte le ricevute dell'anno aperto nella finestra delle ricevute"),
                      sheet.fileName),
-            [] { return Controls::text(AppWindows::get(QStringLiteral("TfrmRicevute")), QStringLiteral("lblFile")); }};
+            [] { return Controls::text(AppWindows::get(WindowNames::ricevute), QStringLiteral("lblFile")); }};
 }
 
 } // namespace
@@ -63,10 +65,8 @@ TfrmExpClienti::TfrmExpClienti(QWidget *parent) : ExportWindow(customerConfig(),
 
 TfrmExpRicevute::TfrmExpRicevute(QWidget *parent) : ExportWindow(receiptConfig(), parent) {}
 
-QList<HelpTopic> exportHelp()
+void addExportHelp()
 {
-    QList<HelpTopic> topics;
     for (const ExportWindowConfig &config : {registerConfig(), customerConfig(), receiptConfig()})
-        topics.append({config.helpTitle, config.helpText});
-    return topics;
+        Help::add(config.className, {config.helpTitle, config.helpText});
 }

@@ -28,6 +28,6 @@ public:
     explicit TfrmExpRicevute(QWidget *parent = nullptr);
 };
 
-// The help of the three export windows (register, customers, receipts), as
-// their help buttons show it.
-QList<HelpTopic> exportHelp();
+// Adds the help of the three export windows (register, customers, receipts)
+// to the help table.
+void addExportHelp();

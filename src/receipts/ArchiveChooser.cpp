@@ -1,14 +1,14 @@
 #include "receipts/ArchiveChooser.h"
+#include "ui/WindowNames.h"
 #include "ui/AppWindows.h"
 #include "ui/Controls.h"
 #include "ui/Dialogs.h"
 #include "ui/FieldBehaviour.h"
-#include "ui/Guide.h"
+#include "ui/Help.h"
 #include "ui/Icons.h"
 #include "ui/LinkLabel.h"
 #include "ui/Messages.h"
 #include "receipts/ReceiptArchive.h"
-#include "receipts/ReceiptsHelp.h"
 #include "storage/Clock.h"
 
 #include <QGridLayout>
@@ -52,7 +52,7 @@ QPushButton *openButton(QWidget *parent, const char *name)
 } // namespace
 
 TfrmMenuRicevute::TfrmMenuRicevute(QWidget *parent)
-    : AreaWindow(QStringLiteral("TfrmMenuRicevute"), QStringLiteral(" Valtrena - Emissione ricevute"),
+    : AreaWindow(WindowNames::of<TfrmMenuRicevute>(), QStringLiteral(" Valtrena - Emissione ricevute"),
                  Presentation::Maximised, parent)
 {
     setStyleSheet(QStringLiteral(
@@ -179,7 +179,7 @@ void TfrmMenuRicevute::btnApriFattureClick()
         return;
     }
     const QString year = txtAnnoFatture->text().trimmed();
-    if (QWidget *receipts = AppWindows::get(QStringLiteral("TfrmRicevute"))) {
+    if (QWidget *receipts = AppWindows::get(WindowNames::ricevute)) {
         Controls::setText(receipts, QStringLiteral("lblFile"), ReceiptArchive::path(year));
         Controls::setText(receipts, QStringLiteral("lblAnno"), year);
         receipts->setWindowTitle(QStringLiteral(" Valtrena - Archivio ricevute anno ") + year);
@@ -194,9 +194,9 @@ void TfrmMenuRicevute::btnApriRiepStatsClick()
     close();
 }
 
-void TfrmMenuRicevute::lnkWebClick() { Dialogs::open(QStringLiteral("TfrmLogo"), this); }
+void TfrmMenuRicevute::lnkWebClick() { Dialogs::open(WindowNames::logo, this); }
 
-void TfrmMenuRicevute::imgGuidaClick() { TfrmGuida::open(this, ReceiptsHelp::title(), ReceiptsHelp::text()); }
+void TfrmMenuRicevute::imgGuidaClick() { Help::open(this); }
 
 void TfrmMenuRicevute::imgEsciClick() { close(); }
 
@@ -204,9 +204,9 @@ void TfrmMenuRicevute::formClose()
 {
     const QString token = lblMemory->text().trimmed();
     if (token == kToReceipts)
-        AppWindows::show(QStringLiteral("TfrmRicevute"));
+        AppWindows::show(WindowNames::ricevute);
     else if (token == kToStatistics)
-        AppWindows::show(QStringLiteral("TfrmStatistiche"));
+        AppWindows::show(WindowNames::statistiche);
     else
         AppWindows::show(AppWindows::mainMenu());
 }

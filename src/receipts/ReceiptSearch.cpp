@@ -1,18 +1,20 @@
 #include "receipts/ReceiptSearch.h"
+#include "ui/WindowNames.h"
 #include "ui/AppWindows.h"
+#include "ui/RecordWindow.h"
 #include "ui/Controls.h"
 #include "receipts/ReceiptRecord.h"
 #include "receipts/ReceiptSearchLine.h"
 
 namespace {
 
-const QString kReceiptWindow = QStringLiteral("TfrmRicevute");
+const QString kReceiptWindow = WindowNames::ricevute;
 
 SearchSpec searchSpec()
 {
     using R = ReceiptRecord;
     SearchSpec spec;
-    spec.window.className = QStringLiteral("TfrmTrovaRicevute");
+    spec.window.className = WindowNames::of<TfrmTrovaRicevute>();
     spec.window.caption = QStringLiteral(" Trova ricevute in archivio");
     spec.window.list.itemWidth = 1400;
     spec.window.printTitle = QStringLiteral("Riepilogo ricevute in archivio");
@@ -44,6 +46,5 @@ void TfrmTrovaRicevute::deliver(const ArchiveScan::Found &found)
 {
     if (Controls::token(this) != QStringLiteral("ricevute"))
         return;
-    if (QWidget *receipts = AppWindows::get(kReceiptWindow))
-        QMetaObject::invokeMethod(receipts, "loadReceipt", Q_ARG(int, found.index));
+    RecordWindows::load(kReceiptWindow, found.index);
 }

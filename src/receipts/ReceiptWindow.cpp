@@ -1,11 +1,12 @@
 #include "receipts/ReceiptWindow.h"
+#include "ui/WindowNames.h"
 #include "storage/AmountText.h"
 #include "ui/Controls.h"
 #include "ui/ArchiveNavigatorBinding.h"
 #include "ui/CodeChecks.h"
 #include "ui/Dialogs.h"
 #include "ui/FieldBehaviour.h"
-#include "ui/Guide.h"
+#include "ui/Help.h"
 #include "ui/Messages.h"
 #include "ui/NumberingDialog.h"
 #include "receipts/ReceiptArchive.h"
@@ -14,7 +15,6 @@
 #include "receipts/ReceiptRecord.h"
 #include "receipts/ReceiptTotals.h"
 #include "receipts/ReceiptWindowStyle.h"
-#include "receipts/ReceiptsHelp.h"
 #include "storage/ArchiveTexts.h"
 #include "storage/Clock.h"
 #include "storage/DataFolder.h"
@@ -60,7 +60,7 @@ QString name(const char *n) { return QLatin1StringView(n); }
 } // namespace
 
 TfrmRicevute::TfrmRicevute(QWidget *parent)
-    : AreaWindow(QStringLiteral("TfrmRicevute"), QStringLiteral(" Valtrena - Archivio ricevute"),
+    : AreaWindow(WindowNames::of<TfrmRicevute>(), QStringLiteral(" Valtrena - Archivio ricevute"),
                  Presentation::Maximised, parent)
 {
     setFont(QFont(QStringLiteral("Verdana"), 9));
@@ -320,60 +320,60 @@ void TfrmRicevute::cmdUltimoClick() { m_navigator->last(); }
 
 void TfrmRicevute::cmdTrovaClick()
 {
-    Dialogs::openWithToken(QStringLiteral("TfrmTrovaRicevute"), this, QStringLiteral("ricevute"));
+    Dialogs::openWithToken(WindowNames::trovaRicevute, this, QStringLiteral("ricevute"));
 }
 
 void TfrmRicevute::cmdImportaClick()
 {
-    Dialogs::openWithToken(QStringLiteral("TfrmTrovaClienti"), this, QStringLiteral("ricevute"));
+    Dialogs::openWithToken(WindowNames::trovaClienti, this, QStringLiteral("ricevute"));
 }
 
 void TfrmRicevute::impMagClick(int line)
 {
-    Dialogs::openWithToken(QStringLiteral("TfrmTrovaRegistro"), this,
+    Dialogs::openWithToken(WindowNames::trovaRegistro, this,
                            QStringLiteral("ric_art_") + ReceiptArchive::lineNumber(line));
 }
 
-void TfrmRicevute::cmdSospeseClick() { Dialogs::open(QStringLiteral("TfrmSospese"), this); }
+void TfrmRicevute::cmdSospeseClick() { Dialogs::open(WindowNames::sospese, this); }
 
 void TfrmRicevute::cmdRiepMensileClick()
 {
-    Dialogs::open(QStringLiteral("TfrmRiepMensile"), this, {{QStringLiteral("lblAnno"), lblAnno->text().trimmed()}});
+    Dialogs::open(WindowNames::riepMensile, this, {{QStringLiteral("lblAnno"), lblAnno->text().trimmed()}});
 }
 
 void TfrmRicevute::cmdRiepTrimestraleClick()
 {
-    Dialogs::open(QStringLiteral("TfrmRiepTrimestrale"), this,
+    Dialogs::open(WindowNames::riepTrimestrale, this,
                   {{QStringLiteral("lblAnno"), lblAnno->text().trimmed()}});
 }
 
-void TfrmRicevute::cmdRiepAnnualeClick() { Dialogs::open(QStringLiteral("TfrmRiepAnnuale"), this); }
+void TfrmRicevute::cmdRiepAnnualeClick() { Dialogs::open(WindowNames::riepAnnuale, this); }
 
 void TfrmRicevute::cmdNumerazioneClick()
 {
     TfrmNumerazione::open(this, QStringLiteral("ricevute"), QStringLiteral(" Impostazione inizio numerazione ricevute"));
 }
 
-void TfrmRicevute::cmdEsportaClick() { Dialogs::open(QStringLiteral("TfrmExpRicevute"), this); }
+void TfrmRicevute::cmdEsportaClick() { Dialogs::open(WindowNames::expRicevute, this); }
 // The printed receipt shows the amounts as Save would store them.
 void TfrmRicevute::cmdStampaClick()
 {
     if (FieldBehaviour::commitAmounts(this))
-        Dialogs::open(QStringLiteral("TfrmStampaRicevuta"), this);
+        Dialogs::open(WindowNames::stampaRicevuta, this);
 }
 void TfrmRicevute::cmdAnteprimaClick()
 {
     if (FieldBehaviour::commitAmounts(this))
-        Dialogs::open(QStringLiteral("TfrmAnteprimaRicevuta"), this);
+        Dialogs::open(WindowNames::anteprimaRicevuta, this);
 }
 void TfrmRicevute::cmdPDFClick()
 {
     if (FieldBehaviour::commitAmounts(this))
-        Dialogs::open(QStringLiteral("TfrmPDF_Ricevuta"), this);
+        Dialogs::open(WindowNames::pdfRicevuta, this);
 }
-void TfrmRicevute::btnLogoClick() { Dialogs::open(QStringLiteral("TfrmLogo"), this); }
+void TfrmRicevute::btnLogoClick() { Dialogs::open(WindowNames::logo, this); }
 
-void TfrmRicevute::cmdGuidaClick() { TfrmGuida::open(this, ReceiptsHelp::title(), ReceiptsHelp::text()); }
+void TfrmRicevute::cmdGuidaClick() { Help::open(this); }
 
 void TfrmRicevute::cmdEsciClick() { close(); }
 

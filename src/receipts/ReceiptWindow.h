@@ -1,6 +1,7 @@
 #pragma once
 #include "ui/ArchiveNavigator.h"
 #include "ui/AreaWindow.h"
+#include "ui/RecordWindow.h"
 
 #include <memory>
 
@@ -13,7 +14,7 @@ class ReceiptLines;
 
 // The working window of one year's receipt archive: issuer, customer,
 // receipt data, thirty lines and totals, with the archive's toolbar.
-class TfrmRicevute : public AreaWindow
+class TfrmRicevute : public AreaWindow, public RecordWindow
 {
     Q_OBJECT
 public:
@@ -23,6 +24,7 @@ public:
     // Shows receipt `index` (0-based) of the open archive, as navigation does;
     // used by the search and the unpaid-receipts list.
     Q_INVOKABLE void loadReceipt(int index);
+    void loadRecord(int index) override { loadReceipt(index); }
 
 public slots:
     void cmdNuovoClick();

@@ -1,4 +1,5 @@
 #include "register/CalendarDialog.h"
+#include "ui/WindowNames.h"
 #include "ui/AppWindows.h"
 #include "ui/Controls.h"
 #include "ui/Icons.h"
@@ -26,7 +27,7 @@ constexpr Target kTargets[] = {
 
 TfrmCalendario::TfrmCalendario(QWidget *parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("TfrmCalendario"));
+    setObjectName(WindowNames::of<TfrmCalendario>());
     setWindowTitle(QStringLiteral(" Importazione data"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
                    | Qt::WindowCloseButtonHint);
@@ -77,7 +78,7 @@ void TfrmCalendario::btnImportaDataClick()
     const QString token = Controls::token(this);
     for (const Target &t : kTargets) {
         if (token == QLatin1StringView(t.token)) {
-            Controls::setText(AppWindows::get(QStringLiteral("TfrmRegistro")),
+            Controls::setText(AppWindows::get(WindowNames::registro),
                               QLatin1StringView(t.field),
                               DateText::format(calAppuntamenti->selectedDate()));
             accept();

@@ -1,14 +1,14 @@
 #include "register/RegisterWindow.h"
+#include "ui/WindowNames.h"
 #include "ui/ArchiveNavigatorBinding.h"
 #include "ui/CodeChecks.h"
 #include "ui/Dialogs.h"
 #include "ui/FieldBehaviour.h"
-#include "ui/Guide.h"
+#include "ui/Help.h"
 #include "ui/Messages.h"
 #include "ui/NumberingDialog.h"
 #include "register/PhotoFrame.h"
 #include "register/RegisterComplianceState.h"
-#include "register/RegisterHelp.h"
 #include "register/RegisterRecord.h"
 #include "storage/Clock.h"
 #include "storage/DataFolder.h"
@@ -34,7 +34,7 @@ QString requiredText(const char *what)
 } // namespace
 
 TfrmRegistro::TfrmRegistro(QWidget *parent)
-    : AreaWindow(QStringLiteral("TfrmRegistro"), QStringLiteral(" Valtrena - Registro Operazioni"),
+    : AreaWindow(WindowNames::of<TfrmRegistro>(), QStringLiteral(" Valtrena - Registro Operazioni"),
                  Presentation::Maximised, parent)
 {
     buildForm();
@@ -147,20 +147,20 @@ void TfrmRegistro::cmdUltimoClick() { m_navigator->last(); }
 
 void TfrmRegistro::cmdTrovaClick()
 {
-    Dialogs::openWithToken(QStringLiteral("TfrmTrovaRegistro"), this, QStringLiteral("registro"));
+    Dialogs::openWithToken(WindowNames::trovaRegistro, this, QStringLiteral("registro"));
 }
 
 // The printed card shows the amounts as Save would store them.
 void TfrmRegistro::cmdAnteprimaClick()
 {
     if (FieldBehaviour::commitAmounts(this))
-        Dialogs::open(QStringLiteral("TfrmAnteprimaReg"), this);
+        Dialogs::open(WindowNames::anteprimaReg, this);
 }
 
 void TfrmRegistro::cmdStampaClick()
 {
     if (FieldBehaviour::commitAmounts(this))
-        Dialogs::open(QStringLiteral("TfrmStampaReg"), this);
+        Dialogs::open(WindowNames::stampaReg, this);
 }
 
 void TfrmRegistro::cmdFileClick()
@@ -168,16 +168,16 @@ void TfrmRegistro::cmdFileClick()
     Dialogs::Texts texts{{QStringLiteral("lblMemory"), QStringLiteral("registro")}};
     for (QLabel *l : std::as_const(m_attachmentLabels))
         texts.append({u"txt" + l->objectName().mid(3), l->text().trimmed()});
-    Dialogs::open(QStringLiteral("TfrmAllegaCartella"), this, texts);
+    Dialogs::open(WindowNames::allegaCartella, this, texts);
 }
 
-void TfrmRegistro::cmdCercaDisponibiliClick() { Dialogs::open(QStringLiteral("TfrmDaVendere"), this); }
+void TfrmRegistro::cmdCercaDisponibiliClick() { Dialogs::open(WindowNames::daVendere, this); }
 
-void TfrmRegistro::cmdStampaRegistroClick() { Dialogs::open(QStringLiteral("TfrmStampaRegistro"), this); }
+void TfrmRegistro::cmdStampaRegistroClick() { Dialogs::open(WindowNames::stampaRegistro, this); }
 
-void TfrmRegistro::cmdConformitaClick() { Dialogs::open(QStringLiteral("TfrmVerificaConformita"), this); }
+void TfrmRegistro::cmdConformitaClick() { Dialogs::open(WindowNames::verificaConformita, this); }
 
-void TfrmRegistro::cmdEsportaClick() { Dialogs::open(QStringLiteral("TfrmExpRegistro"), this); }
+void TfrmRegistro::cmdEsportaClick() { Dialogs::open(WindowNames::expRegistro, this); }
 
 void TfrmRegistro::cmdNumerazioneClick()
 {
@@ -187,23 +187,23 @@ void TfrmRegistro::cmdNumerazioneClick()
 
 void TfrmRegistro::cmdGuidaClick()
 {
-    TfrmGuida::open(this, RegisterHelp::title(), RegisterHelp::text());
+    Help::open(this);
 }
 
 void TfrmRegistro::cmdEsciClick() { close(); }
 
 void TfrmRegistro::impClienteClick()
 {
-    Dialogs::openWithToken(QStringLiteral("TfrmTrovaClienti"), this, QStringLiteral("registro"));
+    Dialogs::openWithToken(WindowNames::trovaClienti, this, QStringLiteral("registro"));
 }
 
 void TfrmRegistro::btnCodFiscClick() { CodeChecks::openFiscalCode(this, txtCodFisc->text()); }
 
-void TfrmRegistro::btnLogoClick() { Dialogs::open(QStringLiteral("TfrmLogo"), this); }
+void TfrmRegistro::btnLogoClick() { Dialogs::open(WindowNames::logo, this); }
 
 void TfrmRegistro::openCalendar(const QString &token)
 {
-    Dialogs::openWithToken(QStringLiteral("TfrmCalendario"), this, token);
+    Dialogs::openWithToken(WindowNames::calendario, this, token);
 }
 
 bool TfrmRegistro::eventFilter(QObject *watched, QEvent *event)

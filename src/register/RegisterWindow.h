@@ -1,5 +1,6 @@
 #pragma once
 #include "ui/AreaWindow.h"
+#include "ui/RecordWindow.h"
 
 #include <QImage>
 #include <array>
@@ -16,7 +17,7 @@ class QLineEdit;
 // the object on the left and the card on the right. Other windows deliver
 // into it by control name (txtCliente, txtData, imgFoto, lblFile01...) and
 // through the two invokable members below.
-class TfrmRegistro : public AreaWindow
+class TfrmRegistro : public AreaWindow, public RecordWindow
 {
     Q_OBJECT
 public:
@@ -25,11 +26,11 @@ public:
 
     // Shows card `index` (0-based) as navigation does: every field, the
     // attachment labels, lblPosizione (index + 1) and the card's two photos.
-    // For the register search and the unsold-objects list:
-    //   QMetaObject::invokeMethod(AppWindows::get("TfrmRegistro"), "loadCard", Q_ARG(int, i));
+    // The register search and the lists reach it through loadRecord.
     // Returns false when the card could not be read (the fixed input/output
     // message has been shown and the window is as it was).
     Q_INVOKABLE bool loadCard(int index);
+    void loadRecord(int index) override { loadCard(index); }
     // The picture a photo frame holds, at full resolution: which 0 is photo
     // A (imgFoto), which 1 photo B (imgFoto02). The placeholder when the
     // card has no photo; never a null image.

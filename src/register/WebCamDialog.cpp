@@ -1,4 +1,5 @@
 #include "register/WebCamDialog.h"
+#include "ui/WindowNames.h"
 #include "ui/AppWindows.h"
 #include "ui/Controls.h"
 #include "ui/Icons.h"
@@ -47,7 +48,7 @@ QLabel *caption(QWidget *parent, const QString &text)
 
 TfrmWebCam::TfrmWebCam(QWidget *parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("TfrmWebCam"));
+    setObjectName(WindowNames::of<TfrmWebCam>());
     setWindowTitle(QStringLiteral(" Cattura foto con webcam"));
     // No window buttons: the dialog is left only through its own buttons.
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
@@ -132,7 +133,7 @@ void TfrmWebCam::btnImportaFotoClick()
 {
     camCamera->stop();
     const QString token = Controls::token(this);
-    QWidget *registerWindow = AppWindows::get(QStringLiteral("TfrmRegistro"));
+    QWidget *registerWindow = AppWindows::get(WindowNames::registro);
     for (const Target &t : kTargets) {
         if (token == QLatin1StringView(t.token)) {
             if (auto *frame = registerWindow ? registerWindow->findChild<PhotoFrame *>(

@@ -1,4 +1,5 @@
 #include "register/ZoomDialog.h"
+#include "ui/WindowNames.h"
 #include "register/PhotoFrame.h"
 
 #include <QEvent>
@@ -6,7 +7,7 @@
 
 TfrmZoom::TfrmZoom(QWidget *parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("TfrmZoom"));
+    setObjectName(WindowNames::of<TfrmZoom>());
     setWindowTitle(QStringLiteral(" Fai clic sulla foto per chiudere questa finestra"));
     setWindowState(Qt::WindowMaximized);
     setStyleSheet(QStringLiteral(

@@ -1,12 +1,12 @@
 #include "summaries/Inventory.h"
+#include "ui/WindowNames.h"
 #include "ui/Controls.h"
-#include "ui/Guide.h"
+#include "ui/Help.h"
 #include "ui/Icons.h"
 #include "ui/Messages.h"
 #include "storage/AmountText.h"
 #include "storage/ArchiveTexts.h"
 #include "storage/StorageError.h"
-#include "summaries/SummariesHelp.h"
 #include "resultlist/RecordCriteria.h"
 #include "register/RegisterLines.h"
 #include "resultlist/TotalText.h"
@@ -21,7 +21,7 @@ namespace {
 ListWindowSpec inventorySpec()
 {
     ListWindowSpec spec;
-    spec.className = QStringLiteral("TfrmRiepilogo");
+    spec.className = WindowNames::of<TfrmRiepilogo>();
     spec.caption = QStringLiteral(" Valtrena - Inventario oggetti preziosi");
     spec.list.doubleClick = false;
     spec.list.enterMovesToFind = false;
@@ -160,4 +160,4 @@ QString TfrmRiepilogo::reportTitle() const
     return QStringLiteral("Inventario oggetti preziosi - Natura e qualità: ") + titTipologia->text().trimmed();
 }
 
-void TfrmRiepilogo::imgGuidaClick() { TfrmGuida::open(this, SummariesHelp::inventory()); }
+void TfrmRiepilogo::imgGuidaClick() { Help::open(this); }

@@ -1,8 +1,9 @@
 #include "summaries/InventoryChooser.h"
+#include "ui/Help.h"
+#include "ui/WindowNames.h"
 #include "ui/Icons.h"
 #include "ui/Modal.h"
 #include "summaries/Inventory.h"
-#include "summaries/SummariesHelp.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -28,7 +29,7 @@ QToolButton *iconButton(QWidget *parent, const char *name, const char *icon, con
 } // namespace
 
 TfrmMenuRiepilogo::TfrmMenuRiepilogo(QWidget *parent)
-    : AreaWindow(QStringLiteral("TfrmMenuRiepilogo"), QStringLiteral(" Valtrena - Inventario oggetti preziosi"),
+    : AreaWindow(WindowNames::of<TfrmMenuRiepilogo>(), QStringLiteral(" Valtrena - Inventario oggetti preziosi"),
                  Presentation::Maximised, parent)
 {
     setStyleSheet(QStringLiteral(
@@ -142,7 +143,7 @@ void TfrmMenuRiepilogo::btnVisualizzaClick()
 
 void TfrmMenuRiepilogo::imgEsciClick() { close(); }
 
-void TfrmMenuRiepilogo::imgGuidaClick() { TfrmGuida::open(this, SummariesHelp::inventory()); }
+void TfrmMenuRiepilogo::imgGuidaClick() { Help::open(this); }
 
 bool TfrmMenuRiepilogo::eventFilter(QObject *watched, QEvent *event)
 {

@@ -1,4 +1,5 @@
 #include "summaries/PayoutChooser.h"
+#include "ui/WindowNames.h"
 #include "ui/Controls.h"
 #include "ui/Dialogs.h"
 #include "ui/FieldBehaviour.h"
@@ -97,7 +98,7 @@ QLineEdit *field(QWidget *parent, const char *name, int maxLength)
 } // namespace
 
 TfrmMenuRiepCosti::TfrmMenuRiepCosti(QWidget *parent)
-    : AreaWindow(QStringLiteral("TfrmMenuRiepCosti"), QStringLiteral(" Valtrena - Riepilogo esborsi"),
+    : AreaWindow(WindowNames::of<TfrmMenuRiepCosti>(), QStringLiteral(" Valtrena - Riepilogo esborsi"),
                  Presentation::Maximised, parent)
 {
     setStyleSheet(QStringLiteral(
@@ -298,7 +299,7 @@ void TfrmMenuRiepCosti::txtAnnoChange()
 
 void TfrmMenuRiepCosti::impClienteClick()
 {
-    Dialogs::openWithToken(QStringLiteral("TfrmTrovaClienti"), this, QStringLiteral("menuriepcosti"));
+    Dialogs::openWithToken(WindowNames::trovaClienti, this, QStringLiteral("menuriepcosti"));
 }
 
 void TfrmMenuRiepCosti::refuse(const QString &message, bool warning, const QString &focus)

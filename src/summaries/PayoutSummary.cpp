@@ -1,7 +1,7 @@
 #include "summaries/PayoutSummary.h"
-#include "summaries/SummariesHelp.h"
+#include "ui/WindowNames.h"
 #include "ui/Controls.h"
-#include "ui/Guide.h"
+#include "ui/Help.h"
 #include "ui/Icons.h"
 #include "ui/Messages.h"
 #include "register/RegisterRecord.h"
@@ -21,7 +21,7 @@ namespace {
 ListWindowSpec payoutSpec()
 {
     ListWindowSpec spec;
-    spec.className = QStringLiteral("TfrmRiepCosti");
+    spec.className = WindowNames::of<TfrmRiepCosti>();
     spec.caption = QStringLiteral(" Valtrena - Riepilogo esborsi");
     spec.list.sorted = true;
     spec.list.doubleClick = false;
@@ -132,5 +132,5 @@ QStringList TfrmRiepCosti::totalsLines() const
 
 void TfrmRiepCosti::imgGuidaClick()
 {
-    TfrmGuida::open(this, SummariesHelp::payouts());
+    Help::open(this);
 }

@@ -1,8 +1,8 @@
 #include "summaries/PeriodSummaryWindow.h"
-#include "summaries/SummariesHelp.h"
+#include "ui/WindowNames.h"
 #include "ui/AppWindows.h"
 #include "ui/Controls.h"
-#include "ui/Guide.h"
+#include "ui/Help.h"
 #include "ui/Icons.h"
 #include "ui/Messages.h"
 #include "receipts/ReceiptRecord.h"
@@ -24,7 +24,7 @@ using Period = PeriodSummaryRules::Period;
 
 struct Variant
 {
-    const char *className;
+    const QMetaObject *window;
     const char16_t *caption;
     const char16_t *heading;
     const char16_t *prompt;        // lblApri
@@ -34,11 +34,11 @@ struct Variant
 const Variant &variantOf(Period period)
 {
     static const Variant kVariants[] = {
-        {"TfrmRiepMensile", u" Valtrena - Riepilogo mensile ricevute emesse", u"Riepilogo mensile ricevute emesse",
+        {&TfrmRiepMensile::staticMetaObject, u" Valtrena - Riepilogo mensile ricevute emesse", u"Riepilogo mensile ricevute emesse",
          u"Selezionare un mese dell'anno e premere Visualizza.", u"Ricevute emesse nel mese."},
-        {"TfrmRiepTrimestrale", u" Valtrena - Riepilogo trimestrale ricevute emesse",
+        {&TfrmRiepTrimestrale::staticMetaObject, u" Valtrena - Riepilogo trimestrale ricevute emesse",
          u"Riepilogo trimestrale ricevute emesse", u"Selezionare un trimestre dell'anno e premere Visualizza.", u"Ricevute emesse nel trimestre."},
-        {"TfrmRiepAnnuale", u" Valtrena - Riepilogo annuale ricevute emesse", u"", u"",
+        {&TfrmRiepAnnuale::staticMetaObject, u" Valtrena - Riepilogo annuale ricevute emesse", u"", u"",
          u"Ricevute emesse nell'anno solare."},
     };
     return kVariants[int(period)];
@@ -61,7 +61,7 @@ ListWindowSpec specOf(Period period)
 {
     const Variant &v = variantOf(period);
     ListWindowSpec spec;
-    spec.className = QLatin1StringView(v.className);
+    spec.className = QLatin1StringView(v.window->className());
     spec.caption = QString::fromUtf16(v.caption);
     spec.list.sorted = false;
     spec.list.doubleClick = false;
@@ -78,7 +78,7 @@ ListWindowSpec specOf(Period period)
 
 QString receiptArchive()
 {
-    return ShortText::trimmed(Controls::text(AppWindows::get(QStringLiteral("TfrmRicevute")), QStringLiteral("lblFile")));
+    return ShortText::trimmed(Controls::text(AppWindows::get(WindowNames::ricevute), QStringLiteral("lblFile")));
 }
 
 QToolButton *imageButton(QWidget *parent, const char *name, const char *icon, const QString &tip)
@@ -120,7 +120,7 @@ PeriodSummaryWindow::PeriodSummaryWindow(Period period, QWidget *parent)
 
     if (period == Period::Year) {
         // The year summary lists at once, before it is first shown.
-        build(QString(), Controls::text(AppWindows::get(QStringLiteral("TfrmRicevute")), QStringLiteral("lblAnno")));
+        build(QString(), Controls::text(AppWindows::get(WindowNames::ricevute), QStringLiteral("lblAnno")));
         return;
     }
     panSelezione = buildSelection();
@@ -273,5 +273,5 @@ QString PeriodSummaryWindow::reportTitle() const
 
 void PeriodSummaryWindow::imgGuidaClick()
 {
-    TfrmGuida::open(this, SummariesHelp::periods());
+    Help::open(this);
 }

@@ -1,22 +1,19 @@
 #include "summaries/ReceiptSummariesModule.h"
 #include "ui/Dialogs.h"
+#include "ui/Help.h"
 #include "summaries/PeriodSummaryWindow.h"
+#include "summaries/SummariesHelp.h"
 #include "summaries/UnpaidReceipts.h"
-
-namespace {
-template <class D>
-void add(const char *className)
-{
-    Dialogs::add(QLatin1StringView(className), [](QWidget *parent) -> QDialog * { return new D(parent); });
-}
-} // namespace
 
 namespace ReceiptSummariesModule {
 void registerDialogs()
 {
-    add<TfrmRiepMensile>("TfrmRiepMensile");
-    add<TfrmRiepTrimestrale>("TfrmRiepTrimestrale");
-    add<TfrmRiepAnnuale>("TfrmRiepAnnuale");
-    add<TfrmSospese>("TfrmSospese");
+    Dialogs::registerDialog<TfrmRiepMensile>();
+    Dialogs::registerDialog<TfrmRiepTrimestrale>();
+    Dialogs::registerDialog<TfrmRiepAnnuale>();
+    Dialogs::registerDialog<TfrmSospese>();
+    for (const QString &window : {WindowNames::of<TfrmRiepMensile>(), WindowNames::of<TfrmRiepTrimestrale>(),
+                                  WindowNames::of<TfrmRiepAnnuale>()})
+        Help::add(window, SummariesHelp::periods());
 }
 } // namespace ReceiptSummariesModule

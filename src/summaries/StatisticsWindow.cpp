@@ -1,7 +1,7 @@
 #include "summaries/StatisticsWindow.h"
-#include "summaries/SummariesHelp.h"
+#include "ui/WindowNames.h"
 #include "ui/FieldBehaviour.h"
-#include "ui/Guide.h"
+#include "ui/Help.h"
 #include "ui/Icons.h"
 #include "ui/Messages.h"
 #include "storage/AmountText.h"
@@ -93,7 +93,7 @@ QLabel *label(QWidget *parent, const char *name, const QString &text)
 } // namespace
 
 TfrmStatistiche::TfrmStatistiche(QWidget *parent)
-    : AreaWindow(QStringLiteral("TfrmStatistiche"), QStringLiteral(" Valtrena - Statistiche ricevute emesse"),
+    : AreaWindow(WindowNames::of<TfrmStatistiche>(), QStringLiteral(" Valtrena - Statistiche ricevute emesse"),
                  Presentation::Maximised, parent)
 {
     setStyleSheet(QStringLiteral(
@@ -291,4 +291,4 @@ void TfrmStatistiche::btnBarreClick() { ChartStats->setKind(StatisticsChartData:
 
 void TfrmStatistiche::btnStampaClick() { StatisticsPrinting::run(this, *ChartStats); }
 
-void TfrmStatistiche::imgGuidaClick() { TfrmGuida::open(this, SummariesHelp::statistics()); }
+void TfrmStatistiche::imgGuidaClick() { Help::open(this); }

@@ -1,5 +1,7 @@
 #include "summaries/UnpaidReceipts.h"
+#include "ui/WindowNames.h"
 #include "ui/AppWindows.h"
+#include "ui/RecordWindow.h"
 #include "ui/Controls.h"
 #include "ui/Messages.h"
 #include "receipts/ReceiptRecord.h"
@@ -12,7 +14,7 @@ namespace {
 ListWindowSpec unpaidSpec()
 {
     ListWindowSpec spec;
-    spec.className = QStringLiteral("TfrmSospese");
+    spec.className = WindowNames::of<TfrmSospese>();
     spec.caption = QStringLiteral(" Riepilogo ricevute non saldate");
     spec.list.sorted = false;
     spec.list.doubleClick = true;
@@ -24,7 +26,7 @@ ListWindowSpec unpaidSpec()
     return spec;
 }
 
-QWidget *receiptWindow() { return AppWindows::get(QStringLiteral("TfrmRicevute")); }
+QWidget *receiptWindow() { return AppWindows::get(WindowNames::ricevute); }
 
 } // namespace
 
@@ -43,6 +45,5 @@ TfrmSospese::TfrmSospese(QWidget *parent) : ResultListDialog(unpaidSpec(), paren
 
 void TfrmSospese::deliver(const ArchiveScan::Found &found)
 {
-    if (QWidget *receipts = receiptWindow())
-        QMetaObject::invokeMethod(receipts, "loadReceipt", Q_ARG(int, found.index));
+    RecordWindows::load(WindowNames::ricevute, found.index);
 }

@@ -1,5 +1,6 @@
 #include "summaries/UnsoldList.h"
-#include "ui/AppWindows.h"
+#include "ui/WindowNames.h"
+#include "ui/RecordWindow.h"
 #include "ui/Messages.h"
 #include "storage/ArchiveTexts.h"
 #include "register/RegisterLines.h"
@@ -8,7 +9,7 @@ namespace {
 ListWindowSpec unsoldSpec()
 {
     ListWindowSpec spec;
-    spec.className = QStringLiteral("TfrmDaVendere");
+    spec.className = WindowNames::of<TfrmDaVendere>();
     spec.caption = QStringLiteral(" Riepilogo oggetti preziosi non ancora venduti");
     spec.printTitle = QStringLiteral("Riepilogo oggetti preziosi non ancora venduti");
     return spec;
@@ -30,6 +31,5 @@ void TfrmDaVendere::formShow()
 void TfrmDaVendere::deliver(const ArchiveScan::Found &found)
 {
     // The register window loads the card as its own navigation does, photos included.
-    if (QWidget *target = AppWindows::get(QStringLiteral("TfrmRegistro")))
-        QMetaObject::invokeMethod(target, "loadCard", Q_ARG(int, found.index));
+    RecordWindows::load(WindowNames::registro, found.index);
 }

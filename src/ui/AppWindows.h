@@ -1,4 +1,6 @@
 #pragma once
+#include "ui/WindowNames.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -8,9 +10,9 @@ namespace AppWindows {
 void add(QWidget *window);  // registered under its objectName
 QWidget *get(const QString &className);
 template <class T>
-T *find() { return qobject_cast<T *>(get(QString::fromLatin1(T::staticMetaObject.className()))); }
+T *find() { return qobject_cast<T *>(get(WindowNames::of<T>())); }
 // Shows an area window the way it wants to be shown (maximised or not).
 void show(const QString &className);
 void clear();  // forgets every window (tests)
-inline QString mainMenu() { return QStringLiteral("TfrmAvvio"); }
+inline QString mainMenu() { return WindowNames::avvio; }
 }

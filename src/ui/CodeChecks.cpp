@@ -1,11 +1,12 @@
 #include "ui/CodeChecks.h"
 #include "ui/Dialogs.h"
+#include "ui/WindowNames.h"
 #include "storage/AmountText.h"
 
 namespace {
-void openCheck(QWidget *parent, const char *dialog, const char *input, const QString &text)
+void openCheck(QWidget *parent, QLatin1StringView dialog, const char *input, const QString &text)
 {
-    Dialogs::open(QLatin1StringView(dialog), parent, {{QLatin1StringView(input), text.trimmed()}});
+    Dialogs::open(dialog, parent, {{QLatin1StringView(input), text.trimmed()}});
 }
 }
 
@@ -17,11 +18,11 @@ void openFiscalCode(QWidget *parent, const QString &fieldText)
     if (!code.isEmpty() && AmountText::isDigitsOnly(code))
         openVat(parent, code);
     else
-        openCheck(parent, "TfrmCodFisc", "txtCodFisc", code);
+        openCheck(parent, WindowNames::codFisc, "txtCodFisc", code);
 }
 
-void openVat(QWidget *parent, const QString &t) { openCheck(parent, "TfrmPartitaIva", "txtPartitaIva", t); }
-void openCard(QWidget *parent, const QString &t) { openCheck(parent, "TfrmCarta", "txtNumero", t); }
-void openIban(QWidget *parent, const QString &t) { openCheck(parent, "TfrmIban", "txtIban", t); }
+void openVat(QWidget *parent, const QString &t) { openCheck(parent, WindowNames::partitaIva, "txtPartitaIva", t); }
+void openCard(QWidget *parent, const QString &t) { openCheck(parent, WindowNames::carta, "txtNumero", t); }
+void openIban(QWidget *parent, const QString &t) { openCheck(parent, WindowNames::iban, "txtIban", t); }
 
 } // namespace CodeChecks

@@ -1,4 +1,6 @@
 #pragma once
+#include "ui/WindowNames.h"
+
 #include <QDialog>
 #include <QList>
 #include <QPair>
@@ -11,6 +13,14 @@ namespace Dialogs {
 using Factory = std::function<QDialog *(QWidget *parent)>;
 void add(const QString &className, Factory factory);
 bool has(const QString &className);
+
+// Registers T under its own class name, so the name a caller opens and the
+// class that answers cannot drift apart.
+template <class T>
+void registerDialog()
+{
+    add(WindowNames::of<T>(), [](QWidget *parent) -> QDialog * { return new T(parent); });
+}
 
 // Control texts written into the fresh dialog before it is shown:
 // {"lblMemory", token}, {"txtCodFisc", text}, ...

@@ -1,4 +1,5 @@
 #include "ui/Guide.h"
+#include "ui/WindowNames.h"
 #include "ui/Dialogs.h"
 #include "ui/Icons.h"
 #include "ui/LinkLabel.h"
@@ -16,7 +17,7 @@
 
 TfrmGuida::TfrmGuida(QWidget *parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("TfrmGuida"));
+    setObjectName(WindowNames::of<TfrmGuida>());
     setWindowTitle(QStringLiteral(" Guida all'utilizzo del software"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
     Dialogs::removeWindowButtons(this);

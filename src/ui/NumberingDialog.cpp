@@ -1,4 +1,5 @@
 #include "ui/NumberingDialog.h"
+#include "ui/WindowNames.h"
 #include "ui/Controls.h"
 #include "ui/FieldBehaviour.h"
 #include "ui/Messages.h"
@@ -27,7 +28,7 @@ constexpr int kTypingLimit = 5;
 
 TfrmNumerazione::TfrmNumerazione(QWidget *parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("TfrmNumerazione"));
+    setObjectName(WindowNames::of<TfrmNumerazione>());
     setWindowTitle(QStringLiteral(" Impostazione inizio numerazione"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
                    | Qt::WindowCloseButtonHint);

@@ -1,5 +1,7 @@
 #include "PdfTools.h"
 #include "app/GuideBook.h"
+#include "app/Startup.h"
+#include "ui/Help.h"
 #include "report/Booklet.h"
 #include "report/ObjectPainter.h"
 #include "report/ReportOutput.h"
@@ -65,6 +67,34 @@ class TestGuide : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase() { Startup::registerModules(); }
+
+    // Windows that share a help show the same entry; none is left without one.
+    void everyHelpButtonHasItsEntry_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("title");
+        const QString receipts = QStringLiteral("Applicazione Emissione ricevute.");
+        const QString inventory = QStringLiteral("Applicazione Inventario oggetti preziosi.");
+        const QString periods = QStringLiteral("Riepiloghi ricevute emesse.");
+        QTest::newRow("receipt chooser") << "TfrmMenuRicevute" << receipts;
+        QTest::newRow("receipt window") << "TfrmRicevute" << receipts;
+        QTest::newRow("inventory chooser") << "TfrmMenuRiepilogo" << inventory;
+        QTest::newRow("inventory") << "TfrmRiepilogo" << inventory;
+        QTest::newRow("quarterly") << "TfrmRiepTrimestrale" << periods;
+        QTest::newRow("annual") << "TfrmRiepAnnuale" << periods;
+        QTest::newRow("payouts") << "TfrmRiepCosti" << QStringLiteral("Applicazione Riepilogo esborsi.");
+        QTest::newRow("reporting") << "TfrmSegnalazioni" << QStringLiteral("Applicazione Segnalazioni di operazioni sospette.");
+    }
+    void everyHelpButtonHasItsEntry()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, title);
+        const HelpTopic topic = Help::of(window);
+        QCOMPARE(topic.title, title);
+        QVERIFY(!topic.text.isEmpty());
+    }
+
     void chaptersCoverEveryArea()
     {
         const QList<GuideBook::Chapter> chapters = GuideBook::chapters();

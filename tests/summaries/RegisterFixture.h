@@ -2,6 +2,7 @@
 #include "TestSupport.h"
 #include "register/RegisterRecord.h"
 #include "storage/DataFolder.h"
+#include "ui/RecordWindow.h"
 
 #include <QLineEdit>
 #include <QWidget>
@@ -31,14 +32,13 @@ inline void writeRegister(const TempDataDir &dir, const QList<RegisterRecord> &c
 }
 
 // Stands for the register window: records which cards it was asked to load.
-class RegisterStandIn : public QWidget
+class RegisterStandIn : public QWidget, public RecordWindow
 {
     Q_OBJECT
 public:
     RegisterStandIn() { setObjectName(QStringLiteral("TfrmRegistro")); }
     QList<int> loaded;
-public slots:
-    void loadCard(int index) { loaded.append(index); }
+    void loadRecord(int index) override { loaded.append(index); }
 };
 
 // Stands for the receipt window: its thirty description and price fields.

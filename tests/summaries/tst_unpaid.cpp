@@ -1,4 +1,5 @@
 #include "ui/AppWindows.h"
+#include "ui/RecordWindow.h"
 #include "receipts/ReceiptRecord.h"
 #include "storage/RecordFile.h"
 #include "resultlist/ResultList.h"
@@ -12,7 +13,7 @@
 
 // Stands in for the receipt window: its archive label and the slot a
 // double-click loads a receipt through.
-class ReceiptWindowStandIn : public QWidget
+class ReceiptWindowStandIn : public QWidget, public RecordWindow
 {
     Q_OBJECT
 public:
@@ -25,9 +26,7 @@ public:
     }
     ~ReceiptWindowStandIn() override { AppWindows::clear(); }
     QList<int> loaded;
-
-public slots:
-    void loadReceipt(int index) { loaded.append(index); }
+    void loadRecord(int index) override { loaded.append(index); }
 };
 
 class TestUnpaid : public QObject

@@ -1,4 +1,5 @@
 #include "receipts/print/LogoWindow.h"
+#include "ui/WindowNames.h"
 #include "ui/Icons.h"
 #include "ui/Messages.h"
 #include "ui/Modal.h"
@@ -38,7 +39,7 @@ QImage blankLogo()
 
 TfrmLogo::TfrmLogo(QWidget *parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("TfrmLogo"));
+    setObjectName(WindowNames::of<TfrmLogo>());
     setWindowTitle(QStringLiteral(" Impostazione Logo Ditta"));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 

@@ -1,4 +1,5 @@
 #include "receipts/print/ReceiptOutputDialogs.h"
+#include "ui/WindowNames.h"
 #include "ui/AppWindows.h"
 #include "ui/Messages.h"
 #include "ui/Shell.h"
@@ -13,7 +14,7 @@ using Report::Pictures::Illustration;
 Report::PageTemplate ReceiptOutputDialog::preparedPage(ReceiptTemplate::Variant variant) const
 {
     Report::PageTemplate page = ReceiptTemplate::make(variant);
-    ReceiptTemplate::fill(page, AppWindows::get(QStringLiteral("TfrmRicevute")),
+    ReceiptTemplate::fill(page, AppWindows::get(WindowNames::ricevute),
                           Report::Pictures::companyLogo());
     return page;
 }
@@ -24,7 +25,7 @@ TfrmStampaRicevuta::TfrmStampaRicevuta(QWidget *parent)
                           QStringLiteral("Stampa la ricevuta corrente in due copie su un foglio A4: "
                                          "una per il cliente e una per la ditta emittente."))
 {
-    setObjectName(QStringLiteral("TfrmStampaRicevuta"));
+    setObjectName(WindowNames::of<TfrmStampaRicevuta>());
 }
 
 void TfrmStampaRicevuta::btnStampaClick()
@@ -38,7 +39,7 @@ TfrmAnteprimaRicevuta::TfrmAnteprimaRicevuta(QWidget *parent)
                           QStringLiteral("Mostra anteprima"),
                           QStringLiteral("Mostra a video la ricevuta corrente così come verrà stampata."))
 {
-    setObjectName(QStringLiteral("TfrmAnteprimaRicevuta"));
+    setObjectName(WindowNames::of<TfrmAnteprimaRicevuta>());
 }
 
 void TfrmAnteprimaRicevuta::btnStampaClick()
@@ -53,7 +54,7 @@ TfrmPDF_Ricevuta::TfrmPDF_Ricevuta(QWidget *parent)
                           QStringLiteral("Salva la ricevuta corrente nel file PDF Ricevuta.pdf "
                                          "nella cartella del programma."))
 {
-    setObjectName(QStringLiteral("TfrmPDF_Ricevuta"));
+    setObjectName(WindowNames::of<TfrmPDF_Ricevuta>());
 }
 
 QString TfrmPDF_Ricevuta::pdfPath() { return DataFolder::file(QStringLiteral("Ricevuta.pdf")); }

@@ -5,20 +5,12 @@
 
 namespace ReceiptPrintModule {
 
-namespace {
-template <class D>
-void add(const char *className)
-{
-    Dialogs::add(QString::fromLatin1(className), [](QWidget *parent) { return new D(parent); });
-}
-} // namespace
-
 void registerDialogs()
 {
-    add<TfrmStampaRicevuta>("TfrmStampaRicevuta");
-    add<TfrmAnteprimaRicevuta>("TfrmAnteprimaRicevuta");
-    add<TfrmPDF_Ricevuta>("TfrmPDF_Ricevuta");
-    add<TfrmLogo>("TfrmLogo");
+    Dialogs::registerDialog<TfrmStampaRicevuta>();
+    Dialogs::registerDialog<TfrmAnteprimaRicevuta>();
+    Dialogs::registerDialog<TfrmPDF_Ricevuta>();
+    Dialogs::registerDialog<TfrmLogo>();
 }
 
 }

@@ -1,5 +1,6 @@
 #include "register/compliancelist/ComplianceList.h"
-#include "ui/AppWindows.h"
+#include "ui/WindowNames.h"
+#include "ui/RecordWindow.h"
 #include "ui/Messages.h"
 #include "register/Placeholder.h"
 #include "register/compliance/PhotoEvidence.h"
@@ -18,7 +19,7 @@ namespace {
 ListWindowSpec complianceSpec()
 {
     ListWindowSpec spec;
-    spec.className = QStringLiteral("TfrmConformita");
+    spec.className = WindowNames::of<TfrmConformita>();
     spec.caption = QStringLiteral(" Verifica conformità del Registro Operazioni");
     spec.list.sorted = false;  // by card, then by code, as found
     spec.maximised = true;
@@ -105,7 +106,6 @@ void TfrmConformita::openSelectedCard()
 {
     const int record = list()->selectedRecord();
     if (record >= 0)
-        if (QWidget *target = AppWindows::get(QStringLiteral("TfrmRegistro")))
-            QMetaObject::invokeMethod(target, "loadCard", Q_ARG(int, record));
+        RecordWindows::load(WindowNames::registro, record);
     accept();
 }

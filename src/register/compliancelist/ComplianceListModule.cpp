@@ -6,8 +6,7 @@
 namespace ComplianceListModule {
 void registerDialogs()
 {
-    Dialogs::add(QStringLiteral("TfrmVerificaConformita"),
-                 [](QWidget *parent) { return new TfrmVerificaConformita(parent); });
-    Dialogs::add(QStringLiteral("TfrmConformita"), [](QWidget *parent) { return new TfrmConformita(parent); });
+    Dialogs::registerDialog<TfrmVerificaConformita>();
+    Dialogs::registerDialog<TfrmConformita>();
 }
 }

@@ -1,4 +1,5 @@
 #include "register/compliancelist/CompliancePeriod.h"
+#include "ui/WindowNames.h"
 #include "ui/Dialogs.h"
 #include "ui/Messages.h"
 #include "storage/DateText.h"
@@ -20,7 +21,7 @@ QString badDateText()
 
 TfrmVerificaConformita::TfrmVerificaConformita(QWidget *parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("TfrmVerificaConformita"));
+    setObjectName(WindowNames::of<TfrmVerificaConformita>());
     setWindowTitle(QStringLiteral(" Verifica conformità"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
@@ -78,7 +79,7 @@ void TfrmVerificaConformita::btnVerificaClick()
         return;
     }
     hide();
-    Dialogs::open(QStringLiteral("TfrmConformita"), parentWidget(),
+    Dialogs::open(WindowNames::conformita, parentWidget(),
                   {{QStringLiteral("lblDal"), from.isValid() ? DateText::format(from) : QString()},
                    {QStringLiteral("lblAl"), to.isValid() ? DateText::format(to) : QString()}});
     accept();

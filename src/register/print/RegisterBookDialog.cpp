@@ -1,4 +1,5 @@
 #include "register/print/RegisterBookDialog.h"
+#include "ui/WindowNames.h"
 #include "ui/Messages.h"
 #include "ui/Modal.h"
 #include "register/book/RegisterBook.h"
@@ -41,7 +42,7 @@ QPushButton *button(QWidget *parent, const char *name, const QString &caption, c
 
 TfrmStampaRegistro::TfrmStampaRegistro(QWidget *parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("TfrmStampaRegistro"));
+    setObjectName(WindowNames::of<TfrmStampaRegistro>());
     setWindowTitle(QStringLiteral(" Stampa registro"));
     const int year = Clock::today().year();
     txtDal = datePicker(this, "txtDal", QDate(year, 1, 1));

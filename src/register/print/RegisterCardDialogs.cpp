@@ -1,4 +1,5 @@
 #include "register/print/RegisterCardDialogs.h"
+#include "ui/WindowNames.h"
 #include "ui/AppWindows.h"
 #include "report/Pictures.h"
 #include "report/ui/ReportDialogs.h"
@@ -38,7 +39,7 @@ void RegisterCardDialog::loadLogo()
 Report::PageTemplate RegisterCardDialog::preparedPage() const
 {
     Report::PageTemplate page = CardTemplate::make(m_variant);
-    CardTemplate::fill(page, AppWindows::get(QStringLiteral("TfrmRegistro")), m_logo, Clock::now());
+    CardTemplate::fill(page, AppWindows::get(WindowNames::registro), m_logo, Clock::now());
     return page;
 }
 
@@ -49,7 +50,7 @@ TfrmStampaReg::TfrmStampaReg(QWidget *parent)
                                         "da far firmare all'operatore e al cliente."),
                          CardTemplate::Variant::Print)
 {
-    setObjectName(QStringLiteral("TfrmStampaReg"));
+    setObjectName(WindowNames::of<TfrmStampaReg>());
 }
 
 void TfrmStampaReg::btnStampaClick()
@@ -64,7 +65,7 @@ TfrmAnteprimaReg::TfrmAnteprimaReg(QWidget *parent)
                          QStringLiteral("Mostra a video la scheda operazione così come verrà stampata."),
                          CardTemplate::Variant::Preview)
 {
-    setObjectName(QStringLiteral("TfrmAnteprimaReg"));
+    setObjectName(WindowNames::of<TfrmAnteprimaReg>());
 }
 
 void TfrmAnteprimaReg::btnStampaClick()

@@ -7,9 +7,9 @@ namespace RegisterPrintModule {
 
 void registerDialogs()
 {
-    Dialogs::add(QStringLiteral("TfrmStampaReg"), [](QWidget *parent) { return new TfrmStampaReg(parent); });
-    Dialogs::add(QStringLiteral("TfrmAnteprimaReg"), [](QWidget *parent) { return new TfrmAnteprimaReg(parent); });
-    Dialogs::add(QStringLiteral("TfrmStampaRegistro"), [](QWidget *parent) { return new TfrmStampaRegistro(parent); });
+    Dialogs::registerDialog<TfrmStampaReg>();
+    Dialogs::registerDialog<TfrmAnteprimaReg>();
+    Dialogs::registerDialog<TfrmStampaRegistro>();
 }
 
 }

@@ -1,5 +1,7 @@
 #include "register/search/RegisterSearch.h"
+#include "ui/WindowNames.h"
 #include "ui/AppWindows.h"
+#include "ui/RecordWindow.h"
 #include "ui/Controls.h"
 #include "register/RegisterRecord.h"
 #include "register/RegisterLines.h"
@@ -10,7 +12,7 @@ SearchSpec searchSpec()
 {
     using F = SearchField;
     SearchSpec spec;
-    spec.window.className = QStringLiteral("TfrmTrovaRegistro");
+    spec.window.className = WindowNames::of<TfrmTrovaRegistro>();
     spec.window.caption = QStringLiteral(" Trova oggetti preziosi in Registro Operazioni");
     spec.window.printTitle = QStringLiteral("Riepilogo oggetti preziosi in Registro Operazioni");
     spec.criteria = {
@@ -54,12 +56,11 @@ void TfrmTrovaRegistro::deliver(const ArchiveScan::Found &found)
     const QString token = Controls::token(this);
     if (token == QLatin1StringView("registro")) {
         // The register window loads the card as its own navigation does, photos included.
-        if (QWidget *target = AppWindows::get(QStringLiteral("TfrmRegistro")))
-            QMetaObject::invokeMethod(target, "loadCard", Q_ARG(int, found.index));
+        RecordWindows::load(WindowNames::registro, found.index);
         return;
     }
     if (const auto line = receiptLine(token)) {
-        QWidget *receipt = AppWindows::get(QStringLiteral("TfrmRicevute"));
+        QWidget *receipt = AppWindows::get(WindowNames::ricevute);
         const RegisterRecord card = RegisterRecordLayout::decode(found.record);
         const QString nn = QString::number(*line).rightJustified(2, u'0');
         Controls::setText(receipt, QStringLiteral("txtDesc") + nn, card.Descrizione);

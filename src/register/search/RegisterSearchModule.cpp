@@ -5,6 +5,6 @@
 namespace RegisterSearchModule {
 void registerDialogs()
 {
-    Dialogs::add(QStringLiteral("TfrmTrovaRegistro"), [](QWidget *parent) { return new TfrmTrovaRegistro(parent); });
+    Dialogs::registerDialog<TfrmTrovaRegistro>();
 }
 }

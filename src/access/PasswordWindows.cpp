@@ -6,6 +6,7 @@
 #include "ui/FieldBehaviour.h"
 #include "ui/Icons.h"
 #include "ui/Messages.h"
+#include "ui/Theme.h"
 #include "storage/Record.h"
 
 #include <QApplication>
@@ -49,8 +50,8 @@ QWidget *heading(QWidget *parent, const QString &text)
     auto *band = new QWidget(parent);
     band->setObjectName(QStringLiteral("panTitolo"));
     band->setAutoFillBackground(true);
-    band->setStyleSheet(QStringLiteral(
-        "#panTitolo{background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 #408AB3,stop:1 #2C6A8F);}"
+    band->setStyleSheet(Theme::css(
+        u"#panTitolo{background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 @pageTop,stop:1 @buttonBottom);}"
         "#panTitolo QLabel{color:white;}"));
     auto *icon = new QLabel(band);
     icon->setPixmap(Icons::pixmap(QStringLiteral("lock"), 40));

@@ -8,6 +8,7 @@
 #include "ui/LinkLabel.h"
 #include "ui/Messages.h"
 #include "ui/Shell.h"
+#include "ui/Theme.h"
 #include "storage/DataFolder.h"
 #include "storage/IniFile.h"
 #include "storage/Record.h"
@@ -63,9 +64,9 @@ TfrmSegnalazioni::TfrmSegnalazioni(QWidget *parent)
                  QStringLiteral(" Valtrena - Segnalazioni di operazioni sospette"),
                  Presentation::Maximised, parent)
 {
-    setStyleSheet(QStringLiteral(
-        "#TfrmSegnalazioni{background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 #408AB3,stop:1 white);}"
-        "#panPagina{background:white;border:1px solid #9CB8CC;border-radius:8px;}"));
+    setStyleSheet(Theme::css(
+        u"#TfrmSegnalazioni{background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 @pageTop,stop:1 white);}"
+        "#panPagina{background:white;border:1px solid @cardBorder;border-radius:8px;}"));
     auto *page = new QWidget(this);
     page->setObjectName(QStringLiteral("panPagina"));
     page->setAttribute(Qt::WA_StyledBackground);
@@ -73,7 +74,7 @@ TfrmSegnalazioni::TfrmSegnalazioni(QWidget *parent)
 
     auto *title = new QLabel(QStringLiteral("Segnalazioni di operazioni sospette"), page);
     title->setFont(QFont(QStringLiteral("Arial"), 20, QFont::Bold));
-    title->setStyleSheet(QStringLiteral("color:#1F4E79;"));
+    title->setStyleSheet(Theme::css(u"color:@houseBlue;"));
     auto *lblSpiega01 = new QLabel(QStringLiteral(
         "E' possibile annotare nei campi sottostanti il Nome Utente e la Password di accesso al "
         "portale INFOSTAT-UIF:"), page);

@@ -3,6 +3,7 @@
 #include "ui/Icons.h"
 #include "ui/LinkLabel.h"
 #include "ui/Shell.h"
+#include "ui/Theme.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -23,7 +24,7 @@ void build(QDialog *d, const QString &picture, const QString &headline, const QS
     pic->setPixmap(Icons::pixmap(picture, 96));
     auto *title = new QLabel(headline, d);
     title->setFont(QFont(QStringLiteral("Arial"), 20, QFont::Bold));
-    title->setStyleSheet(QStringLiteral("color:#1F4E79;"));
+    title->setStyleSheet(Theme::css(u"color:@houseBlue;"));
     auto *text = new QLabel(body, d);
     text->setWordWrap(true);
     text->setFont(QFont(QStringLiteral("Verdana"), 10));

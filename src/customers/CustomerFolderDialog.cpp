@@ -1,6 +1,7 @@
 #include "customers/CustomerFolderDialog.h"
 #include "ui/Controls.h"
 #include "ui/Shell.h"
+#include "ui/Theme.h"
 #include "customers/DialogBanner.h"
 #include "storage/AmountText.h"
 #include "storage/DataFolder.h"
@@ -27,8 +28,8 @@ TfrmCartella::TfrmCartella(QWidget *parent)
     instructions->setFont(QFont(QStringLiteral("Verdana"), 9));
     lblPercorso = new QLabel(this);
     lblPercorso->setObjectName(QStringLiteral("lblPercorso"));
-    lblPercorso->setStyleSheet(QStringLiteral(
-        "background:#F4F9FC;border:1px solid #9CB8CC;border-radius:4px;padding:4px 8px;color:#1F4E79;font-weight:bold;"));
+    lblPercorso->setStyleSheet(Theme::css(
+        u"background:@cardTint;border:1px solid @cardBorder;border-radius:4px;padding:4px 8px;color:@houseBlue;font-weight:bold;"));
 
     auto *btnApriCartella = new QPushButton(QStringLiteral("Apri cartella"), this);
     btnApriCartella->setObjectName(QStringLiteral("btnApriCartella"));

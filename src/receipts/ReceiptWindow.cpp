@@ -7,12 +7,12 @@
 #include "ui/Guide.h"
 #include "ui/Messages.h"
 #include "ui/NumberingDialog.h"
+#include "ui/Theme.h"
 #include "receipts/ReceiptArchive.h"
 #include "receipts/ReceiptForm.h"
 #include "receipts/ReceiptLines.h"
 #include "receipts/ReceiptRecord.h"
 #include "receipts/ReceiptTotals.h"
-#include "receipts/ReceiptWindowStyle.h"
 #include "receipts/ReceiptsHelp.h"
 #include "storage/ArchiveTexts.h"
 #include "storage/Clock.h"
@@ -63,7 +63,7 @@ TfrmRicevute::TfrmRicevute(QWidget *parent)
                  Presentation::Maximised, parent)
 {
     setFont(QFont(QStringLiteral("Verdana"), 9));
-    setStyleSheet(ReceiptWindowStyle::sheet());
+    setStyleSheet(Theme::sheet(Theme::Sheet::Receipts));
 
     QWidget *toolbar = buildToolbar();
     QWidget *issuer = buildIssuerPanel();

@@ -3,6 +3,7 @@
 #include "register/RegisterWindow.h"
 #include "ui/FieldBehaviour.h"
 #include "ui/Icons.h"
+#include "ui/Theme.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -191,18 +192,7 @@ QLabel *fieldLabel(QWidget *parent, const QString &text)
 
 void TfrmRegistro::buildForm()
 {
-    setStyleSheet(QStringLiteral(
-        "#TfrmRegistro{background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 #DCE8F2,stop:1 #F7FAFC);}"
-        "#panPulsanti{background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 #FFFFFF,stop:1 #DCE6EF);"
-        "border-bottom:1px solid #A9BED0;}"
-        "#panPulsanti QToolButton{font-size:8pt;color:#1F3B57;padding:2px 3px;}"
-        "#shpSeparatore{color:#B7C8D6;}"
-        "#lblPosizione{background:white;border:1px solid #8CA6BF;border-radius:4px;color:#1F3B57;}"
-        "#panFoto,#panScheda{background:white;border:1px solid #B7C8D6;border-radius:8px;}"
-        "#lblSezione{color:#1F4E79;border-bottom:2px solid #C9A227;padding-top:4px;}"
-        "#lblCampo{color:#26323D;}"
-        "#lblFotoTitolo{color:#1F4E79;}"
-        "#panInfo{background:#1F5F99;color:white;padding:3px 10px;}"));
+    setStyleSheet(Theme::sheet(Theme::Sheet::Register));
 
     auto *body = new QHBoxLayout;
     body->setContentsMargins(10, 8, 10, 8);

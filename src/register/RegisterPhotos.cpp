@@ -6,6 +6,7 @@
 #include "ui/Icons.h"
 #include "ui/Messages.h"
 #include "ui/Modal.h"
+#include "ui/Theme.h"
 #include "register/PhotoActions.h"
 #include "register/PhotoFiles.h"
 #include "register/PhotoFrame.h"
@@ -52,7 +53,7 @@ QPixmap sideMarker(QChar side)
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0xC9, 0xA2, 0x27));
+    p.setBrush(Theme::colour(Theme::Colour::RegisterGold));
     p.drawEllipse(QRectF(1, 1, 24, 24));
     QFont f(QStringLiteral("Verdana"));
     f.setBold(true);

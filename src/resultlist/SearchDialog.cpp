@@ -1,6 +1,7 @@
 #include "resultlist/SearchDialog.h"
 #include "ui/Controls.h"
 #include "ui/FieldBehaviour.h"
+#include "ui/Theme.h"
 #include "storage/ArchiveTexts.h"
 #include "resultlist/RecordCriteria.h"
 
@@ -32,7 +33,7 @@ SearchDialog::SearchDialog(const SearchSpec &spec, QWidget *parent)
     lblTrovate = new QLabel(QStringLiteral("Il presente riepilogo contiene 0 schede."), resultsPanel());
     lblTrovate->setObjectName(QStringLiteral("lblTrovate"));
     lblTrovate->setFont(QFont(QStringLiteral("Verdana"), 10, QFont::Bold));
-    lblTrovate->setStyleSheet(QStringLiteral("color:#008B8B;"));
+    lblTrovate->setStyleSheet(Theme::css(u"color:@teal;"));
     footerArea()->addWidget(lblTrovate);
 }
 
@@ -90,7 +91,7 @@ QWidget *SearchDialog::buildCriteriaPanel()
     lblAttendere = new QLabel(QStringLiteral("Ricerca schede in corso. Attendere..."), panel);
     lblAttendere->setObjectName(QStringLiteral("lblAttendere"));
     lblAttendere->setFont(QFont(QStringLiteral("Verdana"), 11, QFont::Bold));
-    lblAttendere->setStyleSheet(QStringLiteral("color:#008B8B;"));
+    lblAttendere->setStyleSheet(Theme::css(u"color:@teal;"));
     lblAttendere->hide();
     lblConta = new QLabel(QStringLiteral("0"), panel);
     lblConta->setObjectName(QStringLiteral("lblConta"));

@@ -3,6 +3,7 @@
 #include "ui/Guide.h"
 #include "ui/Icons.h"
 #include "ui/Messages.h"
+#include "ui/Theme.h"
 #include "storage/AmountText.h"
 #include "storage/ArchiveTexts.h"
 #include "storage/StorageError.h"
@@ -49,7 +50,7 @@ TfrmRiepilogo::TfrmRiepilogo(QWidget *chooser) : ResultListDialog(inventorySpec(
 {
     setSource({&RegisterLines::path, RegisterRecordLayout::size, RegisterLines::inventory()});
     QWidget *panel = resultsPanel();
-    const QString maroon = QStringLiteral("color:#800000;");
+    const QString maroon = Theme::css(u"color:@maroon;");
 
     auto *lblTipologia = label(panel, "lblTipologia", QStringLiteral("Natura e qualità:"));
     lblTipologia->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));

@@ -1,6 +1,7 @@
 #include "summaries/InventoryChooser.h"
 #include "ui/Icons.h"
 #include "ui/Modal.h"
+#include "ui/Theme.h"
 #include "summaries/Inventory.h"
 #include "summaries/SummariesHelp.h"
 
@@ -31,12 +32,12 @@ TfrmMenuRiepilogo::TfrmMenuRiepilogo(QWidget *parent)
     : AreaWindow(QStringLiteral("TfrmMenuRiepilogo"), QStringLiteral(" Valtrena - Inventario oggetti preziosi"),
                  Presentation::Maximised, parent)
 {
-    setStyleSheet(QStringLiteral(
-        "#TfrmMenuRiepilogo{background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 #408AB3,stop:1 white);}"
-        "#panInventario{background:white;border:1px solid #9CB8CC;border-radius:10px;}"
-        "#btnVisualizza{background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 #4F9BC6,stop:1 #2C6A8F);"
-        "color:white;font:bold 11pt 'Arial';border:none;border-radius:6px;padding:8px 26px;}"
-        "#btnVisualizza:hover{background:#1F4E79;}"));
+    setStyleSheet(Theme::css(
+        u"#TfrmMenuRiepilogo{background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 @pageTop,stop:1 white);}"
+        "#panInventario{background:white;border:1px solid @cardBorder;border-radius:10px;}"
+        "#btnVisualizza{background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 @buttonTop,stop:1 @buttonBottom);"
+        "color:white;font:bold 11pt @titleFace;border:none;border-radius:6px;padding:8px 26px;}"
+        "#btnVisualizza:hover{background:@houseBlue;}"));
 
     auto *panel = new QWidget(this);
     panel->setObjectName(QStringLiteral("panInventario"));
@@ -49,7 +50,7 @@ TfrmMenuRiepilogo::TfrmMenuRiepilogo(QWidget *parent)
     auto *lblTitolo = new QLabel(QStringLiteral("Inventario oggetti preziosi"), panel);
     lblTitolo->setObjectName(QStringLiteral("lblTitolo"));
     lblTitolo->setFont(QFont(QStringLiteral("Arial"), 22, QFont::Bold));
-    lblTitolo->setStyleSheet(QStringLiteral("color:#1F4E79;"));
+    lblTitolo->setStyleSheet(Theme::css(u"color:@houseBlue;"));
     auto *imgGuida = iconButton(panel, "imgGuida", "help", QStringLiteral("Guida all'inventario"));
     auto *imgEsci = iconButton(panel, "imgEsci", "exit", QStringLiteral("Torna al menu principale"));
     connect(imgGuida, &QToolButton::clicked, this, &TfrmMenuRiepilogo::imgGuidaClick);
@@ -91,7 +92,7 @@ TfrmMenuRiepilogo::TfrmMenuRiepilogo(QWidget *parent)
     lblAttendere = new QLabel(QStringLiteral("Caricamento inventario in corso. Attendere..."), panel);
     lblAttendere->setObjectName(QStringLiteral("lblAttendere"));
     lblAttendere->setFont(QFont(QStringLiteral("Verdana"), 11, QFont::Bold));
-    lblAttendere->setStyleSheet(QStringLiteral("color:#008B8B;"));
+    lblAttendere->setStyleSheet(Theme::css(u"color:@teal;"));
     // Keeps its room while hidden, so the panel does not jump when it shows.
     QSizePolicy keep = lblAttendere->sizePolicy();
     keep.setRetainSizeWhenHidden(true);

@@ -5,6 +5,7 @@
 #include "ui/Icons.h"
 #include "ui/Messages.h"
 #include "ui/Modal.h"
+#include "ui/Theme.h"
 #include "storage/Clock.h"
 #include "storage/DataFolder.h"
 #include "summaries/PayoutRules.h"
@@ -73,7 +74,7 @@ QLabel *caption(QWidget *parent, const QString &text)
 {
     auto *l = new QLabel(text, parent);
     l->setFont(QFont(QStringLiteral("Verdana"), 10, QFont::Bold));
-    l->setStyleSheet(QStringLiteral("color:#1F4E79;"));
+    l->setStyleSheet(Theme::css(u"color:@houseBlue;"));
     return l;
 }
 
@@ -100,10 +101,10 @@ TfrmMenuRiepCosti::TfrmMenuRiepCosti(QWidget *parent)
     : AreaWindow(QStringLiteral("TfrmMenuRiepCosti"), QStringLiteral(" Valtrena - Riepilogo esborsi"),
                  Presentation::Maximised, parent)
 {
-    setStyleSheet(QStringLiteral(
-        "#TfrmMenuRiepCosti{background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 #408AB3,stop:1 white);}"
-        "#panPagina{background:white;border:1px solid #9CB8CC;border-radius:10px;}"
-        "QGroupBox{font:bold 10pt 'Verdana';color:#1F4E79;border:1px solid #C9D6E2;border-radius:6px;"
+    setStyleSheet(Theme::css(
+        u"#TfrmMenuRiepCosti{background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 @pageTop,stop:1 white);}"
+        "#panPagina{background:white;border:1px solid @cardBorder;border-radius:10px;}"
+        "QGroupBox{font:bold 10pt @bodyFace;color:@houseBlue;border:1px solid @groupBorder;border-radius:6px;"
         "margin-top:12px;padding:14px 10px 8px 10px;}"
         "QGroupBox::title{subcontrol-origin:margin;left:10px;padding:0 4px;}"));
     auto *page = new QWidget(this);
@@ -113,7 +114,7 @@ TfrmMenuRiepCosti::TfrmMenuRiepCosti(QWidget *parent)
 
     auto *title = new QLabel(QStringLiteral("Riepilogo esborsi per acquisto oggetti preziosi"), page);
     title->setFont(QFont(QStringLiteral("Arial"), 18, QFont::Bold));
-    title->setStyleSheet(QStringLiteral("color:#1F4E79;"));
+    title->setStyleSheet(Theme::css(u"color:@houseBlue;"));
     const char *instructions[][2] = {
         {"lblCampo01", "Indicare l'anno solare di interesse, la natura e qualità degli oggetti preziosi "
                        "acquistati e/o il codice fiscale del cliente."},
@@ -143,7 +144,7 @@ TfrmMenuRiepCosti::TfrmMenuRiepCosti(QWidget *parent)
     lblAttendere = new QLabel(QStringLiteral("Caricamento riepilogo in corso. Attendere..."), page);
     lblAttendere->setObjectName(QStringLiteral("lblAttendere"));
     lblAttendere->setFont(QFont(QStringLiteral("Verdana"), 10, QFont::Bold));
-    lblAttendere->setStyleSheet(QStringLiteral("color:#800000;"));
+    lblAttendere->setStyleSheet(Theme::css(u"color:@maroon;"));
     lblAttendere->hide();
     lblDataInizio = hidden(page, "lblDataInizio");
     lblDataFine = hidden(page, "lblDataFine");
@@ -252,7 +253,7 @@ QWidget *TfrmMenuRiepCosti::buildInterval(QWidget *parent, const QString &title,
     *yearLabel = new QLabel(QStringLiteral("ANNO"), group);
     (*yearLabel)->setObjectName(QLatin1StringView(year));
     (*yearLabel)->setFont(QFont(QStringLiteral("Verdana"), 20, QFont::Bold));
-    (*yearLabel)->setStyleSheet(QStringLiteral("color:#800000;border:none;"));
+    (*yearLabel)->setStyleSheet(Theme::css(u"color:@maroon;border:none;"));
 
     auto *row = new QHBoxLayout(group);
     row->setSpacing(10);

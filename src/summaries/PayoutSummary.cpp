@@ -4,6 +4,7 @@
 #include "ui/Guide.h"
 #include "ui/Icons.h"
 #include "ui/Messages.h"
+#include "ui/Theme.h"
 #include "register/RegisterRecord.h"
 #include "storage/ArchiveTexts.h"
 #include "storage/DataFolder.h"
@@ -54,9 +55,9 @@ TfrmRiepCosti::TfrmRiepCosti(QWidget *chooser) : ResultListDialog(payoutSpec(), 
     QWidget *panel = resultsPanel();
 
     titTipologia = named(panel, "titTipologia", QStringLiteral("- - -"));
-    titTipologia->setStyleSheet(QStringLiteral("color:#800000;"));
+    titTipologia->setStyleSheet(Theme::css(u"color:@maroon;"));
     lblIntervallo = named(panel, "lblIntervallo", QStringLiteral("Dal gg/mm/aaaa al gg/mm/aaaa"));
-    lblIntervallo->setStyleSheet(QStringLiteral("color:#1F4E79;"));
+    lblIntervallo->setStyleSheet(Theme::css(u"color:@houseBlue;"));
     auto *header = new QGridLayout;
     header->setHorizontalSpacing(10);
     header->addWidget(named(panel, "lblTipologia", QStringLiteral("Filtri di ricerca:")), 0, 0);
@@ -71,7 +72,7 @@ TfrmRiepCosti::TfrmRiepCosti(QWidget *chooser) : ResultListDialog(payoutSpec(), 
     lblTotCosti->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lblTotCosti->setMinimumWidth(140);
     lblTotCosti->setFont(QFont(QStringLiteral("Verdana"), 13, QFont::Bold));
-    lblTotCosti->setStyleSheet(QStringLiteral("color:#800000;"));
+    lblTotCosti->setStyleSheet(Theme::css(u"color:@maroon;"));
     lblConta = named(panel, "lblConta", QStringLiteral("0"));
     lblConta->hide();
     auto *total = new QHBoxLayout;

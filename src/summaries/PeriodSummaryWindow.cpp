@@ -5,6 +5,7 @@
 #include "ui/Guide.h"
 #include "ui/Icons.h"
 #include "ui/Messages.h"
+#include "ui/Theme.h"
 #include "receipts/ReceiptRecord.h"
 #include "storage/ArchiveTexts.h"
 #include "storage/Record.h"
@@ -104,7 +105,7 @@ PeriodSummaryWindow::PeriodSummaryWindow(Period period, QWidget *parent)
     titTipologia = new QLabel(QString::fromUtf16(variantOf(period).defaultTitle), panel);
     titTipologia->setObjectName(QStringLiteral("titTipologia"));
     titTipologia->setFont(QFont(QStringLiteral("Verdana"), 11, QFont::Bold));
-    titTipologia->setStyleSheet(QStringLiteral("color:#800000;"));
+    titTipologia->setStyleSheet(Theme::css(u"color:@maroon;"));
     auto *lblTipologia = new QLabel(QStringLiteral("Tipologia riepilogo:"), panel);
     lblTipologia->setObjectName(QStringLiteral("lblTipologia"));
     lblTipologia->setFont(QFont(QStringLiteral("Verdana"), 11, QFont::Bold));
@@ -132,16 +133,16 @@ QFrame *PeriodSummaryWindow::buildSelection()
 {
     auto *frame = new QFrame(this);
     frame->setObjectName(QStringLiteral("panSelezione"));
-    frame->setStyleSheet(QStringLiteral("#panSelezione{background:white;border:1px solid #9CB8CC;border-radius:10px;}"));
+    frame->setStyleSheet(Theme::css(u"#panSelezione{background:white;border:1px solid @cardBorder;border-radius:10px;}"));
     frame->setFixedWidth(620);
 
     lblAnno = new QLabel(QStringLiteral("ANNO"), frame);
     lblAnno->setObjectName(QStringLiteral("lblAnno"));
     lblAnno->setFont(QFont(QStringLiteral("Verdana"), 28, QFont::Bold));
-    lblAnno->setStyleSheet(QStringLiteral("color:#800000;"));
+    lblAnno->setStyleSheet(Theme::css(u"color:@maroon;"));
     auto *heading = new QLabel(QString::fromUtf16(variantOf(m_period).heading), frame);
     heading->setFont(QFont(QStringLiteral("Arial"), 18, QFont::Bold));
-    heading->setStyleSheet(QStringLiteral("color:#1F4E79;"));
+    heading->setStyleSheet(Theme::css(u"color:@houseBlue;"));
     auto *lblApri = new QLabel(QString::fromUtf16(variantOf(m_period).prompt), frame);
     lblApri->setObjectName(QStringLiteral("lblApri"));
     lblApri->setFont(QFont(QStringLiteral("Verdana"), 10));
@@ -192,7 +193,7 @@ void PeriodSummaryWindow::buildTotals()
     panInfo = new QLabel(PeriodSummaryRules::countText(0), panel);
     panInfo->setObjectName(QStringLiteral("panInfo"));
     panInfo->setFont(QFont(QStringLiteral("Verdana"), 10));
-    panInfo->setStyleSheet(QStringLiteral("color:#1F4E79;"));
+    panInfo->setStyleSheet(Theme::css(u"color:@houseBlue;"));
 
     auto *grid = new QGridLayout;
     grid->setHorizontalSpacing(12);
@@ -207,8 +208,8 @@ void PeriodSummaryWindow::buildTotals()
         caption->setFont(f);
         value->setFont(f);
         if (i == 0) {
-            caption->setStyleSheet(QStringLiteral("color:#800000;"));
-            value->setStyleSheet(QStringLiteral("color:#800000;"));
+            caption->setStyleSheet(Theme::css(u"color:@maroon;"));
+            value->setStyleSheet(Theme::css(u"color:@maroon;"));
         }
         grid->addWidget(caption, i, 0, Qt::AlignRight);
         grid->addWidget(value, i, 1);

@@ -4,6 +4,7 @@
 #include "ui/LinkLabel.h"
 #include "ui/Modal.h"
 #include "ui/Shell.h"
+#include "ui/Theme.h"
 #include "storage/DataFolder.h"
 
 #include <QCoreApplication>
@@ -25,7 +26,7 @@ TfrmGuida::TfrmGuida(QWidget *parent) : QDialog(parent)
     lblTitolo = new QLabel(QStringLiteral("Argomento della guida."), this);
     lblTitolo->setObjectName(QStringLiteral("lblTitolo"));
     lblTitolo->setFont(QFont(QStringLiteral("Arial"), 16, QFont::Bold));
-    lblTitolo->setStyleSheet(QStringLiteral("color:#DC143C;"));
+    lblTitolo->setStyleSheet(Theme::css(u"color:@crimson;"));
 
     txtGuida = new QPlainTextEdit(this);
     txtGuida->setObjectName(QStringLiteral("txtGuida"));

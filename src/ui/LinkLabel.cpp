@@ -1,4 +1,5 @@
 #include "ui/LinkLabel.h"
+#include "ui/Theme.h"
 
 #include <QEvent>
 #include <QMouseEvent>
@@ -12,6 +13,16 @@ LinkLabel::LinkLabel(const QString &name, const QString &text, QWidget *parent, 
     setFont(f);
     setCursor(Qt::PointingHandCursor);
     paintAs(normalColour());
+}
+
+QColor LinkLabel::normalColour()
+{
+    return Theme::colour(Theme::Colour::LinkNavy);
+}
+
+QColor LinkLabel::pressedColour()
+{
+    return Theme::colour(Theme::Colour::LinkPressed);
 }
 
 void LinkLabel::paintAs(const QColor &colour)

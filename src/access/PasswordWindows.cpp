@@ -24,7 +24,7 @@ QLineEdit *passwordField(QWidget *parent, const QString &name)
     auto *f = new QLineEdit(parent);
     f->setObjectName(name);
     f->setEchoMode(QLineEdit::Password);
-    f->setFont(QFont(QStringLiteral("Verdana"), 14, QFont::Bold));
+    f->setFont(Theme::font(Theme::Face::Body, 14, QFont::Bold));
     f->setMinimumWidth(300);
     return f;
 }
@@ -56,7 +56,7 @@ QWidget *heading(QWidget *parent, const QString &text)
     auto *icon = new QLabel(band);
     icon->setPixmap(Icons::pixmap(QStringLiteral("lock"), 40));
     auto *title = new QLabel(text, band);
-    title->setFont(QFont(QStringLiteral("Arial"), 15, QFont::Bold));
+    title->setFont(Theme::font(Theme::Face::Title, 15, QFont::Bold));
     auto *row = new QHBoxLayout(band);
     row->setContentsMargins(16, 10, 16, 10);
     row->addWidget(icon);

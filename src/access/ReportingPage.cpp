@@ -45,7 +45,7 @@ QLineEdit *boldField(QWidget *parent, const QString &name)
 {
     auto *f = new QLineEdit(parent);
     f->setObjectName(name);
-    f->setFont(QFont(QStringLiteral("Verdana"), 14, QFont::Bold));
+    f->setFont(Theme::font(Theme::Face::Body, 14, QFont::Bold));
     f->installEventFilter(new TrimOnKeyRelease(f));
     return f;
 }
@@ -73,14 +73,14 @@ TfrmSegnalazioni::TfrmSegnalazioni(QWidget *parent)
     page->setMaximumWidth(760);
 
     auto *title = new QLabel(QStringLiteral("Segnalazioni di operazioni sospette"), page);
-    title->setFont(QFont(QStringLiteral("Arial"), 20, QFont::Bold));
+    title->setFont(Theme::font(Theme::Face::Title, 20, QFont::Bold));
     title->setStyleSheet(Theme::css(u"color:@houseBlue;"));
     auto *lblSpiega01 = new QLabel(QStringLiteral(
         "E' possibile annotare nei campi sottostanti il Nome Utente e la Password di accesso al "
         "portale INFOSTAT-UIF:"), page);
     lblSpiega01->setObjectName(QStringLiteral("lblSpiega01"));
     lblSpiega01->setWordWrap(true);
-    lblSpiega01->setFont(QFont(QStringLiteral("Verdana"), 11));
+    lblSpiega01->setFont(Theme::font(Theme::Face::Body, 11));
 
     txtNomeUtente = boldField(page, QStringLiteral("txtNomeUtente"));
     txtPassword = boldField(page, QStringLiteral("txtPassword"));

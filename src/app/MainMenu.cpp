@@ -68,12 +68,12 @@ TfrmAvvio::TfrmAvvio(QWidget *parent)
     imgIcona->setPixmap(Icons::pixmap(QStringLiteral("product"), 72));
     auto *imgTitolo = new QLabel(QStringLiteral("Valtrena"), panel);
     imgTitolo->setObjectName(QStringLiteral("imgTitolo"));
-    imgTitolo->setFont(QFont(QStringLiteral("Arial"), 34, QFont::Bold));
+    imgTitolo->setFont(Theme::font(Theme::Face::Title, 34, QFont::Bold));
     imgTitolo->setStyleSheet(Theme::css(u"color:@houseBlue;"));
     auto *imgSottotitolo = new QLabel(
         QStringLiteral("Registro operazioni, clienti e ricevute per il commercio di oro e preziosi"), panel);
     imgSottotitolo->setObjectName(QStringLiteral("imgSottotitolo"));
-    imgSottotitolo->setFont(QFont(QStringLiteral("Verdana"), 12));
+    imgSottotitolo->setFont(Theme::font(Theme::Face::Body, 12));
     imgSottotitolo->setStyleSheet(Theme::css(u"color:@grey;"));
 
     auto *titles = new QVBoxLayout;

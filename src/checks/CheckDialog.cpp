@@ -28,7 +28,7 @@ QLineEdit *makeInput(const CheckDialog::Setup &setup, QWidget *parent)
 {
     auto *box = new QLineEdit(parent);
     box->setObjectName(setup.inputName);
-    QFont font(QStringLiteral("Courier New"), 20, QFont::Bold);
+    QFont font = Theme::font(Theme::Face::Fixed, 20, QFont::Bold);
     font.setStyleHint(QFont::Monospace);
     box->setFont(font);
     // Room for the longest code plus a little air.

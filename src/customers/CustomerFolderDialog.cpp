@@ -25,7 +25,7 @@ TfrmCartella::TfrmCartella(QWidget *parent)
                        "prima apertura la cartella viene creata automaticamente."),
         this);
     instructions->setWordWrap(true);
-    instructions->setFont(QFont(QStringLiteral("Verdana"), 9));
+    instructions->setFont(Theme::font(Theme::Face::Body, 9));
     lblPercorso = new QLabel(this);
     lblPercorso->setObjectName(QStringLiteral("lblPercorso"));
     lblPercorso->setStyleSheet(Theme::css(

@@ -19,10 +19,10 @@ QWidget *make(QWidget *parent, const QString &icon, const QString &title, const 
     auto *picture = new QLabel(banner);
     picture->setPixmap(Icons::pixmap(icon, 44));
     auto *heading = new QLabel(title, banner);
-    heading->setFont(QFont(QStringLiteral("Arial"), 15, QFont::Bold));
+    heading->setFont(Theme::font(Theme::Face::Title, 15, QFont::Bold));
     auto *line = new QLabel(text, banner);
     line->setWordWrap(true);
-    line->setFont(QFont(QStringLiteral("Verdana"), 9));
+    line->setFont(Theme::font(Theme::Face::Body, 9));
 
     auto *words = new QVBoxLayout;
     words->setSpacing(2);

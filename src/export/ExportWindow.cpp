@@ -141,10 +141,10 @@ QWidget *ExportWindow::buildBanner()
     icon->setPixmap(Icons::pixmap(QStringLiteral("excel"), 48));
     auto *title = new QLabel(m_config.caption.trimmed(), banner);
     title->setObjectName(QStringLiteral("lblTitolo"));
-    title->setFont(QFont(QStringLiteral("Arial"), 15, QFont::Bold));
+    title->setFont(Theme::font(Theme::Face::Title, 15, QFont::Bold));
     lblDettaglio = new QLabel(banner);
     lblDettaglio->setObjectName(QStringLiteral("lblDettaglio"));
-    lblDettaglio->setFont(QFont(QStringLiteral("Verdana"), 9));
+    lblDettaglio->setFont(Theme::font(Theme::Face::Body, 9));
 
     auto *texts = new QVBoxLayout;
     texts->setSpacing(2);

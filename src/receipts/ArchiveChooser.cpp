@@ -74,24 +74,24 @@ TfrmMenuRicevute::TfrmMenuRicevute(QWidget *parent)
     imgIcona->setPixmap(Icons::pixmap(QStringLiteral("area-receipts"), 64));
     auto *lblTitolo = new QLabel(QStringLiteral("Emissione ricevute"), panel);
     lblTitolo->setObjectName(QStringLiteral("lblTitolo"));
-    lblTitolo->setFont(QFont(QStringLiteral("Arial"), 24, QFont::Bold));
+    lblTitolo->setFont(Theme::font(Theme::Face::Title, 24, QFont::Bold));
     lblTitolo->setStyleSheet(Theme::css(u"color:@houseBlue;"));
     auto *lblInfo = new QLabel(QStringLiteral(
         "In questo ambiente è possibile emettere ricevute per i propri clienti e visualizzare "
         "grafici statistici degli incassi mensili."), panel);
     lblInfo->setObjectName(QStringLiteral("lblInfo"));
     lblInfo->setWordWrap(true);
-    lblInfo->setFont(QFont(QStringLiteral("Verdana"), 11));
+    lblInfo->setFont(Theme::font(Theme::Face::Body, 11));
     lblInfo->setStyleSheet(Theme::css(u"color:@darkGrey;"));
 
     auto *grpArchivio = new QGroupBox(QStringLiteral("Archivio ricevute:"), panel);
     grpArchivio->setObjectName(QStringLiteral("grpArchivio"));
     auto *lblAnnoFatture = new QLabel(QStringLiteral("Anno:"), grpArchivio);
-    lblAnnoFatture->setFont(QFont(QStringLiteral("Verdana"), 11));
+    lblAnnoFatture->setFont(Theme::font(Theme::Face::Body, 11));
     txtAnnoFatture = new QLineEdit(grpArchivio);
     txtAnnoFatture->setObjectName(QStringLiteral("txtAnnoFatture"));
     txtAnnoFatture->setMaxLength(4);
-    txtAnnoFatture->setFont(QFont(QStringLiteral("Verdana"), 14, QFont::Bold));
+    txtAnnoFatture->setFont(Theme::font(Theme::Face::Body, 14, QFont::Bold));
     txtAnnoFatture->setAlignment(Qt::AlignCenter);
     txtAnnoFatture->setFixedWidth(110);
     auto *btnApriFatture = openButton(grpArchivio, "btnApriFatture");
@@ -108,7 +108,7 @@ TfrmMenuRicevute::TfrmMenuRicevute(QWidget *parent)
     imgGrafico->setPixmap(Icons::pixmap(QStringLiteral("chart"), 32));
     auto *lblGrafici = new QLabel(QStringLiteral("Incassi di ogni mese dell'anno, a barre o a torta."),
                                   grpStatistiche);
-    lblGrafici->setFont(QFont(QStringLiteral("Verdana"), 10));
+    lblGrafici->setFont(Theme::font(Theme::Face::Body, 10));
     auto *btnApriRiepStats = openButton(grpStatistiche, "btnApriRiepStats");
     auto *statistiche = new QHBoxLayout(grpStatistiche);
     statistiche->addWidget(imgGrafico);

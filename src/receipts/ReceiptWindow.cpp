@@ -62,7 +62,7 @@ TfrmRicevute::TfrmRicevute(QWidget *parent)
     : AreaWindow(QStringLiteral("TfrmRicevute"), QStringLiteral(" Valtrena - Archivio ricevute"),
                  Presentation::Maximised, parent)
 {
-    setFont(QFont(QStringLiteral("Verdana"), 9));
+    setFont(Theme::font(Theme::Face::Body, 9));
     setStyleSheet(Theme::sheet(Theme::Sheet::Receipts));
 
     QWidget *toolbar = buildToolbar();

@@ -25,7 +25,7 @@ ComplianceStrip::ComplianceStrip(QWidget *parent) : QWidget(parent)
     auto *outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(scroll);
-    setMaximumHeight(QFontMetrics(QFont(QStringLiteral("Verdana"), 9)).lineSpacing() * 5 + 24);
+    setMaximumHeight(QFontMetrics(Theme::font(Theme::Face::Body, 9)).lineSpacing() * 5 + 24);
     show({});
 }
 
@@ -44,7 +44,7 @@ void ComplianceStrip::show(const QList<Compliance::Finding> &findings)
         delete item->widget();
         delete item;
     }
-    const QFont font(QStringLiteral("Verdana"), 9);
+    const QFont font = Theme::font(Theme::Face::Body, 9);
     if (findings.isEmpty()) {
         auto *ok = new QLabel(QStringLiteral("✔ ") + compliantText(), m_content);
         ok->setObjectName(QStringLiteral("lblConforme"));

@@ -206,7 +206,7 @@ void TfrmRegistro::buildForm()
 
     panInfo = new QLabel(QStringLiteral("Pronto per archiviare una nuova scheda..."), this);
     panInfo->setObjectName(QStringLiteral("panInfo"));
-    panInfo->setFont(QFont(QStringLiteral("Tahoma"), 12));
+    panInfo->setFont(Theme::font(Theme::Face::Status, 12));
     panInfo->setMinimumWidth(1);
 
     // State the window keeps in hidden labels.
@@ -254,7 +254,7 @@ QWidget *TfrmRegistro::buildToolbar()
             } else if (!t.icon) {
                 lblPosizione = new QLabel(bar);
                 lblPosizione->setObjectName(QLatin1StringView(t.name));
-                lblPosizione->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
+                lblPosizione->setFont(Theme::font(Theme::Face::Body, 12, QFont::Bold));
                 lblPosizione->setAlignment(Qt::AlignCenter);
                 lblPosizione->setFixedSize(72, 34);
                 lblPosizione->setToolTip(QStringLiteral("Posizione della scheda in archivio"));
@@ -280,8 +280,8 @@ QWidget *TfrmRegistro::buildCard()
     auto *card = new QFrame;
     card->setObjectName(QStringLiteral("panScheda"));
     card->setAttribute(Qt::WA_StyledBackground);
-    const QFont fieldFont(QStringLiteral("Verdana"), 12, QFont::Bold);
-    const QFont labelFont(QStringLiteral("Verdana"), 9);
+    const QFont fieldFont = Theme::font(Theme::Face::Body, 12, QFont::Bold);
+    const QFont labelFont = Theme::font(Theme::Face::Body, 9);
     const QFontMetrics fieldMetrics(fieldFont);
 
     QHash<QString, QWidget *> controls;
@@ -326,7 +326,7 @@ QWidget *TfrmRegistro::buildCard()
     connect(btnCodFisc, &QToolButton::clicked, this, &TfrmRegistro::btnCodFiscClick);
     chkVenduto = new QCheckBox(QStringLiteral("Venduto"), card);
     chkVenduto->setObjectName(QStringLiteral("chkVenduto"));
-    chkVenduto->setFont(QFont(QStringLiteral("Verdana"), 11, QFont::Bold));
+    chkVenduto->setFont(Theme::font(Theme::Face::Body, 11, QFont::Bold));
     FieldBehaviour::setHint(chkVenduto, QStringLiteral(
         "Spunta questa casella per indicare che l'oggetto prezioso è stato venduto."));
     controls.insert(impCliente->objectName(), impCliente);
@@ -349,7 +349,7 @@ QWidget *TfrmRegistro::buildCard()
     for (const Section &section : cardSections()) {
         auto *title = new QLabel(section.title, card);
         title->setObjectName(QStringLiteral("lblSezione"));
-        title->setFont(QFont(QStringLiteral("Verdana"), 10, QFont::Bold));
+        title->setFont(Theme::font(Theme::Face::Body, 10, QFont::Bold));
         grid->addWidget(title, line++, 0, 1, 2);
         for (const QStringList &names : section.rows) {
             auto *row = new QHBoxLayout;

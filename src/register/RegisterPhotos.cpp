@@ -55,7 +55,7 @@ QPixmap sideMarker(QChar side)
     p.setPen(Qt::NoPen);
     p.setBrush(Theme::colour(Theme::Colour::RegisterGold));
     p.drawEllipse(QRectF(1, 1, 24, 24));
-    QFont f(QStringLiteral("Verdana"));
+    QFont f = Theme::font(Theme::Face::Body);
     f.setBold(true);
     f.setPixelSize(14);
     p.setFont(f);
@@ -90,7 +90,7 @@ QWidget *TfrmRegistro::buildPhotoPanel()
     panel->setAttribute(Qt::WA_StyledBackground);
     auto *title = new QLabel(QStringLiteral("Foto dell'oggetto prezioso"), panel);
     title->setObjectName(QStringLiteral("lblSezione"));
-    title->setFont(QFont(QStringLiteral("Verdana"), 10, QFont::Bold));
+    title->setFont(Theme::font(Theme::Face::Body, 10, QFont::Bold));
     auto *layout = new QVBoxLayout(panel);
     layout->setContentsMargins(12, 6, 12, 12);
     layout->setSpacing(8);

@@ -40,7 +40,7 @@ QPushButton *button(QWidget *parent, const char *name, const char *icon, const Q
 QLabel *caption(QWidget *parent, const QString &text)
 {
     auto *l = new QLabel(text, parent);
-    l->setFont(QFont(QStringLiteral("Verdana"), 10, QFont::Bold));
+    l->setFont(Theme::font(Theme::Face::Body, 10, QFont::Bold));
     l->setStyleSheet(Theme::css(u"color:@houseBlue;"));
     return l;
 }

@@ -33,7 +33,7 @@ ResultList::ResultList(const ResultListOptions &options, QWidget *parent)
                                            "di ricerca, fare di nuovo clic su Trova."));
     txtTrova = new QLineEdit(this);
     txtTrova->setObjectName(QStringLiteral("txtTrova"));
-    txtTrova->setFont(QFont(QStringLiteral("Verdana"), 11));
+    txtTrova->setFont(Theme::font(Theme::Face::Body, 11));
     txtTrova->setPlaceholderText(QStringLiteral("Testo da cercare nell'elenco"));
     btnTrova = new QPushButton(QStringLiteral("Trova"), this);
     btnTrova->setObjectName(QStringLiteral("btnTrova"));

@@ -56,7 +56,7 @@ ResultListDialog::ResultListDialog(const ListWindowSpec &spec, QWidget *parent)
 
     auto *banner = new QLabel(spec.caption.trimmed(), this);
     banner->setObjectName(QStringLiteral("panTitolo"));
-    banner->setFont(QFont(QStringLiteral("Verdana"), 13, QFont::Bold));
+    banner->setFont(Theme::font(Theme::Face::Body, 13, QFont::Bold));
     banner->setStyleSheet(Theme::css(
         u"#panTitolo{color:white;padding:10px 16px;"
         "background:qlineargradient(x1:0,y1:0,x2:1,y2:0,stop:0 @houseBlue,stop:1 @pageTop);}"));

@@ -49,7 +49,7 @@ TfrmMenuRiepilogo::TfrmMenuRiepilogo(QWidget *parent)
     imgIcona->setPixmap(Icons::pixmap(QStringLiteral("area-inventory"), 64));
     auto *lblTitolo = new QLabel(QStringLiteral("Inventario oggetti preziosi"), panel);
     lblTitolo->setObjectName(QStringLiteral("lblTitolo"));
-    lblTitolo->setFont(QFont(QStringLiteral("Arial"), 22, QFont::Bold));
+    lblTitolo->setFont(Theme::font(Theme::Face::Title, 22, QFont::Bold));
     lblTitolo->setStyleSheet(Theme::css(u"color:@houseBlue;"));
     auto *imgGuida = iconButton(panel, "imgGuida", "help", QStringLiteral("Guida all'inventario"));
     auto *imgEsci = iconButton(panel, "imgEsci", "exit", QStringLiteral("Torna al menu principale"));
@@ -72,12 +72,12 @@ TfrmMenuRiepilogo::TfrmMenuRiepilogo(QWidget *parent)
     lblIstruz02->setObjectName(QStringLiteral("lblIstruz02"));
     for (QLabel *l : {lblIstruz01, lblIstruz02}) {
         l->setWordWrap(true);
-        l->setFont(QFont(QStringLiteral("Verdana"), 10));
+        l->setFont(Theme::font(Theme::Face::Body, 10));
     }
 
     txtTipologia = new QLineEdit(panel);
     txtTipologia->setObjectName(QStringLiteral("txtTipologia"));
-    txtTipologia->setFont(QFont(QStringLiteral("Verdana"), 16, QFont::Bold));
+    txtTipologia->setFont(Theme::font(Theme::Face::Body, 16, QFont::Bold));
     txtTipologia->setPlaceholderText(QStringLiteral("Natura e qualità (facoltativa)"));
     txtTipologia->installEventFilter(this);
     btnVisualizza = new QPushButton(QStringLiteral("Visualizza"), panel);
@@ -91,7 +91,7 @@ TfrmMenuRiepilogo::TfrmMenuRiepilogo(QWidget *parent)
 
     lblAttendere = new QLabel(QStringLiteral("Caricamento inventario in corso. Attendere..."), panel);
     lblAttendere->setObjectName(QStringLiteral("lblAttendere"));
-    lblAttendere->setFont(QFont(QStringLiteral("Verdana"), 11, QFont::Bold));
+    lblAttendere->setFont(Theme::font(Theme::Face::Body, 11, QFont::Bold));
     lblAttendere->setStyleSheet(Theme::css(u"color:@teal;"));
     // Keeps its room while hidden, so the panel does not jump when it shows.
     QSizePolicy keep = lblAttendere->sizePolicy();

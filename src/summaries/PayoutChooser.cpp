@@ -65,7 +65,7 @@ QComboBox *pickField(QWidget *parent, const char *name, const QStringList &items
     field->addItems(items);
     field->setMaxVisibleItems(12);
     field->lineEdit()->setMaxLength(maxLength);
-    field->setFont(QFont(QStringLiteral("Verdana"), 11));
+    field->setFont(Theme::font(Theme::Face::Body, 11));
     field->installEventFilter(new PickOnly(field, accepts));
     return field;
 }
@@ -73,7 +73,7 @@ QComboBox *pickField(QWidget *parent, const char *name, const QStringList &items
 QLabel *caption(QWidget *parent, const QString &text)
 {
     auto *l = new QLabel(text, parent);
-    l->setFont(QFont(QStringLiteral("Verdana"), 10, QFont::Bold));
+    l->setFont(Theme::font(Theme::Face::Body, 10, QFont::Bold));
     l->setStyleSheet(Theme::css(u"color:@houseBlue;"));
     return l;
 }
@@ -91,7 +91,7 @@ QLineEdit *field(QWidget *parent, const char *name, int maxLength)
     auto *f = new QLineEdit(parent);
     f->setObjectName(QLatin1StringView(name));
     f->setMaxLength(maxLength);
-    f->setFont(QFont(QStringLiteral("Verdana"), 11));
+    f->setFont(Theme::font(Theme::Face::Body, 11));
     return f;
 }
 
@@ -113,7 +113,7 @@ TfrmMenuRiepCosti::TfrmMenuRiepCosti(QWidget *parent)
     page->setMaximumWidth(860);
 
     auto *title = new QLabel(QStringLiteral("Riepilogo esborsi per acquisto oggetti preziosi"), page);
-    title->setFont(QFont(QStringLiteral("Arial"), 18, QFont::Bold));
+    title->setFont(Theme::font(Theme::Face::Title, 18, QFont::Bold));
     title->setStyleSheet(Theme::css(u"color:@houseBlue;"));
     const char *instructions[][2] = {
         {"lblCampo01", "Indicare l'anno solare di interesse, la natura e qualità degli oggetti preziosi "
@@ -128,7 +128,7 @@ TfrmMenuRiepCosti::TfrmMenuRiepCosti(QWidget *parent)
         auto *l = new QLabel(QString::fromUtf8(text), page);
         l->setObjectName(QLatin1StringView(name));
         l->setWordWrap(true);
-        l->setFont(QFont(QStringLiteral("Verdana"), 10));
+        l->setFont(Theme::font(Theme::Face::Body, 10));
         lines.append(l);
     }
 
@@ -143,7 +143,7 @@ TfrmMenuRiepCosti::TfrmMenuRiepCosti(QWidget *parent)
 
     lblAttendere = new QLabel(QStringLiteral("Caricamento riepilogo in corso. Attendere..."), page);
     lblAttendere->setObjectName(QStringLiteral("lblAttendere"));
-    lblAttendere->setFont(QFont(QStringLiteral("Verdana"), 10, QFont::Bold));
+    lblAttendere->setFont(Theme::font(Theme::Face::Body, 10, QFont::Bold));
     lblAttendere->setStyleSheet(Theme::css(u"color:@maroon;"));
     lblAttendere->hide();
     lblDataInizio = hidden(page, "lblDataInizio");
@@ -202,7 +202,7 @@ QWidget *TfrmMenuRiepCosti::buildFilters(QWidget *parent)
     auto *box = new QWidget(parent);
     txtAnno = field(box, "txtAnno", 4);
     txtAnno->setFixedWidth(90);
-    txtAnno->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
+    txtAnno->setFont(Theme::font(Theme::Face::Body, 12, QFont::Bold));
     FieldBehaviour::filterDigitKeys(txtAnno);
     txtAnno->installEventFilter(this);
     txtEsecutore = field(box, "txtEsecutore", 120);
@@ -252,7 +252,7 @@ QWidget *TfrmMenuRiepCosti::buildInterval(QWidget *parent, const QString &title,
     (*monthField)->setMinimumWidth(150);
     *yearLabel = new QLabel(QStringLiteral("ANNO"), group);
     (*yearLabel)->setObjectName(QLatin1StringView(year));
-    (*yearLabel)->setFont(QFont(QStringLiteral("Verdana"), 20, QFont::Bold));
+    (*yearLabel)->setFont(Theme::font(Theme::Face::Body, 20, QFont::Bold));
     (*yearLabel)->setStyleSheet(Theme::css(u"color:@maroon;border:none;"));
 
     auto *row = new QHBoxLayout(group);

@@ -42,7 +42,7 @@ QLabel *named(QWidget *parent, const char *name, const QString &text)
 {
     auto *l = new QLabel(text, parent);
     l->setObjectName(QLatin1StringView(name));
-    l->setFont(QFont(QStringLiteral("Verdana"), 10, QFont::Bold));
+    l->setFont(Theme::font(Theme::Face::Body, 10, QFont::Bold));
     return l;
 }
 
@@ -71,7 +71,7 @@ TfrmRiepCosti::TfrmRiepCosti(QWidget *chooser) : ResultListDialog(payoutSpec(), 
     lblTotCosti = named(panel, "lblTotCosti", QStringLiteral("0,00"));
     lblTotCosti->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lblTotCosti->setMinimumWidth(140);
-    lblTotCosti->setFont(QFont(QStringLiteral("Verdana"), 13, QFont::Bold));
+    lblTotCosti->setFont(Theme::font(Theme::Face::Body, 13, QFont::Bold));
     lblTotCosti->setStyleSheet(Theme::css(u"color:@maroon;"));
     lblConta = named(panel, "lblConta", QStringLiteral("0"));
     lblConta->hide();

@@ -104,11 +104,11 @@ PeriodSummaryWindow::PeriodSummaryWindow(Period period, QWidget *parent)
 
     titTipologia = new QLabel(QString::fromUtf16(variantOf(period).defaultTitle), panel);
     titTipologia->setObjectName(QStringLiteral("titTipologia"));
-    titTipologia->setFont(QFont(QStringLiteral("Verdana"), 11, QFont::Bold));
+    titTipologia->setFont(Theme::font(Theme::Face::Body, 11, QFont::Bold));
     titTipologia->setStyleSheet(Theme::css(u"color:@maroon;"));
     auto *lblTipologia = new QLabel(QStringLiteral("Tipologia riepilogo:"), panel);
     lblTipologia->setObjectName(QStringLiteral("lblTipologia"));
-    lblTipologia->setFont(QFont(QStringLiteral("Verdana"), 11, QFont::Bold));
+    lblTipologia->setFont(Theme::font(Theme::Face::Body, 11, QFont::Bold));
     auto *header = new QHBoxLayout;
     header->addWidget(lblTipologia);
     header->addWidget(titTipologia, 1);
@@ -138,20 +138,20 @@ QFrame *PeriodSummaryWindow::buildSelection()
 
     lblAnno = new QLabel(QStringLiteral("ANNO"), frame);
     lblAnno->setObjectName(QStringLiteral("lblAnno"));
-    lblAnno->setFont(QFont(QStringLiteral("Verdana"), 28, QFont::Bold));
+    lblAnno->setFont(Theme::font(Theme::Face::Body, 28, QFont::Bold));
     lblAnno->setStyleSheet(Theme::css(u"color:@maroon;"));
     auto *heading = new QLabel(QString::fromUtf16(variantOf(m_period).heading), frame);
-    heading->setFont(QFont(QStringLiteral("Arial"), 18, QFont::Bold));
+    heading->setFont(Theme::font(Theme::Face::Title, 18, QFont::Bold));
     heading->setStyleSheet(Theme::css(u"color:@houseBlue;"));
     auto *lblApri = new QLabel(QString::fromUtf16(variantOf(m_period).prompt), frame);
     lblApri->setObjectName(QStringLiteral("lblApri"));
-    lblApri->setFont(QFont(QStringLiteral("Verdana"), 10));
+    lblApri->setFont(Theme::font(Theme::Face::Body, 10));
     cboSelezione = new QComboBox(frame);
     cboSelezione->setObjectName(QStringLiteral("cboSelezione"));
     cboSelezione->addItems(PeriodSummaryRules::choices(m_period));
     cboSelezione->setCurrentIndex(0);
     cboSelezione->setMaxVisibleItems(12);
-    cboSelezione->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
+    cboSelezione->setFont(Theme::font(Theme::Face::Body, 12, QFont::Bold));
     cboSelezione->setMinimumWidth(m_period == Period::Month ? 220 : 380);
     auto *btnVisualizza = new QPushButton(Icons::icon(QStringLiteral("list")), QStringLiteral("Visualizza"), frame);
     btnVisualizza->setObjectName(QStringLiteral("btnVisualizza"));
@@ -192,7 +192,7 @@ void PeriodSummaryWindow::buildTotals()
     QWidget *panel = resultsPanel();
     panInfo = new QLabel(PeriodSummaryRules::countText(0), panel);
     panInfo->setObjectName(QStringLiteral("panInfo"));
-    panInfo->setFont(QFont(QStringLiteral("Verdana"), 10));
+    panInfo->setFont(Theme::font(Theme::Face::Body, 10));
     panInfo->setStyleSheet(Theme::css(u"color:@houseBlue;"));
 
     auto *grid = new QGridLayout;
@@ -204,7 +204,7 @@ void PeriodSummaryWindow::buildTotals()
         value->setObjectName(QLatin1StringView(kTotals[i].name));
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         value->setMinimumWidth(130);
-        QFont f(QStringLiteral("Verdana"), 10, i == 0 ? QFont::Bold : QFont::Normal);
+        QFont f = Theme::font(Theme::Face::Body, 10, i == 0 ? QFont::Bold : QFont::Normal);
         caption->setFont(f);
         value->setFont(f);
         if (i == 0) {

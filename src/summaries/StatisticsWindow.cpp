@@ -119,16 +119,16 @@ QFrame *TfrmStatistiche::buildYearPanel()
     panel->setFixedWidth(560);
 
     auto *title = new QLabel(QStringLiteral("Statistiche ricevute emesse"), panel);
-    title->setFont(QFont(QStringLiteral("Arial"), 20, QFont::Bold));
+    title->setFont(Theme::font(Theme::Face::Title, 20, QFont::Bold));
     title->setStyleSheet(Theme::css(u"color:@houseBlue;border:none;"));
     auto *lblApri = label(panel, "lblApri", QStringLiteral("Indicare l'anno solare e premere Apri."));
-    lblApri->setFont(QFont(QStringLiteral("Verdana"), 11));
+    lblApri->setFont(Theme::font(Theme::Face::Body, 11));
     lblApri->setStyleSheet(QStringLiteral("border:none;"));
 
     txtAnno = new QLineEdit(panel);
     txtAnno->setObjectName(QStringLiteral("txtAnno"));
     txtAnno->setMaxLength(4);
-    txtAnno->setFont(QFont(QStringLiteral("Verdana"), 26, QFont::Bold));
+    txtAnno->setFont(Theme::font(Theme::Face::Body, 26, QFont::Bold));
     txtAnno->setAlignment(Qt::AlignCenter);
     txtAnno->setFixedWidth(170);
     FieldBehaviour::filterDigitKeys(txtAnno);
@@ -179,14 +179,14 @@ QFrame *TfrmStatistiche::buildChartPanel()
 
     lblTitolo = label(panel, "lblTitolo",
                       QStringLiteral("Rappresentazione grafica delle ricevute emesse nell'anno solare."));
-    lblTitolo->setFont(QFont(QStringLiteral("Arial"), 16, QFont::Bold));
+    lblTitolo->setFont(Theme::font(Theme::Face::Title, 16, QFont::Bold));
     lblTitolo->setStyleSheet(Theme::css(u"color:@houseBlue;border:none;"));
     auto *lblRigo04 = label(panel, "lblRigo04", QStringLiteral(
         "Il presente grafico statistico mostra gli incassi relativi a ciascun mese dell'anno in base alle ricevute emesse."));
     auto *lblRigo05 = label(panel, "lblRigo05", QStringLiteral(
         "Servirsi dei pulsanti in calce per visualizzare il tipo di grafico desiderato e per mandarlo in stampa."));
     for (QLabel *l : {lblRigo04, lblRigo05}) {
-        l->setFont(QFont(QStringLiteral("Verdana"), 10));
+        l->setFont(Theme::font(Theme::Face::Body, 10));
         l->setStyleSheet(Theme::css(u"border:none;color:@charcoal;"));
         l->setWordWrap(true);
     }

@@ -8,7 +8,7 @@ LinkLabel::LinkLabel(const QString &name, const QString &text, QWidget *parent, 
     : QLabel(text, parent)
 {
     setObjectName(name);
-    QFont f(QStringLiteral("Tahoma"), pointSize);
+    QFont f = Theme::font(Theme::Face::Status, pointSize);
     f.setUnderline(true);
     setFont(f);
     setCursor(Qt::PointingHandCursor);

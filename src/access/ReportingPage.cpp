@@ -64,9 +64,7 @@ TfrmSegnalazioni::TfrmSegnalazioni(QWidget *parent)
                  QStringLiteral(" Valtrena - Segnalazioni di operazioni sospette"),
                  Presentation::Maximised, parent)
 {
-    setStyleSheet(Theme::css(
-        u"#TfrmSegnalazioni{background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 @pageTop,stop:1 white);}"
-        "#panPagina{background:white;border:1px solid @cardBorder;border-radius:8px;}"));
+    setStyleSheet(Theme::cardPage(u"TfrmSegnalazioni", u"#panPagina", 8));
     auto *page = new QWidget(this);
     page->setObjectName(QStringLiteral("panPagina"));
     page->setAttribute(Qt::WA_StyledBackground);

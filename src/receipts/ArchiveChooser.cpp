@@ -56,10 +56,8 @@ TfrmMenuRicevute::TfrmMenuRicevute(QWidget *parent)
     : AreaWindow(QStringLiteral("TfrmMenuRicevute"), QStringLiteral(" Valtrena - Emissione ricevute"),
                  Presentation::Maximised, parent)
 {
-    setStyleSheet(Theme::css(
-        u"#TfrmMenuRicevute{background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 @pageTop,stop:1 white);}"
-        "#panMenu{background:white;border:1px solid @cardBorder;border-radius:10px;}"
-        "QGroupBox{font:bold 11pt @bodyFace;color:@houseBlue;border:1px solid @groupLine;"
+    setStyleSheet(Theme::cardPage(u"TfrmMenuRicevute", u"#panMenu")
+        + Theme::css(u"QGroupBox{font:bold 11pt @bodyFace;color:@houseBlue;border:1px solid @groupLine;"
         "border-radius:6px;margin-top:14px;padding:12px;}"
         "QGroupBox::title{subcontrol-origin:margin;left:10px;padding:0 4px;}"
         "QPushButton{font:bold 10pt @bodyFace;padding:6px 16px;}"));

@@ -32,10 +32,8 @@ TfrmMenuRiepilogo::TfrmMenuRiepilogo(QWidget *parent)
     : AreaWindow(QStringLiteral("TfrmMenuRiepilogo"), QStringLiteral(" Valtrena - Inventario oggetti preziosi"),
                  Presentation::Maximised, parent)
 {
-    setStyleSheet(Theme::css(
-        u"#TfrmMenuRiepilogo{background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 @pageTop,stop:1 white);}"
-        "#panInventario{background:white;border:1px solid @cardBorder;border-radius:10px;}"
-        "#btnVisualizza{background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 @buttonTop,stop:1 @buttonBottom);"
+    setStyleSheet(Theme::cardPage(u"TfrmMenuRiepilogo", u"#panInventario")
+        + Theme::css(u"#btnVisualizza{background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 @buttonTop,stop:1 @buttonBottom);"
         "color:white;font:bold 11pt @titleFace;border:none;border-radius:6px;padding:8px 26px;}"
         "#btnVisualizza:hover{background:@houseBlue;}"));
 

@@ -101,10 +101,8 @@ TfrmMenuRiepCosti::TfrmMenuRiepCosti(QWidget *parent)
     : AreaWindow(QStringLiteral("TfrmMenuRiepCosti"), QStringLiteral(" Valtrena - Riepilogo esborsi"),
                  Presentation::Maximised, parent)
 {
-    setStyleSheet(Theme::css(
-        u"#TfrmMenuRiepCosti{background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 @pageTop,stop:1 white);}"
-        "#panPagina{background:white;border:1px solid @cardBorder;border-radius:10px;}"
-        "QGroupBox{font:bold 10pt @bodyFace;color:@houseBlue;border:1px solid @groupBorder;border-radius:6px;"
+    setStyleSheet(Theme::cardPage(u"TfrmMenuRiepCosti", u"#panPagina")
+        + Theme::css(u"QGroupBox{font:bold 10pt @bodyFace;color:@houseBlue;border:1px solid @groupBorder;border-radius:6px;"
         "margin-top:12px;padding:14px 10px 8px 10px;}"
         "QGroupBox::title{subcontrol-origin:margin;left:10px;padding:0 4px;}"));
     auto *page = new QWidget(this);

@@ -133,7 +133,7 @@ QFrame *PeriodSummaryWindow::buildSelection()
 {
     auto *frame = new QFrame(this);
     frame->setObjectName(QStringLiteral("panSelezione"));
-    frame->setStyleSheet(Theme::css(u"#panSelezione{background:white;border:1px solid @cardBorder;border-radius:10px;}"));
+    frame->setStyleSheet(Theme::card(u"#panSelezione"));
     frame->setFixedWidth(620);
 
     lblAnno = new QLabel(QStringLiteral("ANNO"), frame);

@@ -97,10 +97,8 @@ TfrmStatistiche::TfrmStatistiche(QWidget *parent)
     : AreaWindow(QStringLiteral("TfrmStatistiche"), QStringLiteral(" Valtrena - Statistiche ricevute emesse"),
                  Presentation::Maximised, parent)
 {
-    setStyleSheet(Theme::css(
-        u"#TfrmStatistiche{background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 @pageTop,stop:1 white);}"
-        "#panAvvio,#panContainer{background:white;border:1px solid @cardBorder;border-radius:10px;}"
-        "#panInfo{background:@infoFill;border:1px solid @groupBorder;border-radius:4px;padding:4px 8px;color:@houseBlue;}"));
+    setStyleSheet(Theme::cardPage(u"TfrmStatistiche", u"#panAvvio,#panContainer")
+        + Theme::css(u"#panInfo{background:@infoFill;border:1px solid @groupBorder;border-radius:4px;padding:4px 8px;color:@houseBlue;}"));
     panAvvio = buildYearPanel();
     panContainer = buildChartPanel();
 

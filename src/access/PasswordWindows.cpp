@@ -7,6 +7,7 @@
 #include "ui/FieldBehaviour.h"
 #include "ui/Icons.h"
 #include "ui/Messages.h"
+#include "ui/Theme.h"
 #include "storage/Record.h"
 
 #include <QApplication>
@@ -24,7 +25,7 @@ QLineEdit *passwordField(QWidget *parent, const QString &name)
     auto *f = new QLineEdit(parent);
     f->setObjectName(name);
     f->setEchoMode(QLineEdit::Password);
-    f->setFont(QFont(QStringLiteral("Verdana"), 14, QFont::Bold));
+    f->setFont(Theme::font(Theme::Face::Body, 14, QFont::Bold));
     f->setMinimumWidth(300);
     return f;
 }
@@ -50,13 +51,13 @@ QWidget *heading(QWidget *parent, const QString &text)
     auto *band = new QWidget(parent);
     band->setObjectName(QStringLiteral("panTitolo"));
     band->setAutoFillBackground(true);
-    band->setStyleSheet(QStringLiteral(
-        "#panTitolo{background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 #408AB3,stop:1 #2C6A8F);}"
+    band->setStyleSheet(Theme::css(
+        u"#panTitolo{background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 @pageTop,stop:1 @buttonBottom);}"
         "#panTitolo QLabel{color:white;}"));
     auto *icon = new QLabel(band);
     icon->setPixmap(Icons::pixmap(QStringLiteral("lock"), 40));
     auto *title = new QLabel(text, band);
-    title->setFont(QFont(QStringLiteral("Arial"), 15, QFont::Bold));
+    title->setFont(Theme::font(Theme::Face::Title, 15, QFont::Bold));
     auto *row = new QHBoxLayout(band);
     row->setContentsMargins(16, 10, 16, 10);
     row->addWidget(icon);

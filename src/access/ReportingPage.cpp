@@ -8,6 +8,7 @@
 #include "ui/LinkLabel.h"
 #include "ui/Messages.h"
 #include "ui/Shell.h"
+#include "ui/Theme.h"
 #include "storage/DataFolder.h"
 #include "storage/IniFile.h"
 #include "storage/Record.h"
@@ -44,7 +45,7 @@ QLineEdit *boldField(QWidget *parent, const QString &name)
 {
     auto *f = new QLineEdit(parent);
     f->setObjectName(name);
-    f->setFont(QFont(QStringLiteral("Verdana"), 14, QFont::Bold));
+    f->setFont(Theme::font(Theme::Face::Body, 14, QFont::Bold));
     f->installEventFilter(new TrimOnKeyRelease(f));
     return f;
 }
@@ -63,23 +64,21 @@ TfrmSegnalazioni::TfrmSegnalazioni(QWidget *parent)
                  QStringLiteral(" Valtrena - Segnalazioni di operazioni sospette"),
                  Presentation::Maximised, parent)
 {
-    setStyleSheet(QStringLiteral(
-        "#TfrmSegnalazioni{background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 #408AB3,stop:1 white);}"
-        "#panPagina{background:white;border:1px solid #9CB8CC;border-radius:8px;}"));
+    setStyleSheet(Theme::cardPage(u"TfrmSegnalazioni", u"#panPagina", 8));
     auto *page = new QWidget(this);
     page->setObjectName(QStringLiteral("panPagina"));
     page->setAttribute(Qt::WA_StyledBackground);
     page->setMaximumWidth(760);
 
     auto *title = new QLabel(QStringLiteral("Segnalazioni di operazioni sospette"), page);
-    title->setFont(QFont(QStringLiteral("Arial"), 20, QFont::Bold));
-    title->setStyleSheet(QStringLiteral("color:#1F4E79;"));
+    title->setFont(Theme::font(Theme::Face::Title, 20, QFont::Bold));
+    title->setStyleSheet(Theme::css(u"color:@houseBlue;"));
     auto *lblSpiega01 = new QLabel(QStringLiteral(
         "E' possibile annotare nei campi sottostanti il Nome Utente e la Password di accesso al "
         "portale INFOSTAT-UIF:"), page);
     lblSpiega01->setObjectName(QStringLiteral("lblSpiega01"));
     lblSpiega01->setWordWrap(true);
-    lblSpiega01->setFont(QFont(QStringLiteral("Verdana"), 11));
+    lblSpiega01->setFont(Theme::font(Theme::Face::Body, 11));
 
     txtNomeUtente = boldField(page, QStringLiteral("txtNomeUtente"));
     txtPassword = boldField(page, QStringLiteral("txtPassword"));

@@ -1,19 +1,20 @@
 #include "app/GuideBook.h"
 #include "ui/Help.h"
 #include "ui/WindowNames.h"
+#include "ui/Theme.h"
 
 namespace GuideBook {
 
 namespace {
 using Style = Report::Booklet::TextStyle;
 
-const QColor kCrimson(0xDC, 0x14, 0x3C);
-const Style kBookTitle{QStringLiteral("Arial"), 22, true, QColor(0x1F, 0x4E, 0x79), 4};
-const Style kContentsTitle{QStringLiteral("Arial"), 14, true, QColor(0x1F, 0x4E, 0x79), 3};
-const Style kContentsLine{QStringLiteral("Verdana"), 11, false, Qt::black, 0};
-const Style kChapterTitle{QStringLiteral("Arial"), 16, true, kCrimson, 4};
-const Style kBody{QStringLiteral("Verdana"), 10, false, Qt::black, 0};
-const Style kPageNumber{QStringLiteral("Verdana"), 8, false, QColor(0x55, 0x55, 0x55), 0};
+const QColor kCrimson = Theme::colour(Theme::Colour::Crimson);
+const Style kBookTitle{Theme::family(Theme::Face::Title), 22, true, Theme::colour(Theme::Colour::HouseBlue), 4};
+const Style kContentsTitle{Theme::family(Theme::Face::Title), 14, true, Theme::colour(Theme::Colour::HouseBlue), 3};
+const Style kContentsLine{Theme::family(Theme::Face::Body), 11, false, Qt::black, 0};
+const Style kChapterTitle{Theme::family(Theme::Face::Title), 16, true, kCrimson, 4};
+const Style kBody{Theme::family(Theme::Face::Body), 10, false, Qt::black, 0};
+const Style kPageNumber{Theme::family(Theme::Face::Body), 8, false, Theme::colour(Theme::Colour::Grey), 0};
 constexpr qreal kPictureHeightMm = 110;
 constexpr qreal kFooterMm = 8;  // kept free at the bottom of each page for its number
 

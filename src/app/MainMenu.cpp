@@ -9,6 +9,7 @@
 #include "ui/Messages.h"
 #include "ui/Modal.h"
 #include "ui/Shell.h"
+#include "ui/Theme.h"
 #include "storage/DataFolder.h"
 
 #include <QApplication>
@@ -56,14 +57,7 @@ QToolButton *iconButton(QWidget *parent, const char *name, const char *icon, con
 TfrmAvvio::TfrmAvvio(QWidget *parent)
     : AreaWindow(WindowNames::of<TfrmAvvio>(), QStringLiteral(" Valtrena"), Presentation::Maximised, parent)
 {
-    setStyleSheet(QStringLiteral(
-        "#TfrmAvvio{background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 #408AB3,stop:1 white);}"
-        "#panMenu{background:white;border:1px solid #9CB8CC;border-radius:10px;}"
-        "QPushButton[area=\"true\"]{background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 #4F9BC6,stop:1 #2C6A8F);"
-        "color:white;font:bold 11pt 'Arial';border:none;border-radius:6px;padding:8px 14px;}"
-        "QPushButton[area=\"true\"]:hover{background:#1F4E79;}"
-        "#lblUltimoBackup{color:#555;font:9pt 'Tahoma';}"
-        "#lblUltimoBackup[overdue=\"true\"]{color:#C0392B;font:bold 9pt 'Tahoma';}"));
+    setStyleSheet(Theme::sheet(Theme::Sheet::MainMenu));
 
     auto *panel = new QWidget(this);
     panel->setObjectName(QStringLiteral("panMenu"));
@@ -74,13 +68,13 @@ TfrmAvvio::TfrmAvvio(QWidget *parent)
     imgIcona->setPixmap(Icons::pixmap(QStringLiteral("product"), 72));
     auto *imgTitolo = new QLabel(QStringLiteral("Valtrena"), panel);
     imgTitolo->setObjectName(QStringLiteral("imgTitolo"));
-    imgTitolo->setFont(QFont(QStringLiteral("Arial"), 34, QFont::Bold));
-    imgTitolo->setStyleSheet(QStringLiteral("color:#1F4E79;"));
+    imgTitolo->setFont(Theme::font(Theme::Face::Title, 34, QFont::Bold));
+    imgTitolo->setStyleSheet(Theme::css(u"color:@houseBlue;"));
     auto *imgSottotitolo = new QLabel(
         QStringLiteral("Registro operazioni, clienti e ricevute per il commercio di oro e preziosi"), panel);
     imgSottotitolo->setObjectName(QStringLiteral("imgSottotitolo"));
-    imgSottotitolo->setFont(QFont(QStringLiteral("Verdana"), 12));
-    imgSottotitolo->setStyleSheet(QStringLiteral("color:#555;"));
+    imgSottotitolo->setFont(Theme::font(Theme::Face::Body, 12));
+    imgSottotitolo->setStyleSheet(Theme::css(u"color:@grey;"));
 
     auto *titles = new QVBoxLayout;
     titles->addWidget(imgTitolo);
@@ -137,7 +131,7 @@ TfrmAvvio::TfrmAvvio(QWidget *parent)
     icoSito->setObjectName(QStringLiteral("icoSito"));
     icoSito->setFlat(true);
     icoSito->setCursor(Qt::PointingHandCursor);
-    icoSito->setStyleSheet(QStringLiteral("color:#00008B;font:10pt 'Tahoma';text-decoration:underline;"));
+    icoSito->setStyleSheet(Theme::css(u"color:@linkNavy;font:10pt @statusFace;text-decoration:underline;"));
     connect(icoSito, &QPushButton::clicked, this, &TfrmAvvio::icoSitoClick);
 
     auto *panelLayout = new QVBoxLayout(panel);

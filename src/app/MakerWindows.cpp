@@ -4,6 +4,7 @@
 #include "ui/Icons.h"
 #include "ui/LinkLabel.h"
 #include "ui/Shell.h"
+#include "ui/Theme.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -23,11 +24,11 @@ void build(QDialog *d, const QString &picture, const QString &headline, const QS
     auto *pic = new QLabel(d);
     pic->setPixmap(Icons::pixmap(picture, 96));
     auto *title = new QLabel(headline, d);
-    title->setFont(QFont(QStringLiteral("Arial"), 20, QFont::Bold));
-    title->setStyleSheet(QStringLiteral("color:#1F4E79;"));
+    title->setFont(Theme::font(Theme::Face::Title, 20, QFont::Bold));
+    title->setStyleSheet(Theme::css(u"color:@houseBlue;"));
     auto *text = new QLabel(body, d);
     text->setWordWrap(true);
-    text->setFont(QFont(QStringLiteral("Verdana"), 10));
+    text->setFont(Theme::font(Theme::Face::Body, 10));
     auto *icon = new QLabel(d);
     icon->setObjectName(QLatin1StringView(iconName));
     icon->setPixmap(Icons::pixmap(linkIcon, 28));

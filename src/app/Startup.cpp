@@ -6,6 +6,7 @@
 #include "app/MainMenu.h"
 #include "ui/AppWindows.h"
 #include "ui/Help.h"
+#include "ui/Theme.h"
 #include "checks/ChecksModule.h"
 #include "customers/CustomersModule.h"
 #include "export/ExportModule.h"
@@ -83,11 +84,7 @@ void setUpApplication()
 {
     QApplication::setApplicationName(QStringLiteral("Valtrena"));
     QApplication::setApplicationVersion(QStringLiteral("1.0"));
-    // The typefaces of the original layouts, mapped to their installed metric twins.
-    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
-    QFont::insertSubstitution(QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"));
-    QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
-    QFont::insertSubstitution(QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans"));
+    Theme::setUpFonts();
     QLocale italian(QLocale::Italian, QLocale::Italy);
     italian.setNumberOptions(QLocale::OmitGroupSeparator);
     QLocale::setDefault(italian);

@@ -1,6 +1,7 @@
 #include "checks/CheckDialog.h"
 #include "ui/FieldBehaviour.h"
 #include "ui/Icons.h"
+#include "ui/Theme.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -27,7 +28,7 @@ QLineEdit *makeInput(const CheckDialog::Setup &setup, QWidget *parent)
 {
     auto *box = new QLineEdit(parent);
     box->setObjectName(setup.inputName);
-    QFont font(QStringLiteral("Courier New"), 20, QFont::Bold);
+    QFont font = Theme::font(Theme::Face::Fixed, 20, QFont::Bold);
     font.setStyleHint(QFont::Monospace);
     box->setFont(font);
     // Room for the longest code plus a little air.
@@ -50,9 +51,7 @@ CheckDialog::CheckDialog(const Setup &setup, QWidget *parent) : QDialog(parent),
     // The picture sits on a light band across the top.
     auto *header = new QFrame(this);
     header->setObjectName(QStringLiteral("panIntestazione"));
-    header->setStyleSheet(QStringLiteral(
-        "#panIntestazione{background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 #FFFFFF,stop:1 #E2EBF4);"
-        "border-bottom:1px solid #B9C8D8;}"));
+    header->setStyleSheet(Theme::sheet(Theme::Sheet::CheckHeader));
     auto *imgLogo = new QLabel(header);
     imgLogo->setObjectName(QStringLiteral("imgLogo"));
     imgLogo->setPixmap(CheckPicture::draw(setup.picture, devicePixelRatioF()));

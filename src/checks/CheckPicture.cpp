@@ -1,4 +1,5 @@
 #include "checks/CheckPicture.h"
+#include "ui/Theme.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -52,12 +53,12 @@ void drawCard(QPainter &p, const QRectF &card, const Look &look)
     p.drawLine(QPointF(chip.left(), chip.center().y()), QPointF(chip.right(), chip.center().y()));
 
     p.setPen(Qt::white);
-    QFont title(QStringLiteral("DejaVu Sans"));
+    QFont title = Theme::font(Theme::Face::Glyphs);
     title.setBold(true);
     title.setPixelSize(10);
     p.setFont(title);
     p.drawText(card.adjusted(14, 9, -10, 0), Qt::AlignLeft | Qt::AlignTop, QString::fromUtf16(look.label));
-    QFont digits(QStringLiteral("DejaVu Sans Mono"));
+    QFont digits = Theme::font(Theme::Face::GlyphsMono);
     digits.setPixelSize(11);
     p.setFont(digits);
     p.drawText(card.adjusted(14, 0, -10, -10), Qt::AlignLeft | Qt::AlignBottom, QString::fromUtf16(look.sample));

@@ -6,6 +6,7 @@
 #include "ui/Messages.h"
 #include "ui/Modal.h"
 #include "ui/Shell.h"
+#include "ui/Theme.h"
 #include "customers/Attachments.h"
 #include "customers/DialogBanner.h"
 #include "storage/Record.h"
@@ -40,11 +41,7 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget *parent)
 {
     setObjectName(WindowNames::of<TfrmAllegaCartella>());
     setWindowTitle(QStringLiteral(" Allega file"));
-    setStyleSheet(QStringLiteral(
-        "QGroupBox{background:white;border:1px solid #9CB8CC;border-radius:6px;margin-top:10px;"
-        "font-weight:bold;color:#1F4E79;}"
-        "QGroupBox::title{subcontrol-origin:margin;left:10px;padding:0 4px;}"
-        "QLineEdit[readOnly=\"true\"]{background:#F2F2F2;color:#606060;font-weight:bold;}"));
+    setStyleSheet(Theme::sheet(Theme::Sheet::Attachments));
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 12);

@@ -2,6 +2,7 @@
 #include "ui/WindowNames.h"
 #include "ui/Controls.h"
 #include "ui/Shell.h"
+#include "ui/Theme.h"
 #include "customers/DialogBanner.h"
 #include "storage/AmountText.h"
 #include "storage/DataFolder.h"
@@ -25,11 +26,11 @@ TfrmCartella::TfrmCartella(QWidget *parent)
                        "prima apertura la cartella viene creata automaticamente."),
         this);
     instructions->setWordWrap(true);
-    instructions->setFont(QFont(QStringLiteral("Verdana"), 9));
+    instructions->setFont(Theme::font(Theme::Face::Body, 9));
     lblPercorso = new QLabel(this);
     lblPercorso->setObjectName(QStringLiteral("lblPercorso"));
-    lblPercorso->setStyleSheet(QStringLiteral(
-        "background:#F4F9FC;border:1px solid #9CB8CC;border-radius:4px;padding:4px 8px;color:#1F4E79;font-weight:bold;"));
+    lblPercorso->setStyleSheet(Theme::css(
+        u"background:@cardTint;border:1px solid @cardBorder;border-radius:4px;padding:4px 8px;color:@houseBlue;font-weight:bold;"));
 
     auto *btnApriCartella = new QPushButton(QStringLiteral("Apri cartella"), this);
     btnApriCartella->setObjectName(QStringLiteral("btnApriCartella"));

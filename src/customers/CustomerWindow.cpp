@@ -9,6 +9,7 @@
 #include "ui/Icons.h"
 #include "ui/Messages.h"
 #include "ui/Shell.h"
+#include "ui/Theme.h"
 #include "customers/CustomerCard.h"
 #include "customers/CustomerFields.h"
 #include "customers/CustomerPrint.h"
@@ -92,17 +93,7 @@ TfrmAnagrafica::TfrmAnagrafica(QWidget *parent)
     : AreaWindow(WindowNames::of<TfrmAnagrafica>(), QStringLiteral(" Valtrena - Anagrafica Clienti"),
                  Presentation::Maximised, parent)
 {
-    setStyleSheet(QStringLiteral(
-        "#TfrmAnagrafica{background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 #408AB3,stop:1 #EAF2F8);}"
-        "QWidget[panel=\"true\"]{background:white;border:1px solid #9CB8CC;border-radius:8px;}"
-        "QLabel[caption=\"plain\"]{color:#1F4E79;font-size:8pt;}"
-        "QLabel[caption=\"red\"]{color:#C00000;font-size:8pt;font-weight:bold;}"
-        "QLabel[caption=\"section\"]{color:#00808F;font-weight:bold;font-size:9pt;}"
-        "QFrame[caption=\"rule\"]{color:#B8D3DF;}"
-        "QToolButton[bar=\"true\"]{color:#1F4E79;font-size:8pt;padding:1px 2px;}"
-        "#lblPosizione{background:#F4F9FC;border:1px solid #9CB8CC;border-radius:4px;"
-        "color:#1F4E79;font:bold 13pt 'Arial';}"
-        "#panInfo{background:#F4F9FC;border:1px solid #9CB8CC;border-radius:4px;color:#1F4E79;padding:2px 8px;}"));
+    setStyleSheet(Theme::sheet(Theme::Sheet::Customers));
 
     // On large screens the card keeps a comfortable size, centred. Its parts
     // are made inside it: moving a built panel under a styled window restyles it.
@@ -165,7 +156,7 @@ QWidget *TfrmAnagrafica::buildToolbar(QWidget *parent)
     auto *icon = new QLabel(bar);
     icon->setPixmap(Icons::pixmap(QStringLiteral("area-customers"), 40));
     auto *title = new QLabel(QStringLiteral("Anagrafica Clienti"), bar);
-    title->setStyleSheet(QStringLiteral("color:#1F4E79;font:bold 17pt 'Arial';border:none;"));
+    title->setStyleSheet(Theme::css(u"color:@houseBlue;font:bold 17pt @titleFace;border:none;"));
     icon->setStyleSheet(QStringLiteral("border:none;"));
     row->addWidget(icon);
     row->addSpacing(6);

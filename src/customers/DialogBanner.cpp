@@ -1,5 +1,6 @@
 #include "customers/DialogBanner.h"
 #include "ui/Icons.h"
+#include "ui/Theme.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -12,16 +13,16 @@ QWidget *make(QWidget *parent, const QString &icon, const QString &title, const 
     auto *banner = new QWidget(parent);
     banner->setObjectName(QStringLiteral("imgBanner"));
     banner->setAttribute(Qt::WA_StyledBackground);
-    banner->setStyleSheet(QStringLiteral(
-        "#imgBanner{background:qlineargradient(x1:0,y1:0,x2:1,y2:0,stop:0 #1F4E79,stop:1 #408AB3);}"
+    banner->setStyleSheet(Theme::css(
+        u"#imgBanner{background:qlineargradient(x1:0,y1:0,x2:1,y2:0,stop:0 @houseBlue,stop:1 @pageTop);}"
         "#imgBanner QLabel{color:white;background:transparent;}"));
     auto *picture = new QLabel(banner);
     picture->setPixmap(Icons::pixmap(icon, 44));
     auto *heading = new QLabel(title, banner);
-    heading->setFont(QFont(QStringLiteral("Arial"), 15, QFont::Bold));
+    heading->setFont(Theme::font(Theme::Face::Title, 15, QFont::Bold));
     auto *line = new QLabel(text, banner);
     line->setWordWrap(true);
-    line->setFont(QFont(QStringLiteral("Verdana"), 9));
+    line->setFont(Theme::font(Theme::Face::Body, 9));
 
     auto *words = new QVBoxLayout;
     words->setSpacing(2);

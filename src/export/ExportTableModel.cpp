@@ -1,4 +1,5 @@
 #include "export/ExportTableModel.h"
+#include "ui/Theme.h"
 #include "storage/StorageError.h"
 
 #include <QColor>
@@ -23,7 +24,7 @@ QVariant ExportTableModel::data(const QModelIndex &index, int role) const
     if (!index.isValid())
         return {};
     if (index.column() == 0 && role == Qt::BackgroundRole)
-        return QColor(0xE4, 0xE8, 0xED);  // the record number reads as a fixed column
+        return Theme::colour(Theme::Colour::FixedColumn);  // the record number reads as a fixed column
     if (role != Qt::DisplayRole && role != Qt::EditRole)
         return {};
     if (index.column() == 0)

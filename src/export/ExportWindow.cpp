@@ -6,6 +6,7 @@
 #include "ui/Icons.h"
 #include "ui/Messages.h"
 #include "ui/Shell.h"
+#include "ui/Theme.h"
 #include "storage/ArchiveTexts.h"
 #include "storage/DataFolder.h"
 #include "storage/StorageError.h"
@@ -73,7 +74,7 @@ ExportWindow::ExportWindow(ExportWindowConfig config, QWidget *parent)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::MSWindowsFixedSizeDialogHint);
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(0xE6, 0xE6, 0xE6));
+    pal.setColor(QPalette::Window, Theme::colour(Theme::Colour::ExportWindow));
     setPalette(pal);
     setAutoFillBackground(true);
 
@@ -107,11 +108,7 @@ ExportWindow::ExportWindow(ExportWindowConfig config, QWidget *parent)
     grdRecords->verticalHeader()->setDefaultSectionSize(kRowHeight);
     grdRecords->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     grdRecords->horizontalHeader()->setHighlightSections(false);
-    grdRecords->setStyleSheet(QStringLiteral(
-        "QTableView{background:white;alternate-background-color:#EEF4FA;gridline-color:#C8CED6;"
-        "selection-background-color:#2C6A8F;}"
-        "QHeaderView::section{background:#DDE3EA;border:none;border-right:1px solid #B8C0CA;"
-        "border-bottom:1px solid #B8C0CA;padding:3px 6px;font-weight:bold;}"));
+    grdRecords->setStyleSheet(Theme::sheet(Theme::Sheet::ExportGrid));
     m_table.addPlaceholderRows();
     sizeColumns();
 
@@ -139,17 +136,15 @@ QWidget *ExportWindow::buildBanner()
 {
     auto *banner = new QFrame(this);
     banner->setObjectName(QStringLiteral("imgBanner"));
-    banner->setStyleSheet(QStringLiteral(
-        "#imgBanner{background:qlineargradient(x1:0,y1:0,x2:1,y2:0,stop:0 #1D6F42,stop:1 #5FA777);"
-        "border-radius:6px;} #imgBanner QLabel{color:white;background:transparent;}"));
+    banner->setStyleSheet(Theme::sheet(Theme::Sheet::ExportBanner));
     auto *icon = new QLabel(banner);
     icon->setPixmap(Icons::pixmap(QStringLiteral("excel"), 48));
     auto *title = new QLabel(m_config.caption.trimmed(), banner);
     title->setObjectName(QStringLiteral("lblTitolo"));
-    title->setFont(QFont(QStringLiteral("Arial"), 15, QFont::Bold));
+    title->setFont(Theme::font(Theme::Face::Title, 15, QFont::Bold));
     lblDettaglio = new QLabel(banner);
     lblDettaglio->setObjectName(QStringLiteral("lblDettaglio"));
-    lblDettaglio->setFont(QFont(QStringLiteral("Verdana"), 9));
+    lblDettaglio->setFont(Theme::font(Theme::Face::Body, 9));
 
     auto *texts = new QVBoxLayout;
     texts->setSpacing(2);

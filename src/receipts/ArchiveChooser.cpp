@@ -8,6 +8,7 @@
 #include "ui/Icons.h"
 #include "ui/LinkLabel.h"
 #include "ui/Messages.h"
+#include "ui/Theme.h"
 #include "receipts/ReceiptArchive.h"
 #include "storage/Clock.h"
 
@@ -55,13 +56,11 @@ TfrmMenuRicevute::TfrmMenuRicevute(QWidget *parent)
     : AreaWindow(WindowNames::of<TfrmMenuRicevute>(), QStringLiteral(" Valtrena - Emissione ricevute"),
                  Presentation::Maximised, parent)
 {
-    setStyleSheet(QStringLiteral(
-        "#TfrmMenuRicevute{background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 #408AB3,stop:1 white);}"
-        "#panMenu{background:white;border:1px solid #9CB8CC;border-radius:10px;}"
-        "QGroupBox{font:bold 11pt 'Verdana';color:#1F4E79;border:1px solid #C5D5E2;"
+    setStyleSheet(Theme::cardPage(u"TfrmMenuRicevute", u"#panMenu")
+        + Theme::css(u"QGroupBox{font:bold 11pt @bodyFace;color:@houseBlue;border:1px solid @groupLine;"
         "border-radius:6px;margin-top:14px;padding:12px;}"
         "QGroupBox::title{subcontrol-origin:margin;left:10px;padding:0 4px;}"
-        "QPushButton{font:bold 10pt 'Verdana';padding:6px 16px;}"));
+        "QPushButton{font:bold 10pt @bodyFace;padding:6px 16px;}"));
 
     auto *panel = new QWidget(this);
     panel->setObjectName(QStringLiteral("panMenu"));
@@ -73,24 +72,24 @@ TfrmMenuRicevute::TfrmMenuRicevute(QWidget *parent)
     imgIcona->setPixmap(Icons::pixmap(QStringLiteral("area-receipts"), 64));
     auto *lblTitolo = new QLabel(QStringLiteral("Emissione ricevute"), panel);
     lblTitolo->setObjectName(QStringLiteral("lblTitolo"));
-    lblTitolo->setFont(QFont(QStringLiteral("Arial"), 24, QFont::Bold));
-    lblTitolo->setStyleSheet(QStringLiteral("color:#1F4E79;"));
+    lblTitolo->setFont(Theme::font(Theme::Face::Title, 24, QFont::Bold));
+    lblTitolo->setStyleSheet(Theme::css(u"color:@houseBlue;"));
     auto *lblInfo = new QLabel(QStringLiteral(
         "In questo ambiente è possibile emettere ricevute per i propri clienti e visualizzare "
         "grafici statistici degli incassi mensili."), panel);
     lblInfo->setObjectName(QStringLiteral("lblInfo"));
     lblInfo->setWordWrap(true);
-    lblInfo->setFont(QFont(QStringLiteral("Verdana"), 11));
-    lblInfo->setStyleSheet(QStringLiteral("color:#444;"));
+    lblInfo->setFont(Theme::font(Theme::Face::Body, 11));
+    lblInfo->setStyleSheet(Theme::css(u"color:@darkGrey;"));
 
     auto *grpArchivio = new QGroupBox(QStringLiteral("Archivio ricevute:"), panel);
     grpArchivio->setObjectName(QStringLiteral("grpArchivio"));
     auto *lblAnnoFatture = new QLabel(QStringLiteral("Anno:"), grpArchivio);
-    lblAnnoFatture->setFont(QFont(QStringLiteral("Verdana"), 11));
+    lblAnnoFatture->setFont(Theme::font(Theme::Face::Body, 11));
     txtAnnoFatture = new QLineEdit(grpArchivio);
     txtAnnoFatture->setObjectName(QStringLiteral("txtAnnoFatture"));
     txtAnnoFatture->setMaxLength(4);
-    txtAnnoFatture->setFont(QFont(QStringLiteral("Verdana"), 14, QFont::Bold));
+    txtAnnoFatture->setFont(Theme::font(Theme::Face::Body, 14, QFont::Bold));
     txtAnnoFatture->setAlignment(Qt::AlignCenter);
     txtAnnoFatture->setFixedWidth(110);
     auto *btnApriFatture = openButton(grpArchivio, "btnApriFatture");
@@ -107,7 +106,7 @@ TfrmMenuRicevute::TfrmMenuRicevute(QWidget *parent)
     imgGrafico->setPixmap(Icons::pixmap(QStringLiteral("chart"), 32));
     auto *lblGrafici = new QLabel(QStringLiteral("Incassi di ogni mese dell'anno, a barre o a torta."),
                                   grpStatistiche);
-    lblGrafici->setFont(QFont(QStringLiteral("Verdana"), 10));
+    lblGrafici->setFont(Theme::font(Theme::Face::Body, 10));
     auto *btnApriRiepStats = openButton(grpStatistiche, "btnApriRiepStats");
     auto *statistiche = new QHBoxLayout(grpStatistiche);
     statistiche->addWidget(imgGrafico);

@@ -9,12 +9,12 @@
 #include "ui/Help.h"
 #include "ui/Messages.h"
 #include "ui/NumberingDialog.h"
+#include "ui/Theme.h"
 #include "receipts/ReceiptArchive.h"
 #include "receipts/ReceiptForm.h"
 #include "receipts/ReceiptLines.h"
 #include "receipts/ReceiptRecord.h"
 #include "receipts/ReceiptTotals.h"
-#include "receipts/ReceiptWindowStyle.h"
 #include "storage/ArchiveTexts.h"
 #include "storage/Clock.h"
 #include "storage/DataFolder.h"
@@ -63,8 +63,8 @@ TfrmRicevute::TfrmRicevute(QWidget *parent)
     : AreaWindow(WindowNames::of<TfrmRicevute>(), QStringLiteral(" Valtrena - Archivio ricevute"),
                  Presentation::Maximised, parent)
 {
-    setFont(QFont(QStringLiteral("Verdana"), 9));
-    setStyleSheet(ReceiptWindowStyle::sheet());
+    setFont(Theme::font(Theme::Face::Body, 9));
+    setStyleSheet(Theme::sheet(Theme::Sheet::Receipts));
 
     QWidget *toolbar = buildToolbar();
     QWidget *issuer = buildIssuerPanel();

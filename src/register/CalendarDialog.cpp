@@ -3,6 +3,7 @@
 #include "ui/AppWindows.h"
 #include "ui/Controls.h"
 #include "ui/Icons.h"
+#include "ui/Theme.h"
 #include "storage/Clock.h"
 #include "storage/DateText.h"
 
@@ -36,7 +37,7 @@ TfrmCalendario::TfrmCalendario(QWidget *parent) : QDialog(parent)
     icon->setPixmap(Icons::pixmap(QStringLiteral("calendar"), 32));
     auto *lblImporta = new QLabel(QStringLiteral("Importare una data:"), this);
     lblImporta->setObjectName(QStringLiteral("lblImporta"));
-    lblImporta->setFont(QFont(QStringLiteral("Verdana"), 11, QFont::Bold));
+    lblImporta->setFont(Theme::font(Theme::Face::Body, 11, QFont::Bold));
 
     calAppuntamenti = new QCalendarWidget(this);
     calAppuntamenti->setObjectName(QStringLiteral("calAppuntamenti"));

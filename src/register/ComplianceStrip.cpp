@@ -1,4 +1,5 @@
 #include "register/ComplianceStrip.h"
+#include "ui/Theme.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -9,12 +10,7 @@ ComplianceStrip::ComplianceStrip(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("panConformita"));
     setAttribute(Qt::WA_StyledBackground);
-    setStyleSheet(QStringLiteral(
-        "#panConformita{background:white;border:1px solid #B7C8D6;border-radius:8px;}"
-        "#lblConforme{color:#1E7B34;font-weight:bold;}"
-        "#lblTitoloConformita{color:#1F4E79;font-weight:bold;}"
-        "QPushButton#btnSegnalazione{color:#9C2A00;text-align:left;border:none;padding:1px 2px;}"
-        "QPushButton#btnSegnalazione:hover{text-decoration:underline;}"));
+    setStyleSheet(Theme::sheet(Theme::Sheet::ComplianceStrip));
     // A new card has many findings: they scroll inside a few lines so the
     // card above keeps its room on small screens.
     auto *scroll = new QScrollArea(this);
@@ -29,7 +25,7 @@ ComplianceStrip::ComplianceStrip(QWidget *parent) : QWidget(parent)
     auto *outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(scroll);
-    setMaximumHeight(QFontMetrics(QFont(QStringLiteral("Verdana"), 9)).lineSpacing() * 5 + 24);
+    setMaximumHeight(QFontMetrics(Theme::font(Theme::Face::Body, 9)).lineSpacing() * 5 + 24);
     show({});
 }
 
@@ -48,7 +44,7 @@ void ComplianceStrip::show(const QList<Compliance::Finding> &findings)
         delete item->widget();
         delete item;
     }
-    const QFont font(QStringLiteral("Verdana"), 9);
+    const QFont font = Theme::font(Theme::Face::Body, 9);
     if (findings.isEmpty()) {
         auto *ok = new QLabel(QStringLiteral("✔ ") + compliantText(), m_content);
         ok->setObjectName(QStringLiteral("lblConforme"));

@@ -1,4 +1,5 @@
 #include "register/PhotoFrame.h"
+#include "ui/Theme.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -23,7 +24,7 @@ void PhotoFrame::setFilePicture(const PhotoFiles::Picture &picture)
 void PhotoFrame::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    p.fillRect(rect(), QColor(0x2B, 0x2F, 0x36));
+    p.fillRect(rect(), Theme::colour(Theme::Colour::PhotoBackdrop));
     const QRect inner = rect().adjusted(1, 1, -1, -1);
     if (!m_picture.isNull()) {
         const QSize fitted = m_picture.size().scaled(inner.size(), Qt::KeepAspectRatio);
@@ -33,10 +34,10 @@ void PhotoFrame::paintEvent(QPaintEvent *)
         target.moveCenter(inner.center());
         p.drawImage(target, m_shown);
     } else if (!m_emptyText.isEmpty()) {
-        p.setPen(QColor(0xB8, 0xC2, 0xCC));
+        p.setPen(Theme::colour(Theme::Colour::PhotoCaption));
         p.drawText(inner, Qt::AlignCenter | Qt::TextWordWrap, m_emptyText);
     }
-    p.setPen(QColor(0x8C, 0xA6, 0xBF));
+    p.setPen(Theme::colour(Theme::Colour::Steel));
     p.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 

@@ -4,6 +4,7 @@
 #include "ui/Controls.h"
 #include "ui/FieldBehaviour.h"
 #include "ui/Icons.h"
+#include "ui/Theme.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -192,18 +193,7 @@ QLabel *fieldLabel(QWidget *parent, const QString &text)
 
 void TfrmRegistro::buildForm()
 {
-    setStyleSheet(QStringLiteral(
-        "#TfrmRegistro{background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 #DCE8F2,stop:1 #F7FAFC);}"
-        "#panPulsanti{background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 #FFFFFF,stop:1 #DCE6EF);"
-        "border-bottom:1px solid #A9BED0;}"
-        "#panPulsanti QToolButton{font-size:8pt;color:#1F3B57;padding:2px 3px;}"
-        "#shpSeparatore{color:#B7C8D6;}"
-        "#lblPosizione{background:white;border:1px solid #8CA6BF;border-radius:4px;color:#1F3B57;}"
-        "#panFoto,#panScheda{background:white;border:1px solid #B7C8D6;border-radius:8px;}"
-        "#lblSezione{color:#1F4E79;border-bottom:2px solid #C9A227;padding-top:4px;}"
-        "#lblCampo{color:#26323D;}"
-        "#lblFotoTitolo{color:#1F4E79;}"
-        "#panInfo{background:#1F5F99;color:white;padding:3px 10px;}"));
+    setStyleSheet(Theme::sheet(Theme::Sheet::Register));
 
     auto *body = new QHBoxLayout;
     body->setContentsMargins(10, 8, 10, 8);
@@ -217,7 +207,7 @@ void TfrmRegistro::buildForm()
 
     panInfo = new QLabel(QStringLiteral("Pronto per archiviare una nuova scheda..."), this);
     panInfo->setObjectName(QStringLiteral("panInfo"));
-    panInfo->setFont(QFont(QStringLiteral("Tahoma"), 12));
+    panInfo->setFont(Theme::font(Theme::Face::Status, 12));
     panInfo->setMinimumWidth(1);
 
     // State the window keeps in hidden labels.
@@ -257,7 +247,7 @@ QWidget *TfrmRegistro::buildToolbar()
             } else if (!t.icon) {
                 lblPosizione = new QLabel(bar);
                 lblPosizione->setObjectName(QLatin1StringView(t.name));
-                lblPosizione->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
+                lblPosizione->setFont(Theme::font(Theme::Face::Body, 12, QFont::Bold));
                 lblPosizione->setAlignment(Qt::AlignCenter);
                 lblPosizione->setFixedSize(72, 34);
                 lblPosizione->setToolTip(QStringLiteral("Posizione della scheda in archivio"));
@@ -283,8 +273,8 @@ QWidget *TfrmRegistro::buildCard()
     auto *card = new QFrame;
     card->setObjectName(QStringLiteral("panScheda"));
     card->setAttribute(Qt::WA_StyledBackground);
-    const QFont fieldFont(QStringLiteral("Verdana"), 12, QFont::Bold);
-    const QFont labelFont(QStringLiteral("Verdana"), 9);
+    const QFont fieldFont = Theme::font(Theme::Face::Body, 12, QFont::Bold);
+    const QFont labelFont = Theme::font(Theme::Face::Body, 9);
     const QFontMetrics fieldMetrics(fieldFont);
 
     QHash<QString, QWidget *> controls;
@@ -329,7 +319,7 @@ QWidget *TfrmRegistro::buildCard()
     connect(btnCodFisc, &QToolButton::clicked, this, &TfrmRegistro::btnCodFiscClick);
     chkVenduto = new QCheckBox(QStringLiteral("Venduto"), card);
     chkVenduto->setObjectName(QStringLiteral("chkVenduto"));
-    chkVenduto->setFont(QFont(QStringLiteral("Verdana"), 11, QFont::Bold));
+    chkVenduto->setFont(Theme::font(Theme::Face::Body, 11, QFont::Bold));
     FieldBehaviour::setHint(chkVenduto, QStringLiteral(
         "Spunta questa casella per indicare che l'oggetto prezioso è stato venduto."));
     controls.insert(impCliente->objectName(), impCliente);
@@ -352,7 +342,7 @@ QWidget *TfrmRegistro::buildCard()
     for (const Section &section : cardSections()) {
         auto *title = new QLabel(section.title, card);
         title->setObjectName(QStringLiteral("lblSezione"));
-        title->setFont(QFont(QStringLiteral("Verdana"), 10, QFont::Bold));
+        title->setFont(Theme::font(Theme::Face::Body, 10, QFont::Bold));
         grid->addWidget(title, line++, 0, 1, 2);
         for (const QStringList &names : section.rows) {
             auto *row = new QHBoxLayout;

@@ -6,6 +6,7 @@
 #include "ui/Icons.h"
 #include "ui/Messages.h"
 #include "ui/Modal.h"
+#include "ui/Theme.h"
 #include "register/PhotoActions.h"
 #include "register/PhotoFiles.h"
 #include "register/PhotoFrame.h"
@@ -52,9 +53,9 @@ QPixmap sideMarker(QChar side)
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0xC9, 0xA2, 0x27));
+    p.setBrush(Theme::colour(Theme::Colour::RegisterGold));
     p.drawEllipse(QRectF(1, 1, 24, 24));
-    QFont f(QStringLiteral("Verdana"));
+    QFont f = Theme::font(Theme::Face::Body);
     f.setBold(true);
     f.setPixelSize(14);
     p.setFont(f);
@@ -89,7 +90,7 @@ QWidget *TfrmRegistro::buildPhotoPanel()
     panel->setAttribute(Qt::WA_StyledBackground);
     auto *title = new QLabel(QStringLiteral("Foto dell'oggetto prezioso"), panel);
     title->setObjectName(QStringLiteral("lblSezione"));
-    title->setFont(QFont(QStringLiteral("Verdana"), 10, QFont::Bold));
+    title->setFont(Theme::font(Theme::Face::Body, 10, QFont::Bold));
     auto *layout = new QVBoxLayout(panel);
     layout->setContentsMargins(12, 6, 12, 12);
     layout->setSpacing(8);

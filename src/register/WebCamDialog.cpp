@@ -3,6 +3,7 @@
 #include "ui/AppWindows.h"
 #include "ui/Controls.h"
 #include "ui/Icons.h"
+#include "ui/Theme.h"
 #include "register/CameraSource.h"
 #include "register/PhotoActions.h"
 #include "register/PhotoFrame.h"
@@ -40,8 +41,8 @@ QPushButton *button(QWidget *parent, const char *name, const char *icon, const Q
 QLabel *caption(QWidget *parent, const QString &text)
 {
     auto *l = new QLabel(text, parent);
-    l->setFont(QFont(QStringLiteral("Verdana"), 10, QFont::Bold));
-    l->setStyleSheet(QStringLiteral("color:#1F4E79;"));
+    l->setFont(Theme::font(Theme::Face::Body, 10, QFont::Bold));
+    l->setStyleSheet(Theme::css(u"color:@houseBlue;"));
     return l;
 }
 } // namespace

@@ -1,4 +1,5 @@
 #include "register/ZoomDialog.h"
+#include "ui/Theme.h"
 #include "ui/WindowNames.h"
 #include "register/PhotoFrame.h"
 
@@ -10,9 +11,7 @@ TfrmZoom::TfrmZoom(QWidget *parent) : QDialog(parent)
     setObjectName(WindowNames::of<TfrmZoom>());
     setWindowTitle(QStringLiteral(" Fai clic sulla foto per chiudere questa finestra"));
     setWindowState(Qt::WindowMaximized);
-    setStyleSheet(QStringLiteral(
-        "#TfrmZoom{background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 #4682B4,stop:1 white);}"
-        "#panFoto{background:#2B2F36;border:1px solid #1F3B57;}"));
+    setStyleSheet(Theme::sheet(Theme::Sheet::PhotoZoom));
 
     auto *panFoto = new QWidget(this);
     panFoto->setObjectName(QStringLiteral("panFoto"));

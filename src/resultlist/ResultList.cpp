@@ -1,4 +1,5 @@
 #include "resultlist/ResultList.h"
+#include "ui/Theme.h"
 #include "resultlist/ResultLines.h"
 #include "resultlist/ResultListModel.h"
 
@@ -32,7 +33,7 @@ ResultList::ResultList(const ResultListOptions &options, QWidget *parent)
                                            "di ricerca, fare di nuovo clic su Trova."));
     txtTrova = new QLineEdit(this);
     txtTrova->setObjectName(QStringLiteral("txtTrova"));
-    txtTrova->setFont(QFont(QStringLiteral("Verdana"), 11));
+    txtTrova->setFont(Theme::font(Theme::Face::Body, 11));
     txtTrova->setPlaceholderText(QStringLiteral("Testo da cercare nell'elenco"));
     btnTrova = new QPushButton(QStringLiteral("Trova"), this);
     btnTrova->setObjectName(QStringLiteral("btnTrova"));
@@ -49,9 +50,9 @@ ResultList::ResultList(const ResultListOptions &options, QWidget *parent)
     lstRecords->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lstRecords->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     lstRecords->setAlternatingRowColors(false);
-    lstRecords->setStyleSheet(QStringLiteral(
-        "QListView{background:white;border:1px solid #9CB8CC;}"
-        "QListView::item:selected{background:#1F4E79;color:white;}"));
+    lstRecords->setStyleSheet(Theme::css(
+        u"QListView{background:white;border:1px solid @cardBorder;}"
+        "QListView::item:selected{background:@houseBlue;color:white;}"));
     lstRecords->viewport()->installEventFilter(this);
     txtTrova->installEventFilter(this);
 
@@ -67,7 +68,7 @@ ResultList::ResultList(const ResultListOptions &options, QWidget *parent)
     if (m_options.doubleClick) {
         lblRigo03 = instruction(this, "lblRigo03",
                                 QStringLiteral("Per richiamare i dati di una scheda, selezionarla con un doppio clic."));
-        lblRigo03->setStyleSheet(QStringLiteral("color:#DC143C;"));
+        lblRigo03->setStyleSheet(Theme::css(u"color:@crimson;"));
         layout->addWidget(lblRigo03);
     }
     layout->addLayout(findRow);

@@ -1,5 +1,6 @@
 #include "resultlist/ResultListDialog.h"
 #include "ui/Dialogs.h"
+#include "ui/Theme.h"
 #include "storage/StorageError.h"
 #include "resultlist/ListPrinting.h"
 
@@ -55,10 +56,10 @@ ResultListDialog::ResultListDialog(const ListWindowSpec &spec, QWidget *parent)
 
     auto *banner = new QLabel(spec.caption.trimmed(), this);
     banner->setObjectName(QStringLiteral("panTitolo"));
-    banner->setFont(QFont(QStringLiteral("Verdana"), 13, QFont::Bold));
-    banner->setStyleSheet(QStringLiteral(
-        "#panTitolo{color:white;padding:10px 16px;"
-        "background:qlineargradient(x1:0,y1:0,x2:1,y2:0,stop:0 #1F4E79,stop:1 #408AB3);}"));
+    banner->setFont(Theme::font(Theme::Face::Body, 13, QFont::Bold));
+    banner->setStyleSheet(Theme::css(
+        u"#panTitolo{color:white;padding:10px 16px;"
+        "background:qlineargradient(x1:0,y1:0,x2:1,y2:0,stop:0 @houseBlue,stop:1 @pageTop);}"));
 
     m_outer = new QVBoxLayout(this);
     m_outer->setContentsMargins(0, 0, 0, 0);

@@ -1,4 +1,5 @@
 #include "resultlist/ResultListModel.h"
+#include "ui/Theme.h"
 
 #include <QBrush>
 #include <QColor>
@@ -6,7 +7,7 @@
 #include <QSize>
 
 ResultListModel::ResultListModel(QObject *parent)
-    : QAbstractListModel(parent), m_font(QStringLiteral("Courier New"), 12)
+    : QAbstractListModel(parent), m_font(Theme::font(Theme::Face::Fixed, 12))
 {
     m_font.setStyleHint(QFont::Monospace);
     m_rowHeight = QFontMetrics(m_font).height() + 2;

@@ -1,6 +1,7 @@
 #include "resultlist/SearchDialog.h"
 #include "ui/Controls.h"
 #include "ui/FieldBehaviour.h"
+#include "ui/Theme.h"
 #include "storage/ArchiveTexts.h"
 #include "resultlist/RecordCriteria.h"
 
@@ -31,8 +32,8 @@ SearchDialog::SearchDialog(const SearchSpec &spec, QWidget *parent)
 
     lblTrovate = new QLabel(QStringLiteral("Il presente riepilogo contiene 0 schede."), resultsPanel());
     lblTrovate->setObjectName(QStringLiteral("lblTrovate"));
-    lblTrovate->setFont(QFont(QStringLiteral("Verdana"), 10, QFont::Bold));
-    lblTrovate->setStyleSheet(QStringLiteral("color:#008B8B;"));
+    lblTrovate->setFont(Theme::font(Theme::Face::Body, 10, QFont::Bold));
+    lblTrovate->setStyleSheet(Theme::css(u"color:@teal;"));
     footerArea()->addWidget(lblTrovate);
 }
 
@@ -60,7 +61,7 @@ QWidget *SearchDialog::buildCriteriaPanel()
     grid->setContentsMargins(0, 8, 0, 0);
     grid->setHorizontalSpacing(12);
     grid->setVerticalSpacing(9);
-    QFont fieldFont(QStringLiteral("Verdana"), 12, QFont::Bold);
+    QFont fieldFont = Theme::font(Theme::Face::Body, 12, QFont::Bold);
     QList<QPair<QString, QString>> chain;
     for (int row = 0; row < m_searchSpec.criteria.size(); ++row) {
         const SearchField &c = m_searchSpec.criteria[row];
@@ -89,8 +90,8 @@ QWidget *SearchDialog::buildCriteriaPanel()
 
     lblAttendere = new QLabel(QStringLiteral("Ricerca schede in corso. Attendere..."), panel);
     lblAttendere->setObjectName(QStringLiteral("lblAttendere"));
-    lblAttendere->setFont(QFont(QStringLiteral("Verdana"), 11, QFont::Bold));
-    lblAttendere->setStyleSheet(QStringLiteral("color:#008B8B;"));
+    lblAttendere->setFont(Theme::font(Theme::Face::Body, 11, QFont::Bold));
+    lblAttendere->setStyleSheet(Theme::css(u"color:@teal;"));
     lblAttendere->hide();
     lblConta = new QLabel(QStringLiteral("0"), panel);
     lblConta->setObjectName(QStringLiteral("lblConta"));

@@ -4,6 +4,7 @@
 #include "ui/Help.h"
 #include "ui/Icons.h"
 #include "ui/Messages.h"
+#include "ui/Theme.h"
 #include "storage/AmountText.h"
 #include "storage/ArchiveTexts.h"
 #include "storage/StorageError.h"
@@ -49,12 +50,12 @@ TfrmRiepilogo::TfrmRiepilogo(QWidget *chooser) : ResultListDialog(inventorySpec(
 {
     setSource({&RegisterLines::path, RegisterRecordLayout::size, RegisterLines::inventory()});
     QWidget *panel = resultsPanel();
-    const QString maroon = QStringLiteral("color:#800000;");
+    const QString maroon = Theme::css(u"color:@maroon;");
 
     auto *lblTipologia = label(panel, "lblTipologia", QStringLiteral("Natura e qualità:"));
-    lblTipologia->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
+    lblTipologia->setFont(Theme::font(Theme::Face::Body, 12, QFont::Bold));
     titTipologia = label(panel, "titTipologia", allObjects(), maroon);
-    titTipologia->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
+    titTipologia->setFont(Theme::font(Theme::Face::Body, 12, QFont::Bold));
     auto *header = new QHBoxLayout;
     header->addWidget(lblTipologia);
     header->addWidget(titTipologia, 1);
@@ -62,11 +63,11 @@ TfrmRiepilogo::TfrmRiepilogo(QWidget *chooser) : ResultListDialog(inventorySpec(
     headerArea()->addSpacing(6);
 
     panInfo = label(panel, "panInfo", countText(0));
-    panInfo->setFont(QFont(QStringLiteral("Verdana"), 10, QFont::Bold));
+    panInfo->setFont(Theme::font(Theme::Face::Body, 10, QFont::Bold));
     auto *infValore = label(panel, "infValore", QStringLiteral("Valore totale:"));
-    infValore->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
+    infValore->setFont(Theme::font(Theme::Face::Body, 12, QFont::Bold));
     lblTotale = label(panel, "lblTotale", QStringLiteral("0,00"), maroon);
-    lblTotale->setFont(QFont(QStringLiteral("Verdana"), 14, QFont::Bold));
+    lblTotale->setFont(Theme::font(Theme::Face::Body, 14, QFont::Bold));
     lblTotale->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lblTotale->setMinimumWidth(200);
     auto *footer = new QHBoxLayout;

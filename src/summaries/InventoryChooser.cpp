@@ -3,6 +3,7 @@
 #include "ui/WindowNames.h"
 #include "ui/Icons.h"
 #include "ui/Modal.h"
+#include "ui/Theme.h"
 #include "summaries/Inventory.h"
 
 #include <QEvent>
@@ -32,12 +33,10 @@ TfrmMenuRiepilogo::TfrmMenuRiepilogo(QWidget *parent)
     : AreaWindow(WindowNames::of<TfrmMenuRiepilogo>(), QStringLiteral(" Valtrena - Inventario oggetti preziosi"),
                  Presentation::Maximised, parent)
 {
-    setStyleSheet(QStringLiteral(
-        "#TfrmMenuRiepilogo{background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 #408AB3,stop:1 white);}"
-        "#panInventario{background:white;border:1px solid #9CB8CC;border-radius:10px;}"
-        "#btnVisualizza{background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 #4F9BC6,stop:1 #2C6A8F);"
-        "color:white;font:bold 11pt 'Arial';border:none;border-radius:6px;padding:8px 26px;}"
-        "#btnVisualizza:hover{background:#1F4E79;}"));
+    setStyleSheet(Theme::cardPage(u"TfrmMenuRiepilogo", u"#panInventario")
+        + Theme::css(u"#btnVisualizza{background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 @buttonTop,stop:1 @buttonBottom);"
+        "color:white;font:bold 11pt @titleFace;border:none;border-radius:6px;padding:8px 26px;}"
+        "#btnVisualizza:hover{background:@houseBlue;}"));
 
     auto *panel = new QWidget(this);
     panel->setObjectName(QStringLiteral("panInventario"));
@@ -49,8 +48,8 @@ TfrmMenuRiepilogo::TfrmMenuRiepilogo(QWidget *parent)
     imgIcona->setPixmap(Icons::pixmap(QStringLiteral("area-inventory"), 64));
     auto *lblTitolo = new QLabel(QStringLiteral("Inventario oggetti preziosi"), panel);
     lblTitolo->setObjectName(QStringLiteral("lblTitolo"));
-    lblTitolo->setFont(QFont(QStringLiteral("Arial"), 22, QFont::Bold));
-    lblTitolo->setStyleSheet(QStringLiteral("color:#1F4E79;"));
+    lblTitolo->setFont(Theme::font(Theme::Face::Title, 22, QFont::Bold));
+    lblTitolo->setStyleSheet(Theme::css(u"color:@houseBlue;"));
     auto *imgGuida = iconButton(panel, "imgGuida", "help", QStringLiteral("Guida all'inventario"));
     auto *imgEsci = iconButton(panel, "imgEsci", "exit", QStringLiteral("Torna al menu principale"));
     connect(imgGuida, &QToolButton::clicked, this, &TfrmMenuRiepilogo::imgGuidaClick);
@@ -72,12 +71,12 @@ TfrmMenuRiepilogo::TfrmMenuRiepilogo(QWidget *parent)
     lblIstruz02->setObjectName(QStringLiteral("lblIstruz02"));
     for (QLabel *l : {lblIstruz01, lblIstruz02}) {
         l->setWordWrap(true);
-        l->setFont(QFont(QStringLiteral("Verdana"), 10));
+        l->setFont(Theme::font(Theme::Face::Body, 10));
     }
 
     txtTipologia = new QLineEdit(panel);
     txtTipologia->setObjectName(QStringLiteral("txtTipologia"));
-    txtTipologia->setFont(QFont(QStringLiteral("Verdana"), 16, QFont::Bold));
+    txtTipologia->setFont(Theme::font(Theme::Face::Body, 16, QFont::Bold));
     txtTipologia->setPlaceholderText(QStringLiteral("Natura e qualità (facoltativa)"));
     txtTipologia->installEventFilter(this);
     btnVisualizza = new QPushButton(QStringLiteral("Visualizza"), panel);
@@ -91,8 +90,8 @@ TfrmMenuRiepilogo::TfrmMenuRiepilogo(QWidget *parent)
 
     lblAttendere = new QLabel(QStringLiteral("Caricamento inventario in corso. Attendere..."), panel);
     lblAttendere->setObjectName(QStringLiteral("lblAttendere"));
-    lblAttendere->setFont(QFont(QStringLiteral("Verdana"), 11, QFont::Bold));
-    lblAttendere->setStyleSheet(QStringLiteral("color:#008B8B;"));
+    lblAttendere->setFont(Theme::font(Theme::Face::Body, 11, QFont::Bold));
+    lblAttendere->setStyleSheet(Theme::css(u"color:@teal;"));
     // Keeps its room while hidden, so the panel does not jump when it shows.
     QSizePolicy keep = lblAttendere->sizePolicy();
     keep.setRetainSizeWhenHidden(true);

@@ -6,6 +6,7 @@
 #include "ui/Icons.h"
 #include "ui/Messages.h"
 #include "ui/Modal.h"
+#include "ui/Theme.h"
 #include "storage/Clock.h"
 #include "storage/DataFolder.h"
 #include "summaries/PayoutRules.h"
@@ -65,7 +66,7 @@ QComboBox *pickField(QWidget *parent, const char *name, const QStringList &items
     field->addItems(items);
     field->setMaxVisibleItems(12);
     field->lineEdit()->setMaxLength(maxLength);
-    field->setFont(QFont(QStringLiteral("Verdana"), 11));
+    field->setFont(Theme::font(Theme::Face::Body, 11));
     field->installEventFilter(new PickOnly(field, accepts));
     return field;
 }
@@ -73,8 +74,8 @@ QComboBox *pickField(QWidget *parent, const char *name, const QStringList &items
 QLabel *caption(QWidget *parent, const QString &text)
 {
     auto *l = new QLabel(text, parent);
-    l->setFont(QFont(QStringLiteral("Verdana"), 10, QFont::Bold));
-    l->setStyleSheet(QStringLiteral("color:#1F4E79;"));
+    l->setFont(Theme::font(Theme::Face::Body, 10, QFont::Bold));
+    l->setStyleSheet(Theme::css(u"color:@houseBlue;"));
     return l;
 }
 
@@ -91,7 +92,7 @@ QLineEdit *field(QWidget *parent, const char *name, int maxLength)
     auto *f = new QLineEdit(parent);
     f->setObjectName(QLatin1StringView(name));
     f->setMaxLength(maxLength);
-    f->setFont(QFont(QStringLiteral("Verdana"), 11));
+    f->setFont(Theme::font(Theme::Face::Body, 11));
     return f;
 }
 
@@ -101,10 +102,8 @@ TfrmMenuRiepCosti::TfrmMenuRiepCosti(QWidget *parent)
     : AreaWindow(WindowNames::of<TfrmMenuRiepCosti>(), QStringLiteral(" Valtrena - Riepilogo esborsi"),
                  Presentation::Maximised, parent)
 {
-    setStyleSheet(QStringLiteral(
-        "#TfrmMenuRiepCosti{background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 #408AB3,stop:1 white);}"
-        "#panPagina{background:white;border:1px solid #9CB8CC;border-radius:10px;}"
-        "QGroupBox{font:bold 10pt 'Verdana';color:#1F4E79;border:1px solid #C9D6E2;border-radius:6px;"
+    setStyleSheet(Theme::cardPage(u"TfrmMenuRiepCosti", u"#panPagina")
+        + Theme::css(u"QGroupBox{font:bold 10pt @bodyFace;color:@houseBlue;border:1px solid @groupBorder;border-radius:6px;"
         "margin-top:12px;padding:14px 10px 8px 10px;}"
         "QGroupBox::title{subcontrol-origin:margin;left:10px;padding:0 4px;}"));
     auto *page = new QWidget(this);
@@ -113,8 +112,8 @@ TfrmMenuRiepCosti::TfrmMenuRiepCosti(QWidget *parent)
     page->setMaximumWidth(860);
 
     auto *title = new QLabel(QStringLiteral("Riepilogo esborsi per acquisto oggetti preziosi"), page);
-    title->setFont(QFont(QStringLiteral("Arial"), 18, QFont::Bold));
-    title->setStyleSheet(QStringLiteral("color:#1F4E79;"));
+    title->setFont(Theme::font(Theme::Face::Title, 18, QFont::Bold));
+    title->setStyleSheet(Theme::css(u"color:@houseBlue;"));
     const char *instructions[][2] = {
         {"lblCampo01", "Indicare l'anno solare di interesse, la natura e qualità degli oggetti preziosi "
                        "acquistati e/o il codice fiscale del cliente."},
@@ -128,7 +127,7 @@ TfrmMenuRiepCosti::TfrmMenuRiepCosti(QWidget *parent)
         auto *l = new QLabel(QString::fromUtf8(text), page);
         l->setObjectName(QLatin1StringView(name));
         l->setWordWrap(true);
-        l->setFont(QFont(QStringLiteral("Verdana"), 10));
+        l->setFont(Theme::font(Theme::Face::Body, 10));
         lines.append(l);
     }
 
@@ -143,8 +142,8 @@ TfrmMenuRiepCosti::TfrmMenuRiepCosti(QWidget *parent)
 
     lblAttendere = new QLabel(QStringLiteral("Caricamento riepilogo in corso. Attendere..."), page);
     lblAttendere->setObjectName(QStringLiteral("lblAttendere"));
-    lblAttendere->setFont(QFont(QStringLiteral("Verdana"), 10, QFont::Bold));
-    lblAttendere->setStyleSheet(QStringLiteral("color:#800000;"));
+    lblAttendere->setFont(Theme::font(Theme::Face::Body, 10, QFont::Bold));
+    lblAttendere->setStyleSheet(Theme::css(u"color:@maroon;"));
     lblAttendere->hide();
     lblDataInizio = hidden(page, "lblDataInizio");
     lblDataFine = hidden(page, "lblDataFine");
@@ -202,7 +201,7 @@ QWidget *TfrmMenuRiepCosti::buildFilters(QWidget *parent)
     auto *box = new QWidget(parent);
     txtAnno = field(box, "txtAnno", 4);
     txtAnno->setFixedWidth(90);
-    txtAnno->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
+    txtAnno->setFont(Theme::font(Theme::Face::Body, 12, QFont::Bold));
     FieldBehaviour::filterDigitKeys(txtAnno);
     txtAnno->installEventFilter(this);
     txtEsecutore = field(box, "txtEsecutore", 120);
@@ -252,8 +251,8 @@ QWidget *TfrmMenuRiepCosti::buildInterval(QWidget *parent, const QString &title,
     (*monthField)->setMinimumWidth(150);
     *yearLabel = new QLabel(QStringLiteral("ANNO"), group);
     (*yearLabel)->setObjectName(QLatin1StringView(year));
-    (*yearLabel)->setFont(QFont(QStringLiteral("Verdana"), 20, QFont::Bold));
-    (*yearLabel)->setStyleSheet(QStringLiteral("color:#800000;border:none;"));
+    (*yearLabel)->setFont(Theme::font(Theme::Face::Body, 20, QFont::Bold));
+    (*yearLabel)->setStyleSheet(Theme::css(u"color:@maroon;border:none;"));
 
     auto *row = new QHBoxLayout(group);
     row->setSpacing(10);

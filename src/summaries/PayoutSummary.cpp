@@ -4,6 +4,7 @@
 #include "ui/Help.h"
 #include "ui/Icons.h"
 #include "ui/Messages.h"
+#include "ui/Theme.h"
 #include "register/RegisterRecord.h"
 #include "storage/ArchiveTexts.h"
 #include "storage/DataFolder.h"
@@ -41,7 +42,7 @@ QLabel *named(QWidget *parent, const char *name, const QString &text)
 {
     auto *l = new QLabel(text, parent);
     l->setObjectName(QLatin1StringView(name));
-    l->setFont(QFont(QStringLiteral("Verdana"), 10, QFont::Bold));
+    l->setFont(Theme::font(Theme::Face::Body, 10, QFont::Bold));
     return l;
 }
 
@@ -54,9 +55,9 @@ TfrmRiepCosti::TfrmRiepCosti(QWidget *chooser) : ResultListDialog(payoutSpec(), 
     QWidget *panel = resultsPanel();
 
     titTipologia = named(panel, "titTipologia", QStringLiteral("- - -"));
-    titTipologia->setStyleSheet(QStringLiteral("color:#800000;"));
+    titTipologia->setStyleSheet(Theme::css(u"color:@maroon;"));
     lblIntervallo = named(panel, "lblIntervallo", QStringLiteral("Dal gg/mm/aaaa al gg/mm/aaaa"));
-    lblIntervallo->setStyleSheet(QStringLiteral("color:#1F4E79;"));
+    lblIntervallo->setStyleSheet(Theme::css(u"color:@houseBlue;"));
     auto *header = new QGridLayout;
     header->setHorizontalSpacing(10);
     header->addWidget(named(panel, "lblTipologia", QStringLiteral("Filtri di ricerca:")), 0, 0);
@@ -70,8 +71,8 @@ TfrmRiepCosti::TfrmRiepCosti(QWidget *chooser) : ResultListDialog(payoutSpec(), 
     lblTotCosti = named(panel, "lblTotCosti", QStringLiteral("0,00"));
     lblTotCosti->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lblTotCosti->setMinimumWidth(140);
-    lblTotCosti->setFont(QFont(QStringLiteral("Verdana"), 13, QFont::Bold));
-    lblTotCosti->setStyleSheet(QStringLiteral("color:#800000;"));
+    lblTotCosti->setFont(Theme::font(Theme::Face::Body, 13, QFont::Bold));
+    lblTotCosti->setStyleSheet(Theme::css(u"color:@maroon;"));
     lblConta = named(panel, "lblConta", QStringLiteral("0"));
     lblConta->hide();
     auto *total = new QHBoxLayout;

@@ -5,6 +5,7 @@
 #include "ui/Help.h"
 #include "ui/Icons.h"
 #include "ui/Messages.h"
+#include "ui/Theme.h"
 #include "receipts/ReceiptRecord.h"
 #include "storage/ArchiveTexts.h"
 #include "storage/Record.h"
@@ -103,11 +104,11 @@ PeriodSummaryWindow::PeriodSummaryWindow(Period period, QWidget *parent)
 
     titTipologia = new QLabel(QString::fromUtf16(variantOf(period).defaultTitle), panel);
     titTipologia->setObjectName(QStringLiteral("titTipologia"));
-    titTipologia->setFont(QFont(QStringLiteral("Verdana"), 11, QFont::Bold));
-    titTipologia->setStyleSheet(QStringLiteral("color:#800000;"));
+    titTipologia->setFont(Theme::font(Theme::Face::Body, 11, QFont::Bold));
+    titTipologia->setStyleSheet(Theme::css(u"color:@maroon;"));
     auto *lblTipologia = new QLabel(QStringLiteral("Tipologia riepilogo:"), panel);
     lblTipologia->setObjectName(QStringLiteral("lblTipologia"));
-    lblTipologia->setFont(QFont(QStringLiteral("Verdana"), 11, QFont::Bold));
+    lblTipologia->setFont(Theme::font(Theme::Face::Body, 11, QFont::Bold));
     auto *header = new QHBoxLayout;
     header->addWidget(lblTipologia);
     header->addWidget(titTipologia, 1);
@@ -132,25 +133,25 @@ QFrame *PeriodSummaryWindow::buildSelection()
 {
     auto *frame = new QFrame(this);
     frame->setObjectName(QStringLiteral("panSelezione"));
-    frame->setStyleSheet(QStringLiteral("#panSelezione{background:white;border:1px solid #9CB8CC;border-radius:10px;}"));
+    frame->setStyleSheet(Theme::card(u"#panSelezione"));
     frame->setFixedWidth(620);
 
     lblAnno = new QLabel(QStringLiteral("ANNO"), frame);
     lblAnno->setObjectName(QStringLiteral("lblAnno"));
-    lblAnno->setFont(QFont(QStringLiteral("Verdana"), 28, QFont::Bold));
-    lblAnno->setStyleSheet(QStringLiteral("color:#800000;"));
+    lblAnno->setFont(Theme::font(Theme::Face::Body, 28, QFont::Bold));
+    lblAnno->setStyleSheet(Theme::css(u"color:@maroon;"));
     auto *heading = new QLabel(QString::fromUtf16(variantOf(m_period).heading), frame);
-    heading->setFont(QFont(QStringLiteral("Arial"), 18, QFont::Bold));
-    heading->setStyleSheet(QStringLiteral("color:#1F4E79;"));
+    heading->setFont(Theme::font(Theme::Face::Title, 18, QFont::Bold));
+    heading->setStyleSheet(Theme::css(u"color:@houseBlue;"));
     auto *lblApri = new QLabel(QString::fromUtf16(variantOf(m_period).prompt), frame);
     lblApri->setObjectName(QStringLiteral("lblApri"));
-    lblApri->setFont(QFont(QStringLiteral("Verdana"), 10));
+    lblApri->setFont(Theme::font(Theme::Face::Body, 10));
     cboSelezione = new QComboBox(frame);
     cboSelezione->setObjectName(QStringLiteral("cboSelezione"));
     cboSelezione->addItems(PeriodSummaryRules::choices(m_period));
     cboSelezione->setCurrentIndex(0);
     cboSelezione->setMaxVisibleItems(12);
-    cboSelezione->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
+    cboSelezione->setFont(Theme::font(Theme::Face::Body, 12, QFont::Bold));
     cboSelezione->setMinimumWidth(m_period == Period::Month ? 220 : 380);
     auto *btnVisualizza = new QPushButton(Icons::icon(QStringLiteral("list")), QStringLiteral("Visualizza"), frame);
     btnVisualizza->setObjectName(QStringLiteral("btnVisualizza"));
@@ -191,8 +192,8 @@ void PeriodSummaryWindow::buildTotals()
     QWidget *panel = resultsPanel();
     panInfo = new QLabel(PeriodSummaryRules::countText(0), panel);
     panInfo->setObjectName(QStringLiteral("panInfo"));
-    panInfo->setFont(QFont(QStringLiteral("Verdana"), 10));
-    panInfo->setStyleSheet(QStringLiteral("color:#1F4E79;"));
+    panInfo->setFont(Theme::font(Theme::Face::Body, 10));
+    panInfo->setStyleSheet(Theme::css(u"color:@houseBlue;"));
 
     auto *grid = new QGridLayout;
     grid->setHorizontalSpacing(12);
@@ -203,12 +204,12 @@ void PeriodSummaryWindow::buildTotals()
         value->setObjectName(QLatin1StringView(kTotals[i].name));
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         value->setMinimumWidth(130);
-        QFont f(QStringLiteral("Verdana"), 10, i == 0 ? QFont::Bold : QFont::Normal);
+        QFont f = Theme::font(Theme::Face::Body, 10, i == 0 ? QFont::Bold : QFont::Normal);
         caption->setFont(f);
         value->setFont(f);
         if (i == 0) {
-            caption->setStyleSheet(QStringLiteral("color:#800000;"));
-            value->setStyleSheet(QStringLiteral("color:#800000;"));
+            caption->setStyleSheet(Theme::css(u"color:@maroon;"));
+            value->setStyleSheet(Theme::css(u"color:@maroon;"));
         }
         grid->addWidget(caption, i, 0, Qt::AlignRight);
         grid->addWidget(value, i, 1);

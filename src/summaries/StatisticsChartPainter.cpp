@@ -1,4 +1,5 @@
 #include "summaries/StatisticsChartParts.h"
+#include "ui/Theme.h"
 #include "storage/AmountText.h"
 
 #include <QFontMetricsF>
@@ -10,7 +11,7 @@ namespace ChartParts {
 
 QFont font(int pixelSize, bool bold)
 {
-    QFont f(QStringLiteral("Verdana"));
+    QFont f = Theme::font(Theme::Face::Body);
     f.setPixelSize(pixelSize);
     f.setBold(bold);
     return f;

@@ -4,6 +4,7 @@
 #include "ui/Help.h"
 #include "ui/Icons.h"
 #include "ui/Messages.h"
+#include "ui/Theme.h"
 #include "storage/AmountText.h"
 #include "storage/ArchiveTexts.h"
 #include "storage/Clock.h"
@@ -96,10 +97,8 @@ TfrmStatistiche::TfrmStatistiche(QWidget *parent)
     : AreaWindow(WindowNames::of<TfrmStatistiche>(), QStringLiteral(" Valtrena - Statistiche ricevute emesse"),
                  Presentation::Maximised, parent)
 {
-    setStyleSheet(QStringLiteral(
-        "#TfrmStatistiche{background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 #408AB3,stop:1 white);}"
-        "#panAvvio,#panContainer{background:white;border:1px solid #9CB8CC;border-radius:10px;}"
-        "#panInfo{background:#F2F6FA;border:1px solid #C9D6E2;border-radius:4px;padding:4px 8px;color:#1F4E79;}"));
+    setStyleSheet(Theme::cardPage(u"TfrmStatistiche", u"#panAvvio,#panContainer")
+        + Theme::css(u"#panInfo{background:@infoFill;border:1px solid @groupBorder;border-radius:4px;padding:4px 8px;color:@houseBlue;}"));
     panAvvio = buildYearPanel();
     panContainer = buildChartPanel();
 
@@ -118,16 +117,16 @@ QFrame *TfrmStatistiche::buildYearPanel()
     panel->setFixedWidth(560);
 
     auto *title = new QLabel(QStringLiteral("Statistiche ricevute emesse"), panel);
-    title->setFont(QFont(QStringLiteral("Arial"), 20, QFont::Bold));
-    title->setStyleSheet(QStringLiteral("color:#1F4E79;border:none;"));
+    title->setFont(Theme::font(Theme::Face::Title, 20, QFont::Bold));
+    title->setStyleSheet(Theme::css(u"color:@houseBlue;border:none;"));
     auto *lblApri = label(panel, "lblApri", QStringLiteral("Indicare l'anno solare e premere Apri."));
-    lblApri->setFont(QFont(QStringLiteral("Verdana"), 11));
+    lblApri->setFont(Theme::font(Theme::Face::Body, 11));
     lblApri->setStyleSheet(QStringLiteral("border:none;"));
 
     txtAnno = new QLineEdit(panel);
     txtAnno->setObjectName(QStringLiteral("txtAnno"));
     txtAnno->setMaxLength(4);
-    txtAnno->setFont(QFont(QStringLiteral("Verdana"), 26, QFont::Bold));
+    txtAnno->setFont(Theme::font(Theme::Face::Body, 26, QFont::Bold));
     txtAnno->setAlignment(Qt::AlignCenter);
     txtAnno->setFixedWidth(170);
     FieldBehaviour::filterDigitKeys(txtAnno);
@@ -178,15 +177,15 @@ QFrame *TfrmStatistiche::buildChartPanel()
 
     lblTitolo = label(panel, "lblTitolo",
                       QStringLiteral("Rappresentazione grafica delle ricevute emesse nell'anno solare."));
-    lblTitolo->setFont(QFont(QStringLiteral("Arial"), 16, QFont::Bold));
-    lblTitolo->setStyleSheet(QStringLiteral("color:#1F4E79;border:none;"));
+    lblTitolo->setFont(Theme::font(Theme::Face::Title, 16, QFont::Bold));
+    lblTitolo->setStyleSheet(Theme::css(u"color:@houseBlue;border:none;"));
     auto *lblRigo04 = label(panel, "lblRigo04", QStringLiteral(
         "Il presente grafico statistico mostra gli incassi relativi a ciascun mese dell'anno in base alle ricevute emesse."));
     auto *lblRigo05 = label(panel, "lblRigo05", QStringLiteral(
         "Servirsi dei pulsanti in calce per visualizzare il tipo di grafico desiderato e per mandarlo in stampa."));
     for (QLabel *l : {lblRigo04, lblRigo05}) {
-        l->setFont(QFont(QStringLiteral("Verdana"), 10));
-        l->setStyleSheet(QStringLiteral("border:none;color:#333;"));
+        l->setFont(Theme::font(Theme::Face::Body, 10));
+        l->setStyleSheet(Theme::css(u"border:none;color:@charcoal;"));
         l->setWordWrap(true);
     }
 

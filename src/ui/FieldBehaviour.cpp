@@ -1,6 +1,7 @@
 #include "ui/FieldBehaviour.h"
 #include "ui/Controls.h"
 #include "ui/Messages.h"
+#include "ui/Theme.h"
 #include "storage/AmountText.h"
 #include "storage/DateText.h"
 #include "storage/Record.h"
@@ -47,10 +48,10 @@ protected:
     {
         QPainter p(this);
         QLinearGradient outline(0, 0, 0, height());
-        outline.setColorAt(0, QColor(0xFF, 0xD7, 0x00));
+        outline.setColorAt(0, Theme::colour(Theme::Colour::FocusGold));
         outline.setColorAt(1, Qt::white);
         p.fillRect(rect(), outline);
-        p.fillRect(rect().adjusted(2, 2, -2, -2), QColor(0xFF, 0xFF, 0x00));
+        p.fillRect(rect().adjusted(2, 2, -2, -2), Theme::colour(Theme::Colour::FocusFill));
     }
 
 private:
@@ -93,8 +94,8 @@ public:
     static void paint(QLineEdit *field, bool focused)
     {
         field->setStyleSheet(focused
-            ? QStringLiteral("QLineEdit{background:#FFFF00;border:1px solid #87CEEB;}")
-            : QStringLiteral("QLineEdit{background:#F0F8FF;border:1px solid #87CEEB;}"));
+            ? Theme::css(u"QLineEdit{background:@focusFill;border:1px solid @focusBorder;}")
+            : Theme::css(u"QLineEdit{background:@fieldFill;border:1px solid @focusBorder;}"));
     }
     bool eventFilter(QObject *o, QEvent *e) override
     {

@@ -5,6 +5,7 @@
 #include "ui/LinkLabel.h"
 #include "ui/Modal.h"
 #include "ui/Shell.h"
+#include "ui/Theme.h"
 #include "storage/DataFolder.h"
 
 #include <QCoreApplication>
@@ -25,13 +26,13 @@ TfrmGuida::TfrmGuida(QWidget *parent) : QDialog(parent)
 
     lblTitolo = new QLabel(QStringLiteral("Argomento della guida."), this);
     lblTitolo->setObjectName(QStringLiteral("lblTitolo"));
-    lblTitolo->setFont(QFont(QStringLiteral("Arial"), 16, QFont::Bold));
-    lblTitolo->setStyleSheet(QStringLiteral("color:#DC143C;"));
+    lblTitolo->setFont(Theme::font(Theme::Face::Title, 16, QFont::Bold));
+    lblTitolo->setStyleSheet(Theme::css(u"color:@crimson;"));
 
     txtGuida = new QPlainTextEdit(this);
     txtGuida->setObjectName(QStringLiteral("txtGuida"));
     txtGuida->setReadOnly(true);
-    txtGuida->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
+    txtGuida->setFont(Theme::font(Theme::Face::Body, 12, QFont::Bold));
     txtGuida->setLineWrapMode(QPlainTextEdit::WidgetWidth);
 
     auto *imgPDF = new QLabel(this);

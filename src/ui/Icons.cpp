@@ -1,4 +1,5 @@
 #include "ui/Icons.h"
+#include "ui/Theme.h"
 
 #include <QFile>
 #include <QHash>
@@ -59,7 +60,7 @@ QPixmap drawBadge(const QString &name, int size)
     p.setPen(QPen(base.darker(130), 1));
     p.drawPath(path);
     const QString glyph = QString::fromUtf16(b.glyph);
-    QFont f(QStringLiteral("DejaVu Sans"));
+    QFont f = Theme::font(Theme::Face::Glyphs);
     f.setBold(true);
     f.setPixelSize(glyph.size() > 2 ? size * 0.30 : size * 0.55);
     p.setFont(f);

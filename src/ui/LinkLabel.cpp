@@ -1,4 +1,5 @@
 #include "ui/LinkLabel.h"
+#include "ui/Theme.h"
 
 #include <QEvent>
 #include <QMouseEvent>
@@ -7,11 +8,21 @@ LinkLabel::LinkLabel(const QString &name, const QString &text, QWidget *parent, 
     : QLabel(text, parent)
 {
     setObjectName(name);
-    QFont f(QStringLiteral("Tahoma"), pointSize);
+    QFont f = Theme::font(Theme::Face::Status, pointSize);
     f.setUnderline(true);
     setFont(f);
     setCursor(Qt::PointingHandCursor);
     paintAs(normalColour());
+}
+
+QColor LinkLabel::normalColour()
+{
+    return Theme::colour(Theme::Colour::LinkNavy);
+}
+
+QColor LinkLabel::pressedColour()
+{
+    return Theme::colour(Theme::Colour::LinkPressed);
 }
 
 void LinkLabel::paintAs(const QColor &colour)

@@ -7,8 +7,8 @@ class LinkLabel : public QLabel
     Q_OBJECT
 public:
     LinkLabel(const QString &name, const QString &text, QWidget *parent = nullptr, int pointSize = 14);
-    static QColor normalColour() { return QColor(0x00, 0x00, 0x8B); }
-    static QColor pressedColour() { return QColor(0xFF, 0xA5, 0x00); }
+    static QColor normalColour();
+    static QColor pressedColour();
     // Gives another widget (the link's icon) the same press colours and click.
     void addBuddy(QWidget *icon);
 

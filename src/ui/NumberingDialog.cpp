@@ -4,6 +4,7 @@
 #include "ui/FieldBehaviour.h"
 #include "ui/Messages.h"
 #include "ui/Modal.h"
+#include "ui/Theme.h"
 #include "storage/AmountText.h"
 #include "storage/ArchiveTexts.h"
 #include "storage/DataFolder.h"
@@ -42,7 +43,7 @@ TfrmNumerazione::TfrmNumerazione(QWidget *parent) : QDialog(parent)
     connect(txtInizio, &QLineEdit::textEdited, txtInizio,
             [this] { txtInizio->setMaxLength(qMax(kTypingLimit, int(txtInizio->text().size()))); });
     txtInizio->setAlignment(Qt::AlignCenter);
-    txtInizio->setFont(QFont(QStringLiteral("Verdana"), 14, QFont::Bold));
+    txtInizio->setFont(Theme::font(Theme::Face::Body, 14, QFont::Bold));
     txtInizio->setFixedWidth(140);
     auto *grpLayout = new QHBoxLayout(grp);
     grpLayout->setContentsMargins(14, 14, 14, 14);

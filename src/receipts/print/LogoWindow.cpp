@@ -3,6 +3,7 @@
 #include "ui/Icons.h"
 #include "ui/Messages.h"
 #include "ui/Modal.h"
+#include "ui/Theme.h"
 #include "report/Pictures.h"
 #include "storage/DataFolder.h"
 
@@ -47,7 +48,7 @@ TfrmLogo::TfrmLogo(QWidget *parent) : QDialog(parent)
     imgLogo->setObjectName(QStringLiteral("imgLogo"));
     imgLogo->setFixedSize(kShownSize + QSize(12, 12));
     imgLogo->setAlignment(Qt::AlignCenter);
-    imgLogo->setStyleSheet(QStringLiteral("QLabel { background: white; border: 1px solid #9aa6b2; }"));
+    imgLogo->setStyleSheet(Theme::css(u"QLabel { background: white; border: 1px solid @frameGrey; }"));
 
     auto *hint = new QLabel(QStringLiteral("Il logo viene stampato sulle ricevute e sulle schede del "
                                            "registro. Scegliere un'immagine JPEG o Bitmap."),

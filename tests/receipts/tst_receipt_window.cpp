@@ -672,4 +672,4 @@ void TestReceiptWindow::unreachableArchiveIsReported()
 }
 
 QTEST_MAIN(TestReceiptWindow)
-#include "TestReceiptWindow.moc"
+#include "tst_receipt_window.moc"

@@ -169,4 +169,4 @@ void TestArchiveChooser::logoLinkOpensLogoWindow()
 }
 
 QTEST_MAIN(TestArchiveChooser)
-#include "TestArchiveChooser.moc"
+#include "tst_archive_chooser.moc"

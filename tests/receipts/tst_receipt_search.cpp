@@ -214,4 +214,4 @@ void TestReceiptSearch::longestLineReadsToItsTotal()
 }
 
 QTEST_MAIN(TestReceiptSearch)
-#include "TestReceiptSearch.moc"
+#include "tst_receipt_search.moc"

@@ -23,10 +23,10 @@ using TestSupport::click;
 
 namespace {
 QWidget *area(const char *name) { return AppWindows::get(QLatin1StringView(name)); }
-QString text(const char *window, const char *control) { return Controls::text(area(window), QLatin1StringView(control)); }
+QString text(const char *window, const char *control) { return TestSupport::text(area(window), QLatin1StringView(control)); }
 void set(const char *window, const char *control, const QString &value)
 {
-    Controls::setText(area(window), QLatin1StringView(control), value);
+    TestSupport::setText(area(window), QLatin1StringView(control), value);
 }
 void press(const char *window, const char *control) { click(area(window), QLatin1StringView(control)); }
 
@@ -83,7 +83,7 @@ ModalScript::Step pickFirst(const QString &criterion, const QString &value, int 
 {
     return [=](QDialog *d) {
         d->show();
-        Controls::setText(d, criterion, value);
+        TestSupport::setText(d, criterion, value);
         click(d, QStringLiteral("btnCerca"));
         auto *list = d->findChild<ResultList *>();
         *lines = list->count();

@@ -55,7 +55,7 @@ struct Fixture
         window->show();
     }
     ~Fixture() { AppWindows::clear(); }
-    void set(const QString &name, const QString &value) const { Controls::setText(window.get(), name, value); }
+    void set(const QString &name, const QString &value) const { TestSupport::setText(window.get(), name, value); }
 
     TempDataDir data;
     MessageRecorder messages;

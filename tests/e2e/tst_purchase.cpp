@@ -1,5 +1,6 @@
 // One purchase from the login to the sale, through the program's own windows
 // in one process: what a shop owner does on an ordinary day.
+#include "Archives.h"
 #include "PdfTools.h"
 #include "TestSupport.h"
 #include "app/Startup.h"
@@ -131,10 +132,7 @@ void TestPurchase::aPurchaseFromLoginToSale()
     TempDataDir data;
     QVERIFY(QFile::copy(QStringLiteral(VALTRENA_SOURCE_DIR "/resources/unins000.dll"),
                         data.file(QStringLiteral("unins000.dll"))));
-    {
-        RecordFile customers(DataFolder::file(FileNames::customerArchive()), CustomerRecordLayout::size);
-        customers.append(CustomerRecordLayout::encode(customer()));
-    }
+    QVERIFY(Archives::writeCustomers({customer()}));
     FedCameraSource *camera = nullptr;
     CameraSource::setFactory([&camera](QObject *parent) { return camera = new FedCameraSource(parent); });
     MessageRecorder messages;

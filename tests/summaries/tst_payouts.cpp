@@ -1,8 +1,8 @@
+#include "Archives.h"
 #include "ui/Controls.h"
 #include "ui/Dialogs.h"
 #include "register/RegisterRecord.h"
 #include "storage/DataFolder.h"
-#include "storage/RecordFile.h"
 #include "summaries/PayoutChooser.h"
 #include "summaries/PayoutSummary.h"
 #include "resultlist/ResultList.h"
@@ -19,7 +19,7 @@
 namespace {
 void writeRegister(const QList<QStringList> &cards)  // date, amount, nature, fiscal code
 {
-    RecordFile file(DataFolder::file(FileNames::registerArchive()), RegisterRecordLayout::size);
+    QList<RegisterRecord> records;
     for (const QStringList &c : cards) {
         RegisterRecord r;
         r.Data = c[0];
@@ -27,9 +27,9 @@ void writeRegister(const QList<QStringList> &cards)  // date, amount, nature, fi
         r.Natura = c[2];
         r.CodFisc = c[3];
         r.Cliente = QStringLiteral("Cliente %1").arg(c[1]);
-        file.append(RegisterRecordLayout::encode(r));
+        records.append(r);
     }
-    file.close();
+    QVERIFY(Archives::writeRegister(records));
 }
 
 struct Chooser

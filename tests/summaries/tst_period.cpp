@@ -1,7 +1,7 @@
+#include "Archives.h"
 #include "ui/AppWindows.h"
 #include "ui/Controls.h"
 #include "receipts/ReceiptRecord.h"
-#include "storage/RecordFile.h"
 #include "summaries/PeriodSummaryWindow.h"
 #include "resultlist/ResultList.h"
 #include "ReceiptFixture.h"
@@ -31,7 +31,7 @@ struct ReceiptWindowStandIn
 
 void writeReceipts(const QString &path, const QList<QStringList> &rows)  // date, TotCorrispettivi, Acconti
 {
-    RecordFile file(path, ReceiptRecordLayout::size);
+    QList<ReceiptRecord> records;
     int n = 0;
     for (const QStringList &row : rows) {
         ReceiptRecord r;
@@ -42,9 +42,9 @@ void writeReceipts(const QString &path, const QList<QStringList> &rows)  // date
         r.Acconti = row.value(2, QStringLiteral("0"));
         r.Tassa = QStringLiteral("2");
         r.Totale = row[1];
-        file.append(ReceiptRecordLayout::encode(r));
+        records.append(r);
     }
-    file.close();
+    QVERIFY(Archives::write(path, records));
 }
 
 // Opens the printing surface of a summary to the test.
@@ -195,11 +195,9 @@ void TestPeriodSummaries::linesReadToTheirEndAt1366()
     MessageRecorder messages;
     const QString archive = dir.file(u"2024.ric"_qs);
     {
-        RecordFile file(archive, ReceiptRecordLayout::size);
         ReceiptRecord r = widestReceipt();
         r.Totale = r.TotCorrispettivi;
-        file.append(ReceiptRecordLayout::encode(r));
-        file.close();
+        QVERIFY(Archives::write(archive, QList{r}));
     }
     ReceiptWindowStandIn receipts(archive);
     TfrmRiepAnnuale year(&receipts.window);

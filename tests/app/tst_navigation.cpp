@@ -1,3 +1,4 @@
+#include "Archives.h"
 #include "ui/ArchiveNavigatorBinding.h"
 #include "receipts/ReceiptRecord.h"
 #include "storage/ArchiveTexts.h"
@@ -122,7 +123,7 @@ private slots:
         TempDataDir dir;
         ReceiptRecord r;
         r.Saldata = stored;
-        dir.writeBytes(QStringLiteral("2025.ric"), ReceiptRecordLayout::encode(r));
+        QVERIFY(Archives::writeReceipts(QStringLiteral("2025"), {r}));
         ReceiptPane pane(dir.file(QStringLiteral("2025.ric")));
         pane.paid->setChecked(true);
         QVERIFY(pane.navigator.first());

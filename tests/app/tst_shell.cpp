@@ -110,7 +110,7 @@ private slots:
         QString guideTitle;
         modal.then([](QDialog *d) { return int(d->objectName() == QStringLiteral("TfrmInfo")); });
         modal.then([&](QDialog *d) {
-            guideTitle = Controls::text(d, QStringLiteral("lblTitolo"));
+            guideTitle = TestSupport::text(d, QStringLiteral("lblTitolo"));
             return 0;
         });
         modal.then([](QDialog *) { return 0; });

@@ -1,9 +1,11 @@
 #pragma once
+#include "Archives.h"
 #include "customers/CustomerRecord.h"
 #include "storage/DataFolder.h"
 #include "storage/RecordFile.h"
 
 #include <QList>
+#include <QTest>
 
 // Customer cards on disk, written and read through the real record file.
 namespace CustomerFixture {
@@ -23,13 +25,7 @@ inline CustomerRecord card(const QString &surname, const QString &name)
     return c;
 }
 
-inline void write(const QList<CustomerRecord> &cards)
-{
-    RecordFile file(archive(), CustomerRecordLayout::size);
-    for (const CustomerRecord &c : cards)
-        file.append(CustomerRecordLayout::encode(c));
-    file.close();
-}
+inline void write(const QList<CustomerRecord> &cards) { QVERIFY(Archives::write(archive(), cards)); }
 
 inline QList<CustomerRecord> read()
 {

@@ -79,7 +79,7 @@ private slots:
         m_files->answers = {outside(QStringLiteral("Patente.jpg"))};
         TestSupport::click(&dialog, QStringLiteral("btnSfoglia02"));
         QCOMPARE(m_files->captions, QStringList{QStringLiteral("Selezionare il file da allegare:")});
-        QCOMPARE(Controls::text(&dialog, QStringLiteral("txtFile02")), QStringLiteral("Patente.jpg"));
+        QCOMPARE(TestSupport::text(&dialog, QStringLiteral("txtFile02")), QStringLiteral("Patente.jpg"));
         QCOMPARE(readFile(attached(QStringLiteral("Patente.jpg"))), QByteArray("scan"));
         QVERIFY(open->isEnabled());
         QVERIFY(m_messages->isEmpty());
@@ -90,7 +90,7 @@ private slots:
 
         // Clearing the slot leaves the file for any other card naming it.
         TestSupport::click(&dialog, QStringLiteral("imgCancella02"));
-        QCOMPARE(Controls::text(&dialog, QStringLiteral("txtFile02")), QString());
+        QCOMPARE(TestSupport::text(&dialog, QStringLiteral("txtFile02")), QString());
         QVERIFY(!open->isEnabled());
         QVERIFY(QFile::exists(attached(QStringLiteral("Patente.jpg"))));
     }
@@ -118,7 +118,7 @@ private slots:
         QCOMPARE(m_messages->last().text,
                  QStringLiteral("Attenzione: nella cartella dei documenti allegati è presente un file con lo stesso "
                                 "nome.\r\n\r\nSi vuole sovrascrivere il file esistente?"));
-        QCOMPARE(Controls::text(&dialog, QStringLiteral("txtFile01")), QStringLiteral("doc.pdf"));
+        QCOMPARE(TestSupport::text(&dialog, QStringLiteral("txtFile01")), QStringLiteral("doc.pdf"));
         QCOMPARE(readFile(attached(QStringLiteral("doc.pdf"))), kept);
         QCOMPARE(QDir(m_data->path() + QStringLiteral("Documenti_Allegati")).count(), 3u);  // . .. doc.pdf
     }
@@ -157,14 +157,14 @@ private slots:
         m_files->answers = {outside(QStringLiteral("doc.pdf")), outside(QStringLiteral("altro/doc.pdf")),
                             outside(QStringLiteral("doc.pdf")), outside(QStringLiteral("copia/doc.pdf"))};
         TestSupport::click(&dialog, QStringLiteral("btnSfoglia01"));
-        QCOMPARE(Controls::text(&dialog, QStringLiteral("txtFile01")), QStringLiteral("doc (2).pdf"));
+        QCOMPARE(TestSupport::text(&dialog, QStringLiteral("txtFile01")), QStringLiteral("doc (2).pdf"));
         TestSupport::click(&dialog, QStringLiteral("btnSfoglia02"));
-        QCOMPARE(Controls::text(&dialog, QStringLiteral("txtFile02")), QStringLiteral("doc (3).pdf"));
+        QCOMPARE(TestSupport::text(&dialog, QStringLiteral("txtFile02")), QStringLiteral("doc (3).pdf"));
         // The same content again is the file already there, under its own name.
         TestSupport::click(&dialog, QStringLiteral("btnSfoglia03"));
-        QCOMPARE(Controls::text(&dialog, QStringLiteral("txtFile03")), QStringLiteral("doc (2).pdf"));
+        QCOMPARE(TestSupport::text(&dialog, QStringLiteral("txtFile03")), QStringLiteral("doc (2).pdf"));
         TestSupport::click(&dialog, QStringLiteral("btnSfoglia03"));
-        QCOMPARE(Controls::text(&dialog, QStringLiteral("txtFile03")), QStringLiteral("doc.pdf"));
+        QCOMPARE(TestSupport::text(&dialog, QStringLiteral("txtFile03")), QStringLiteral("doc.pdf"));
 
         QVERIFY(m_messages->isEmpty());
         QCOMPARE(readFile(attached(QStringLiteral("doc.pdf"))), QByteArray("first customer's"));
@@ -205,7 +205,7 @@ private slots:
         TfrmAllegaCartella dialog;
         m_files->answers = {path};
         TestSupport::click(&dialog, QStringLiteral("btnSfoglia01"));
-        QCOMPARE(Controls::text(&dialog, QStringLiteral("txtFile01")), stored);
+        QCOMPARE(TestSupport::text(&dialog, QStringLiteral("txtFile01")), stored);
         QCOMPARE(readFile(attached(stored)), QByteArray("content"));
         QCOMPARE(Cp1252::decode(Cp1252::encode(stored)), stored);
     }
@@ -221,7 +221,7 @@ private slots:
     {
         QFETCH(QString, name);
         TfrmAllegaCartella dialog;
-        Controls::setText(&dialog, QStringLiteral("txtFile01"), name);
+        TestSupport::setText(&dialog, QStringLiteral("txtFile01"), name);
         ShellRecorder shell;
         TestSupport::click(&dialog, QStringLiteral("btnApri01"));
         QVERIFY(shell.commands.isEmpty());
@@ -236,12 +236,12 @@ private slots:
         TfrmAllegaCartella dialog;
         m_files->answers = {outside(QStringLiteral("doc.pdf")), QString()};
         TestSupport::click(&dialog, QStringLiteral("btnSfoglia01"));
-        QCOMPARE(Controls::text(&dialog, QStringLiteral("txtFile01")), QStringLiteral("doc.pdf"));
+        QCOMPARE(TestSupport::text(&dialog, QStringLiteral("txtFile01")), QStringLiteral("doc.pdf"));
         QVERIFY(m_messages->isEmpty());
 
         // A cancelled file dialog ends the operation: nothing changes.
         TestSupport::click(&dialog, QStringLiteral("btnSfoglia01"));
-        QCOMPARE(Controls::text(&dialog, QStringLiteral("txtFile01")), QStringLiteral("doc.pdf"));
+        QCOMPARE(TestSupport::text(&dialog, QStringLiteral("txtFile01")), QStringLiteral("doc.pdf"));
         QVERIFY(m_messages->isEmpty());
     }
 
@@ -261,13 +261,13 @@ private slots:
         AppWindows::add(window.get());
         TfrmAllegaCartella dialog;
         Controls::setToken(&dialog, token);
-        Controls::setText(&dialog, QStringLiteral("txtFile01"), QStringLiteral(" a.pdf "));
-        Controls::setText(&dialog, QStringLiteral("txtDesc02"), QStringLiteral("seconda"));
+        TestSupport::setText(&dialog, QStringLiteral("txtFile01"), QStringLiteral(" a.pdf "));
+        TestSupport::setText(&dialog, QStringLiteral("txtDesc02"), QStringLiteral("seconda"));
         TestSupport::click(&dialog, QStringLiteral("btnApplica"));
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        QCOMPARE(Controls::text(window.get(), QStringLiteral("lblFile01")), QStringLiteral("a.pdf"));
-        QCOMPARE(Controls::text(window.get(), QStringLiteral("lblDesc02")), QStringLiteral("seconda"));
-        QCOMPARE(Controls::text(window.get(), QStringLiteral("lblFile03")), QString());
+        QCOMPARE(TestSupport::text(window.get(), QStringLiteral("lblFile01")), QStringLiteral("a.pdf"));
+        QCOMPARE(TestSupport::text(window.get(), QStringLiteral("lblDesc02")), QStringLiteral("seconda"));
+        QCOMPARE(TestSupport::text(window.get(), QStringLiteral("lblFile03")), QString());
     }
 
     void unknownTokenOrCancelWritesNothing()
@@ -279,10 +279,10 @@ private slots:
         TfrmAllegaCartella dialog;
         dialog.show();
         Controls::setToken(&dialog, QStringLiteral("Anagrafica"));  // the case must match
-        Controls::setText(&dialog, QStringLiteral("txtFile01"), QStringLiteral("a.pdf"));
+        TestSupport::setText(&dialog, QStringLiteral("txtFile01"), QStringLiteral("a.pdf"));
         TestSupport::click(&dialog, QStringLiteral("btnApplica"));
         QVERIFY(dialog.isVisible());
-        QCOMPARE(Controls::text(window.get(), QStringLiteral("lblFile01")), QStringLiteral("old"));
+        QCOMPARE(TestSupport::text(window.get(), QStringLiteral("lblFile01")), QStringLiteral("old"));
 
         // Annulla after choosing: the card keeps its slots, the copy stays.
         Controls::setToken(&dialog, QStringLiteral("anagrafica"));
@@ -290,7 +290,7 @@ private slots:
         TestSupport::click(&dialog, QStringLiteral("btnSfoglia01"));
         TestSupport::click(&dialog, QStringLiteral("btnAnnulla"));
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
-        QCOMPARE(Controls::text(window.get(), QStringLiteral("lblFile01")), QStringLiteral("old"));
+        QCOMPARE(TestSupport::text(window.get(), QStringLiteral("lblFile01")), QStringLiteral("old"));
         QVERIFY(QFile::exists(attached(QStringLiteral("x.pdf"))));
     }
 

@@ -44,7 +44,7 @@ private slots:
             {QStringLiteral("txtBanca"), QStringLiteral("BancaNascosta")}, {QStringLiteral("txtCap"), QStringLiteral("10100")},
         };
         for (const auto &[box, value] : typed)
-            Controls::setText(&window, box, value);
+            TestSupport::setText(&window, box, value);
 
         const QString pdf = data.file(QStringLiteral("scheda.pdf"));
         ModalScript script;

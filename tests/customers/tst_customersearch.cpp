@@ -73,7 +73,7 @@ private:
         auto dialog = std::make_unique<TfrmTrovaClienti>(opener);
         Controls::setToken(dialog.get(), token);
         for (const auto &[box, text] : criteria)
-            Controls::setText(dialog.get(), box, text);
+            TestSupport::setText(dialog.get(), box, text);
         TestSupport::click(dialog.get(), QStringLiteral("btnCerca"));
         return dialog;
     }
@@ -127,7 +127,7 @@ private slots:
         for (const QString &line : dialog->list()->lines())
             names.append(line.left(28).trimmed());
         QCOMPARE(names, listed);
-        QCOMPARE(Controls::text(dialog.get(), QStringLiteral("lblTrovate")),
+        QCOMPARE(TestSupport::text(dialog.get(), QStringLiteral("lblTrovate")),
                  QStringLiteral("Il presente riepilogo contiene %1 schede.").arg(listed.size()));
     }
 
@@ -183,9 +183,9 @@ private slots:
         QVERIFY(dialog->list()->lines().at(0).startsWith(QStringLiteral("Dellavalle Brambilla Giovanb  C.F. AAA")));
         pick(dialog.get(), line);
         QCOMPARE(dialog->result(), int(QDialog::Accepted));
-        QCOMPARE(Controls::text(&window, QStringLiteral("lblPosizione")), position);
-        QCOMPARE(Controls::text(&window, QStringLiteral("txtCodFisc")), fiscalCode);
-        QCOMPARE(Controls::text(&window, QStringLiteral("txtEmail")), email);
+        QCOMPARE(TestSupport::text(&window, QStringLiteral("lblPosizione")), position);
+        QCOMPARE(TestSupport::text(&window, QStringLiteral("txtCodFisc")), fiscalCode);
+        QCOMPARE(TestSupport::text(&window, QStringLiteral("txtEmail")), email);
     }
 
     void deliveries_data()
@@ -229,9 +229,9 @@ private slots:
         form->setParent(target.get());
         pick(dialog.get(), 0);
         for (const QString &pair : expected)
-            QCOMPARE(Controls::text(form, pair.section(u'=', 0, 0)), pair.section(u'=', 1));
-        QCOMPARE(Controls::text(form, QStringLiteral("txtUntouched")), QStringLiteral("before"));
-        QCOMPARE(Controls::text(dialog.get(), QStringLiteral("txtCodFisc")), QString());
+            QCOMPARE(TestSupport::text(form, pair.section(u'=', 0, 0)), pair.section(u'=', 1));
+        QCOMPARE(TestSupport::text(form, QStringLiteral("txtUntouched")), QStringLiteral("before"));
+        QCOMPARE(TestSupport::text(dialog.get(), QStringLiteral("txtCodFisc")), QString());
         QCOMPARE(read().size(), 1);
     }
 
@@ -243,7 +243,7 @@ private slots:
         auto dialog = search({}, QStringLiteral("Registro"));
         pick(dialog.get(), 0);
         QCOMPARE(dialog->result(), int(QDialog::Accepted));
-        QCOMPARE(Controls::text(target.get(), QStringLiteral("txtCliente")), QStringLiteral("before"));
+        QCOMPARE(TestSupport::text(target.get(), QStringLiteral("txtCliente")), QStringLiteral("before"));
     }
 
     void unreadableArchiveStaysOnTheCriteria()

@@ -24,8 +24,8 @@ private:
     std::unique_ptr<MessageRecorder> m_messages;
     std::unique_ptr<TfrmAnagrafica> m_window;
 
-    QString text(const QString &name) const { return Controls::text(m_window.get(), name); }
-    void set(const QString &name, const QString &value) { Controls::setText(m_window.get(), name, value); }
+    QString text(const QString &name) const { return TestSupport::text(m_window.get(), name); }
+    void set(const QString &name, const QString &value) { TestSupport::setText(m_window.get(), name, value); }
     QLineEdit *edit(const QString &name) const
     {
         QWidget *w = Controls::child(m_window.get(), name);
@@ -67,7 +67,7 @@ private slots:
     void newCardIsReady()
     {
         TfrmAnagrafica fresh;
-        QCOMPARE(Controls::text(&fresh, QStringLiteral("panInfo")), QStringLiteral("Pronto per salvare una nuova scheda..."));
+        QCOMPARE(TestSupport::text(&fresh, QStringLiteral("panInfo")), QStringLiteral("Pronto per salvare una nuova scheda..."));
         QCOMPARE(CustomerFields::boxNames().size(), 45);
         QCOMPARE(text(QStringLiteral("txtDecorrenza")), QStringLiteral("15/06/2025"));
         QCOMPARE(text(QStringLiteral("txtScadenza")), QStringLiteral("15/06/2025"));
@@ -78,9 +78,9 @@ private slots:
         auto *province = m_window->findChild<QComboBox *>(QStringLiteral("txtProvRes"));
         QCOMPARE(province->count(), 112);
         QCOMPARE(province->currentIndex(), -1);
-        QCOMPARE(Controls::text(m_window.get(), QStringLiteral("titFamiliari")),
+        QCOMPARE(TestSupport::text(m_window.get(), QStringLiteral("titFamiliari")),
                  QStringLiteral("Oggetti acquistati da Compro Oro:"));
-        QCOMPARE(Controls::text(m_window.get(), QStringLiteral("titProdotti")),
+        QCOMPARE(TestSupport::text(m_window.get(), QStringLiteral("titProdotti")),
                  QStringLiteral("Oggetti venduti a Compro Oro:"));
     }
 
@@ -426,7 +426,7 @@ private slots:
         QString received;
         ModalScript script;
         script.then([&](QDialog *d) {
-            received = Controls::text(d, input);
+            received = TestSupport::text(d, input);
             return int(QDialog::Accepted);
         });
         click(qPrintable(button));
@@ -484,9 +484,9 @@ private slots:
         QString token, shownFile;
         script.then([&](QDialog *d) {
             token = Controls::token(d);
-            shownFile = Controls::text(d, QStringLiteral("txtFile01"));
-            Controls::setText(d, QStringLiteral("txtDesc01"), QStringLiteral("Carta d'identità"));
-            Controls::setText(d, QStringLiteral("txtDesc03"), QStringLiteral("  Contratto "));
+            shownFile = TestSupport::text(d, QStringLiteral("txtFile01"));
+            TestSupport::setText(d, QStringLiteral("txtDesc01"), QStringLiteral("Carta d'identità"));
+            TestSupport::setText(d, QStringLiteral("txtDesc03"), QStringLiteral("  Contratto "));
             TestSupport::click(d, QStringLiteral("btnApplica"));
             return d->result();
         });

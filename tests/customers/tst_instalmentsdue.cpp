@@ -71,8 +71,8 @@ private slots:
             CustomerRecordLayout::encode(c).constData())));
         dialog.lstRecordsDblClick();
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        QCOMPARE(Controls::text(&window, QStringLiteral("lblPosizione")), QStringLiteral("1"));
-        QCOMPARE(Controls::text(&window, QStringLiteral("txtAcquisto")), QStringLiteral("Collana in oro"));
+        QCOMPARE(TestSupport::text(&window, QStringLiteral("lblPosizione")), QStringLiteral("1"));
+        QCOMPARE(TestSupport::text(&window, QStringLiteral("txtAcquisto")), QStringLiteral("Collana in oro"));
         AppWindows::clear();
     }
 };

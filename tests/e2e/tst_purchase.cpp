@@ -1,5 +1,6 @@
 // One purchase from the login to the sale, through the program's own windows
 // in one process: what a shop owner does on an ordinary day.
+#include "Archives.h"
 #include "PdfTools.h"
 #include "TestSupport.h"
 #include "app/Startup.h"
@@ -23,10 +24,10 @@ using TestSupport::click;
 
 namespace {
 QWidget *area(const char *name) { return AppWindows::get(QLatin1StringView(name)); }
-QString text(const char *window, const char *control) { return Controls::text(area(window), QLatin1StringView(control)); }
+QString text(const char *window, const char *control) { return TestSupport::text(area(window), QLatin1StringView(control)); }
 void set(const char *window, const char *control, const QString &value)
 {
-    Controls::setText(area(window), QLatin1StringView(control), value);
+    TestSupport::setText(area(window), QLatin1StringView(control), value);
 }
 void press(const char *window, const char *control) { click(area(window), QLatin1StringView(control)); }
 
@@ -83,7 +84,7 @@ ModalScript::Step pickFirst(const QString &criterion, const QString &value, int 
 {
     return [=](QDialog *d) {
         d->show();
-        Controls::setText(d, criterion, value);
+        TestSupport::setText(d, criterion, value);
         click(d, QStringLiteral("btnCerca"));
         auto *list = d->findChild<ResultList *>();
         *lines = list->count();
@@ -131,10 +132,7 @@ void TestPurchase::aPurchaseFromLoginToSale()
     TempDataDir data;
     QVERIFY(QFile::copy(QStringLiteral(VALTRENA_SOURCE_DIR "/resources/unins000.dll"),
                         data.file(QStringLiteral("unins000.dll"))));
-    {
-        RecordFile customers(DataFolder::file(FileNames::customerArchive()), CustomerRecordLayout::size);
-        customers.append(CustomerRecordLayout::encode(customer()));
-    }
+    QVERIFY(Archives::writeCustomers({customer()}));
     FedCameraSource *camera = nullptr;
     CameraSource::setFactory([&camera](QObject *parent) { return camera = new FedCameraSource(parent); });
     MessageRecorder messages;

@@ -1,4 +1,5 @@
 #pragma once
+#include "Archives.h"
 #include "customers/CustomerRecord.h"
 #include "receipts/ReceiptRecord.h"
 #include "register/RegisterRecord.h"
@@ -12,10 +13,7 @@ namespace ExportArchives {
 template <class R>
 QByteArray encode(std::initializer_list<R> records)
 {
-    QByteArray bytes;
-    for (const R &r : records)
-        bytes += RecordLayout<R>::encode(r);
-    return bytes;
+    return Archives::bytes(QList<R>(records));
 }
 
 inline RegisterRecord firstCard()

@@ -1,4 +1,5 @@
 #pragma once
+#include "Archives.h"
 #include "receipts/ReceiptRecord.h"
 
 #include <QByteArray>
@@ -22,13 +23,7 @@ inline ReceiptRecord receipt(const QString &number, const QString &customer)
     return r;
 }
 
-inline QByteArray archive(const QList<ReceiptRecord> &records)
-{
-    QByteArray bytes;
-    for (const ReceiptRecord &r : records)
-        bytes += ReceiptRecordLayout::encode(r);
-    return bytes;
-}
+inline QByteArray archive(const QList<ReceiptRecord> &records) { return Archives::bytes(records); }
 
 inline QByteArray archiveOf(const QStringList &customers)
 {

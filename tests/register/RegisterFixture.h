@@ -32,8 +32,14 @@ public:
 
     QLineEdit *field(const QString &name) const { return window->findChild<QLineEdit *>(name); }
     PhotoFrame *frame(const QString &name) const { return window->findChild<PhotoFrame *>(name); }
-    QString text(const QString &name) const { return Controls::text(window.get(), name); }
-    void set(const QString &name, const QString &value) const { Controls::setText(window.get(), name, value); }
+    QString text(const QString &name, TestSupport::Where at = TestSupport::Where::current()) const
+    {
+        return TestSupport::text(window.get(), name, at);
+    }
+    void set(const QString &name, const QString &value, TestSupport::Where at = TestSupport::Where::current()) const
+    {
+        TestSupport::setText(window.get(), name, value, at);
+    }
     void click(const QString &name) const { TestSupport::click(window.get(), name); }
     QString focused() const { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(); }
 

@@ -1,5 +1,6 @@
 // The compliance strip and the "Verifica conformità" list, driven through
 // the real register window.
+#include "Archives.h"
 #include "RegisterFixture.h"
 #include "register/ComplianceStrip.h"
 #include "register/compliancelist/ComplianceList.h"
@@ -68,15 +69,13 @@ private slots:
     {
         RegisterFixture f;
         ComplianceListModule::registerDialogs();
-        {
-            RecordFile file(f.archive(), RegisterRecordLayout::size);
-            file.append(card(QStringLiteral("1"), QStringLiteral("ROSSI MARIO"), QStringLiteral("100,00"),
-                             QStringLiteral("Bonifico")));
-            file.append(card(QStringLiteral("2"), QStringLiteral("BIANCHI LUCA"), QStringLiteral("900,00"),
-                             QStringLiteral("Contanti")));
-            file.append(card(QStringLiteral("3"), QStringLiteral("VERDI ANNA"), QStringLiteral("100,00"),
-                             QStringLiteral("Bonifico")));
-        }
+        QVERIFY(Archives::writeFile(f.archive(),
+                                    card(QStringLiteral("1"), QStringLiteral("ROSSI MARIO"), QStringLiteral("100,00"),
+                                         QStringLiteral("Bonifico"))
+                                        + card(QStringLiteral("2"), QStringLiteral("BIANCHI LUCA"),
+                                               QStringLiteral("900,00"), QStringLiteral("Contanti"))
+                                        + card(QStringLiteral("3"), QStringLiteral("VERDI ANNA"),
+                                               QStringLiteral("100,00"), QStringLiteral("Bonifico"))));
         ModalScript script;
         QString title;
         int cashLine = -1;

@@ -2,6 +2,7 @@
 // period and no other, every field whole, one block per card never split,
 // the page numbers, the photos when chosen; and the same book from the
 // command line and from the register window's dialog.
+#include "Archives.h"
 #include "PdfTools.h"
 #include "RegisterFixture.h"
 #include "TestSupport.h"
@@ -11,7 +12,6 @@
 #include "register/print/RegisterBookDialog.h"
 #include "register/print/RegisterPrintModule.h"
 #include "report/ReportOutput.h"
-#include "storage/RecordFile.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -89,10 +89,7 @@ struct Shop
     void add(const RegisterRecord &r) { cards.append(r); }
     void write()
     {
-        RecordFile file(data.file(QStringLiteral("Registro_Operazioni.vtr")), RegisterRecordLayout::size);
-        for (int i = 0; i < cards.size(); ++i)
-            file.write(i, RegisterRecordLayout::encode(cards[i]));
-        file.close();
+        QVERIFY(Archives::write(data.file(QStringLiteral("Registro_Operazioni.vtr")), cards));
         data.writeBytes(QStringLiteral("Valtrena.ini"),
                         "[Ditta Emittente]\r\nNome=Oreficeria Bianchi srl\r\nIndirizzo=Via Roma 1\r\nCAP=01100\r\n"
                         "Comune=Viterbo\r\nProvincia=VT\r\nPartita IVA=01234567890\r\nCodice Fiscale=BNCGNN70A01M082X\r\n");

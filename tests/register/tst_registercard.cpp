@@ -752,7 +752,7 @@ private slots:
         modals.then([&](QDialog *d) {
             for (const QString &entry : given) {
                 const QString control = entry.section(u'=', 0, 0);
-                seenTexts.append(control + u'=' + Controls::text(d, control).trimmed());
+                seenTexts.append(control + u'=' + TestSupport::text(d, control).trimmed());
             }
             return int(QDialog::Rejected);
         });

@@ -277,9 +277,9 @@ void pressAndCheck(QWidget *window, const MessageRecorder &recorder, Scene &scen
         for (const QString &b : button.split(u'+'))
             TestSupport::click(window, b);
         said = FaultKit::messages(recorder);
-        positionAfter = Controls::text(window, QStringLiteral("lblPosizione"));
+        positionAfter = TestSupport::text(window, QStringLiteral("lblPosizione"));
         const QString control = check.section(u'=', 0, 0);
-        checked = control.isEmpty() ? QString() : control == u"rows" ? QString::number(rows) : Controls::text(window, control);
+        checked = control.isEmpty() ? QString() : control == u"rows" ? QString::number(rows) : TestSupport::text(window, control);
     };
     if (scene.sizeLimit() > 0)
         withFileSizeLimit(scene.sizeLimit(), act);

@@ -12,17 +12,27 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 
 namespace {
 
-void set(QWidget *w, const char *name, const QString &text) { Controls::setText(w, QLatin1StringView(name), text); }
-
-void click(QWidget *w, const char *name)
+// A control that is not there stops the worker with an error, so that the
+// test waiting on it fails instead of counting cards saved without their tag.
+template <class Control = QWidget>
+Control *control(QWidget *w, const char *name)
 {
-    if (auto *b = w->findChild<QAbstractButton *>(QLatin1StringView(name)))
-        b->click();
+    auto *c = qobject_cast<Control *>(Controls::child(w, QLatin1StringView(name)));
+    if (!c) {
+        std::fprintf(stderr, "no control %s in %s\n", name, qPrintable(w->objectName()));
+        std::exit(3);
+    }
+    return c;
 }
+
+void set(QWidget *w, const char *name, const QString &text) { Controls::setText(control(w, name), text); }
+
+void click(QWidget *w, const char *name) { control<QAbstractButton>(w, name)->click(); }
 
 } // namespace
 

@@ -1,5 +1,6 @@
 // valtrena-archivio: what it finds in a damaged archive, the CSV it writes,
 // and that it leaves every archive exactly as it found it.
+#include "Archives.h"
 #include "TestSupport.h"
 #include "customers/CustomerRecord.h"
 #include "receipts/ReceiptRecord.h"
@@ -69,10 +70,9 @@ private slots:
         RegisterRecord again = card(QStringLiteral(" 1 "), QStringLiteral("NERI"));
         RegisterRecord third = card(QStringLiteral("x9"), QStringLiteral("GIALLI"));
         RegisterRecord fourth = card(QStringLiteral("X9"), QStringLiteral("BLU"));
-        QByteArray bytes = RegisterRecordLayout::encode(card(QStringLiteral("1"), QStringLiteral("ROSSI")))
-                           + RegisterRecordLayout::encode(card(QStringLiteral("2"), QStringLiteral("BIANCHI")))
-                           + RegisterRecordLayout::encode(odd) + RegisterRecordLayout::encode(again)
-                           + RegisterRecordLayout::encode(third) + RegisterRecordLayout::encode(fourth);
+        QByteArray bytes = Archives::bytes(QList{card(QStringLiteral("1"), QStringLiteral("ROSSI")),
+                                                 card(QStringLiteral("2"), QStringLiteral("BIANCHI")), odd, again,
+                                                 third, fourth});
         setLength(bytes, 1, u"Cliente", 200);
         bytes += bytes.left(1000);  // torn tail
         dir.writeBytes(QStringLiteral("Registro_Operazioni.vtr"), bytes);
@@ -117,7 +117,7 @@ private slots:
         QTest::newRow("customers") << "Clienti.pro" << CustomerRecordLayout::encode(customer);
         ReceiptRecord second = receipt;
         second.NumRic = QStringLiteral("2");
-        QTest::newRow("receipts") << "2025.ric" << ReceiptRecordLayout::encode(receipt) + ReceiptRecordLayout::encode(second);
+        QTest::newRow("receipts") << "2025.ric" << Archives::bytes(QList{receipt, second});
         QTest::newRow("empty") << "2024.ric" << QByteArray();
     }
 
@@ -151,7 +151,7 @@ private slots:
         second.Descrizione = QStringLiteral("Catenina");
         second.PrezzoVen = QStringLiteral("95,00");
         second.Venduto = QStringLiteral("Sì");
-        const QByteArray bytes = RegisterRecordLayout::encode(first) + RegisterRecordLayout::encode(second);
+        const QByteArray bytes = Archives::bytes(QList{first, second});
         // A torn tail is not a card and does not reach the CSV.
         dir.writeBytes(QStringLiteral("Registro_Operazioni.vtr"), bytes + bytes.left(10));
 

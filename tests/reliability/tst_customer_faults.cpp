@@ -1,6 +1,7 @@
 // The customer window's archive operations on broken, missing, full and
 // read-only archives: the right message, the window as it was, and not a
 // byte of what is stored lost.
+#include "Archives.h"
 #include "FaultKit.h"
 #include "CustomerFixture.h"
 #include "ui/AppWindows.h"
@@ -21,11 +22,11 @@ constexpr int kSize = CustomerRecordLayout::size;
 
 QByteArray storedCards()
 {
-    QByteArray bytes;
+    QList<CustomerRecord> cards;
     const char *surnames[] = {"ROSSI", "BIANCHI", "VERDI"};
     for (const char *surname : surnames)
-        bytes += CustomerRecordLayout::encode(CustomerFixture::card(QLatin1StringView(surname), QStringLiteral("ANNA")));
-    return bytes;
+        cards.append(CustomerFixture::card(QLatin1StringView(surname), QStringLiteral("ANNA")));
+    return Archives::bytes(cards);
 }
 
 void writeField(char *record, const char *name, const QString &text)
@@ -55,7 +56,7 @@ struct Fixture
         window->show();
     }
     ~Fixture() { AppWindows::clear(); }
-    void set(const QString &name, const QString &value) const { Controls::setText(window.get(), name, value); }
+    void set(const QString &name, const QString &value) const { TestSupport::setText(window.get(), name, value); }
 
     TempDataDir data;
     MessageRecorder messages;

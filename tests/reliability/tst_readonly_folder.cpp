@@ -1,6 +1,7 @@
 // A data folder on a read-only medium (a backup on a stick): everything that
 // only reads works, saving is refused with the usual message, and not a
 // byte on the medium changes.
+#include "Archives.h"
 #include "FaultKit.h"
 #include "PdfTools.h"
 #include "RegisterFixture.h"
@@ -24,7 +25,7 @@ const QString kNotice = QStringLiteral("La cartella dei dati è in sola lettura:
 
 void storeCards(const TempDataDir &data)
 {
-    QByteArray bytes;
+    QList<RegisterRecord> cards;
     const char *customers[] = {"ROSSI MARIO", "BIANCHI LUIGI", "VERDI ANNA"};
     for (int i = 0; i < 3; ++i) {
         RegisterRecord r;
@@ -37,9 +38,9 @@ void storeCards(const TempDataDir &data)
         r.Cliente = QLatin1StringView(customers[i]);
         r.Descrizione = QStringLiteral("Anello");
         r.Venduto = QStringLiteral("No");
-        bytes += RegisterRecordLayout::encode(r);
+        cards.append(r);
     }
-    data.writeBytes(FileNames::registerArchive(), bytes);
+    QVERIFY(Archives::write(data.file(FileNames::registerArchive()), cards));
     QImage photo(64, 48, QImage::Format_RGB32);
     photo.fill(Qt::darkYellow);
     for (QChar side : {u'A', u'B'})

@@ -169,15 +169,15 @@ void TestReceiptFaults::operations()
     Scene scene(dir.path(), kArchive, kSize, fault, ReceiptFixtures::archiveOf({QStringLiteral("ROSSI"), QStringLiteral("BIANCHI"), QStringLiteral("VERDI")}), 1, spoil);
     TfrmRicevute window;
     AppWindows::add(&window);
-    Controls::setText(&window, QStringLiteral("lblFile"), scene.archive());
-    Controls::setText(&window, QStringLiteral("lblAnno"), QStringLiteral("2025"));
+    TestSupport::setText(&window, QStringLiteral("lblFile"), scene.archive());
+    TestSupport::setText(&window, QStringLiteral("lblAnno"), QStringLiteral("2025"));
     window.show();
     // A receipt on screen, as if shown before the fault struck.
     const bool editing = button == u"cmdSalva" && !from.isEmpty();
-    Controls::setText(&window, QStringLiteral("txtCliente"), editing ? QStringLiteral("MODIFICATO") : QStringLiteral("SCHERMO"));
-    Controls::setText(&window, QStringLiteral("txtNumRic"), QStringLiteral("9"));
-    Controls::setText(&window, QStringLiteral("txtData"), QStringLiteral("15/06/2025"));
-    Controls::setText(&window, QStringLiteral("lblPosizione"), from);
+    TestSupport::setText(&window, QStringLiteral("txtCliente"), editing ? QStringLiteral("MODIFICATO") : QStringLiteral("SCHERMO"));
+    TestSupport::setText(&window, QStringLiteral("txtNumRic"), QStringLiteral("9"));
+    TestSupport::setText(&window, QStringLiteral("txtData"), QStringLiteral("15/06/2025"));
+    TestSupport::setText(&window, QStringLiteral("lblPosizione"), from);
     TestSupport::click(&window, QStringLiteral("cmdCalcola"));  // Save computes the totals first
     pressAndCheck(&window, recorder, scene, kSize);
     AppWindows::clear();
@@ -193,7 +193,7 @@ void TestReceiptFaults::exportOnFullDisk()
     dir.writeBytes(kArchive, stored);
     TfrmRicevute window;
     AppWindows::add(&window);
-    Controls::setText(&window, QStringLiteral("lblFile"), dir.file(kArchive));
+    TestSupport::setText(&window, QStringLiteral("lblFile"), dir.file(kArchive));
     ModalScript dialogs;
     dialogs.then([](QDialog *d) {
         d->show();

@@ -1,6 +1,7 @@
 // The register window's archive operations on broken, missing, full and
 // read-only archives: the right message, the window as it was, and not a
 // byte of what is stored lost.
+#include "Archives.h"
 #include "FaultKit.h"
 #include "RegisterFixture.h"
 #include "export/ExportModule.h"
@@ -15,7 +16,7 @@ constexpr int kSize = RegisterRecordLayout::size;
 
 QByteArray storedCards()
 {
-    QByteArray bytes;
+    QList<RegisterRecord> cards;
     const char *customers[] = {"ROSSI MARIO", "BIANCHI LUIGI", "VERDI ANNA"};
     for (int i = 0; i < 3; ++i) {
         RegisterRecord r;
@@ -28,9 +29,9 @@ QByteArray storedCards()
         r.Cliente = QLatin1StringView(customers[i]);
         r.Descrizione = QStringLiteral("Anello");
         r.Venduto = QStringLiteral("No");
-        bytes += RegisterRecordLayout::encode(r);
+        cards.append(r);
     }
-    return bytes;
+    return Archives::bytes(cards);
 }
 
 void writeField(char *record, const char *name, const QString &text)

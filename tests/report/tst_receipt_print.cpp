@@ -173,7 +173,7 @@ void TestReceiptPrint::secondExportReplacesTheFirstAndOpensIt()
     messages.answerNext(false);
     modal.then(clickAction());
     Dialogs::open(QStringLiteral("TfrmPDF_Ricevuta"), &window);
-    Controls::setText(&window, QStringLiteral("txtNumRic"), QStringLiteral("8/2025"));
+    TestSupport::setText(&window, QStringLiteral("txtNumRic"), QStringLiteral("8/2025"));
     messages.answerNext(true);
     modal.then(clickAction());
     QCOMPARE(Dialogs::open(QStringLiteral("TfrmPDF_Ricevuta"), &window), int(QDialog::Accepted));

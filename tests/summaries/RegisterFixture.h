@@ -1,10 +1,12 @@
 #pragma once
+#include "Archives.h"
 #include "TestSupport.h"
 #include "register/RegisterRecord.h"
 #include "storage/DataFolder.h"
 #include "ui/RecordWindow.h"
 
 #include <QLineEdit>
+#include <QTest>
 #include <QWidget>
 
 // Register cards for the list tests, written as real archive bytes.
@@ -25,10 +27,7 @@ inline RegisterRecord card(const QString &natura, const QString &descrizione, co
 
 inline void writeRegister(const TempDataDir &dir, const QList<RegisterRecord> &cards)
 {
-    QByteArray bytes;
-    for (const RegisterRecord &r : cards)
-        bytes += RegisterRecordLayout::encode(r);
-    dir.writeBytes(FileNames::registerArchive(), bytes);
+    QVERIFY(Archives::write(dir.file(FileNames::registerArchive()), cards));
 }
 
 // Stands for the register window: records which cards it was asked to load.

@@ -12,7 +12,10 @@
 
 namespace {
 
-QString text(const QWidget *w, const char *name) { return Controls::text(w, QLatin1StringView(name)); }
+QString text(const QWidget *w, const char *name, TestSupport::Where at = TestSupport::Where::current())
+{
+    return TestSupport::text(w, QLatin1StringView(name), at);
+}
 
 RegisterRecord unsold(const QString &natura, const QString &descrizione, const QString &valutazione,
                       const QString &prezzo, const QString &venduto = QStringLiteral("No"))
@@ -33,7 +36,7 @@ struct Shown
 
 Shown openInventory(TfrmMenuRiepilogo &chooser, const QString &filter)
 {
-    Controls::setText(&chooser, u"txtTipologia"_qs, filter);
+    TestSupport::setText(&chooser, u"txtTipologia"_qs, filter);
     Shown shown;
     ModalScript script;
     script.then([&](QDialog *d) {
@@ -206,7 +209,7 @@ private slots:
     void chooserStartsEmptyOnEveryShow()
     {
         TfrmMenuRiepilogo chooser;
-        Controls::setText(&chooser, u"txtTipologia"_qs, u"oro"_qs);
+        TestSupport::setText(&chooser, u"txtTipologia"_qs, u"oro"_qs);
         chooser.show();
         QCOMPARE(text(&chooser, "txtTipologia"), QString());
         QVERIFY(chooser.findChild<QWidget *>(u"lblAttendere"_qs)->isHidden());

@@ -1,8 +1,8 @@
+#include "Archives.h"
 #include "ui/Controls.h"
 #include "ui/Dialogs.h"
 #include "register/RegisterRecord.h"
 #include "storage/DataFolder.h"
-#include "storage/RecordFile.h"
 #include "summaries/PayoutChooser.h"
 #include "summaries/PayoutSummary.h"
 #include "resultlist/ResultList.h"
@@ -19,7 +19,7 @@
 namespace {
 void writeRegister(const QList<QStringList> &cards)  // date, amount, nature, fiscal code
 {
-    RecordFile file(DataFolder::file(FileNames::registerArchive()), RegisterRecordLayout::size);
+    QList<RegisterRecord> records;
     for (const QStringList &c : cards) {
         RegisterRecord r;
         r.Data = c[0];
@@ -27,9 +27,9 @@ void writeRegister(const QList<QStringList> &cards)  // date, amount, nature, fi
         r.Natura = c[2];
         r.CodFisc = c[3];
         r.Cliente = QStringLiteral("Cliente %1").arg(c[1]);
-        file.append(RegisterRecordLayout::encode(r));
+        records.append(r);
     }
-    file.close();
+    QVERIFY(Archives::writeRegister(records));
 }
 
 struct Chooser
@@ -76,10 +76,10 @@ ModalScript::Step inspect(Shown &shown, const std::function<void(QDialog *)> &ac
     return [&shown, act](QDialog *d) {
         d->show();
         shown.lines = d->findChild<ResultList *>()->lines();
-        shown.total = Controls::text(d, QStringLiteral("lblTotCosti"));
-        shown.filters = Controls::text(d, QStringLiteral("titTipologia"));
-        shown.interval = Controls::text(d, QStringLiteral("lblIntervallo"));
-        shown.count = Controls::text(d, QStringLiteral("lblConta"));
+        shown.total = TestSupport::text(d, QStringLiteral("lblTotCosti"));
+        shown.filters = TestSupport::text(d, QStringLiteral("titTipologia"));
+        shown.interval = TestSupport::text(d, QStringLiteral("lblIntervallo"));
+        shown.count = TestSupport::text(d, QStringLiteral("lblConta"));
         shown.waiting = Controls::child(d->parentWidget(), QStringLiteral("lblAttendere"))->isVisible();
         if (act)
             act(d);
@@ -107,7 +107,7 @@ void TestPayouts::showResetsAndYearLabelsFollow()
     TempDataDir dir;
     Chooser c;
     QCOMPARE(c.get<QLineEdit>("txtAnno")->text(), u"2025"_qs);
-    QCOMPARE(Controls::text(&c.window, u"lblAnnoInizio"_qs), u"2025"_qs);
+    QCOMPARE(TestSupport::text(&c.window, u"lblAnnoInizio"_qs), u"2025"_qs);
     QCOMPARE(c.get<QComboBox>("txtMeseInizio")->currentText(), QString());
     QCOMPARE(c.get<QComboBox>("txtGiornoFine")->count(), 31);
 
@@ -115,7 +115,7 @@ void TestPayouts::showResetsAndYearLabelsFollow()
     year->clear();
     TestSupport::typeInto(year, u"20x2"_qs);
     QCOMPARE(year->text(), u"202"_qs);
-    QCOMPARE(Controls::text(&c.window, u"lblAnnoFine"_qs), u"202"_qs);
+    QCOMPARE(TestSupport::text(&c.window, u"lblAnnoFine"_qs), u"202"_qs);
 
     c.get<QLineEdit>("txtEsecutore")->setText(u"anello"_qs);
     c.pick("txtMeseFine", u"Marzo"_qs);
@@ -123,7 +123,7 @@ void TestPayouts::showResetsAndYearLabelsFollow()
     c.window.show();
     QVERIFY(c.get<QLineEdit>("txtEsecutore")->text().isEmpty());
     QVERIFY(c.get<QComboBox>("txtMeseFine")->currentText().isEmpty());
-    QCOMPARE(Controls::text(&c.window, u"lblAnnoInizio"_qs), u"2025"_qs);
+    QCOMPARE(TestSupport::text(&c.window, u"lblAnnoInizio"_qs), u"2025"_qs);
 }
 
 void TestPayouts::dropDownsAcceptOnlyPicks()
@@ -168,7 +168,7 @@ void TestPayouts::failedCheckHidesTheWaitingLabel()
     c.visualizza();
     QCOMPARE(messages.last().kind, MessageKind::Plain);
     QVERIFY(messages.last().text.startsWith(u"Attenzione: la data 31/04/2024 di inizio intervallo non esiste.\n\r\n\r"_qs));
-    QCOMPARE(Controls::text(&c.window, u"lblDataInizio"_qs), u"31/04/2024"_qs);
+    QCOMPARE(TestSupport::text(&c.window, u"lblDataInizio"_qs), u"31/04/2024"_qs);
     QVERIFY(!c.get("lblAttendere")->isVisible());
 
     // End before start: both dates named; the focus stays on the pressed button.
@@ -266,7 +266,7 @@ void TestPayouts::customerImportUsesItsToken()
     QString token;
     modal.then([&](QDialog *d) {
         token = Controls::token(d);
-        Controls::setText(d->parentWidget(), u"txtCCP"_qs, u"RSSMRA80A01H501U"_qs);
+        TestSupport::setText(d->parentWidget(), u"txtCCP"_qs, u"RSSMRA80A01H501U"_qs);
         return int(QDialog::Accepted);
     });
     TestSupport::click(&c.window, u"impCliente"_qs);

@@ -1,5 +1,5 @@
+#include "Archives.h"
 #include "register/RegisterRecord.h"
-#include "storage/RecordFile.h"
 #include "summaries/PayoutRules.h"
 #include "resultlist/TotalText.h"
 #include "TestSupport.h"
@@ -18,7 +18,7 @@ struct Card
 
 void writeRegister(const QString &path, const QList<Card> &cards)
 {
-    RecordFile file(path, RegisterRecordLayout::size);
+    QList<RegisterRecord> records;
     int n = 0;
     for (const Card &c : cards) {
         RegisterRecord r;
@@ -29,9 +29,9 @@ void writeRegister(const QString &path, const QList<Card> &cards)
         r.CodFisc = QString::fromUtf8(c.codFisc);
         r.Cliente = QString::fromUtf8(c.cliente);
         r.Descrizione = QStringLiteral("Scheda %1").arg(n);
-        file.append(RegisterRecordLayout::encode(r));
+        records.append(r);
     }
-    file.close();
+    QVERIFY(Archives::write(path, records));
 }
 
 QDate d(const char *text) { return QDate::fromString(QString::fromLatin1(text), QStringLiteral("dd/MM/yyyy")); }

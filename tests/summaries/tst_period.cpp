@@ -1,7 +1,7 @@
+#include "Archives.h"
 #include "ui/AppWindows.h"
 #include "ui/Controls.h"
 #include "receipts/ReceiptRecord.h"
-#include "storage/RecordFile.h"
 #include "summaries/PeriodSummaryWindow.h"
 #include "resultlist/ResultList.h"
 #include "ReceiptFixture.h"
@@ -31,7 +31,7 @@ struct ReceiptWindowStandIn
 
 void writeReceipts(const QString &path, const QList<QStringList> &rows)  // date, TotCorrispettivi, Acconti
 {
-    RecordFile file(path, ReceiptRecordLayout::size);
+    QList<ReceiptRecord> records;
     int n = 0;
     for (const QStringList &row : rows) {
         ReceiptRecord r;
@@ -42,9 +42,9 @@ void writeReceipts(const QString &path, const QList<QStringList> &rows)  // date
         r.Acconti = row.value(2, QStringLiteral("0"));
         r.Tassa = QStringLiteral("2");
         r.Totale = row[1];
-        file.append(ReceiptRecordLayout::encode(r));
+        records.append(r);
     }
-    file.close();
+    QVERIFY(Archives::write(path, records));
 }
 
 // Opens the printing surface of a summary to the test.
@@ -56,7 +56,10 @@ struct Printable : W
     using W::totalsLines;
 };
 
-QString textOf(QWidget *w, const char *name) { return Controls::text(w, QLatin1StringView(name)); }
+QString textOf(QWidget *w, const char *name, TestSupport::Where at = TestSupport::Where::current())
+{
+    return TestSupport::text(w, QLatin1StringView(name), at);
+}
 QStringList linesOf(QWidget *w) { return w->findChild<ResultList *>()->lines(); }
 } // namespace
 
@@ -84,7 +87,7 @@ void TestPeriodSummaries::monthListsItsReceiptsWithTheFourTotals()
                             {u"marzo 2024"_qs, u"80"_qs}});
     ReceiptWindowStandIn receipts(archive);
     Printable<TfrmRiepMensile> month(&receipts.window);
-    Controls::setText(&month, u"lblAnno"_qs, u"2024"_qs);  // as the receipt window does
+    TestSupport::setText(&month, u"lblAnno"_qs, u"2024"_qs);  // as the receipt window does
     QVERIFY(!month.findChild<QWidget *>(u"panSelezione"_qs)->isHidden());
     QVERIFY(month.findChild<QWidget *>(u"panContainer"_qs)->isHidden());
     QCOMPARE(textOf(&month, "cboSelezione"), u"GENNAIO"_qs);
@@ -117,8 +120,8 @@ void TestPeriodSummaries::monthListsItsReceiptsWithTheFourTotals()
 
     // Not February: the receipt of 15/03 stays out.
     Printable<TfrmRiepMensile> february(&receipts.window);
-    Controls::setText(&february, u"lblAnno"_qs, u"2024"_qs);
-    Controls::setText(&february, u"cboSelezione"_qs, u"FEBBRAIO"_qs);
+    TestSupport::setText(&february, u"lblAnno"_qs, u"2024"_qs);
+    TestSupport::setText(&february, u"cboSelezione"_qs, u"FEBBRAIO"_qs);
     TestSupport::click(&february, u"btnVisualizza"_qs);
     QCOMPARE(linesOf(&february).size(), 1);
     QVERIFY(linesOf(&february).at(0).startsWith(u"Ric. n. 2 "_qs));
@@ -134,7 +137,7 @@ void TestPeriodSummaries::quarterAndYear()
                             {u"02/01/2023"_qs, u"900"_qs}});
     ReceiptWindowStandIn receipts(archive);
     TfrmRiepTrimestrale quarter(&receipts.window);
-    Controls::setText(&quarter, u"lblAnno"_qs, u"2024"_qs);
+    TestSupport::setText(&quarter, u"lblAnno"_qs, u"2024"_qs);
     QCOMPARE(quarter.findChild<QComboBox *>(u"cboSelezione"_qs)->count(), 4);
     TestSupport::click(&quarter, u"btnVisualizza"_qs);  // the first quarter is chosen on opening
     QCOMPARE(linesOf(&quarter).size(), 2);
@@ -176,7 +179,7 @@ void TestPeriodSummaries::unreadableAmountKeepsTheSelection()
     writeReceipts(archive, {{u"15/01/2024"_qs, u"10"_qs}, {u"16/01/2024"_qs, u"dieci"_qs}});
     ReceiptWindowStandIn receipts(archive);
     TfrmRiepMensile month(&receipts.window);
-    Controls::setText(&month, u"lblAnno"_qs, u"2024"_qs);
+    TestSupport::setText(&month, u"lblAnno"_qs, u"2024"_qs);
     TestSupport::click(&month, u"btnVisualizza"_qs);
     QCOMPARE(messages.entries().size(), 1);
     QCOMPARE(messages.last().kind, MessageKind::Warning);
@@ -192,11 +195,9 @@ void TestPeriodSummaries::linesReadToTheirEndAt1366()
     MessageRecorder messages;
     const QString archive = dir.file(u"2024.ric"_qs);
     {
-        RecordFile file(archive, ReceiptRecordLayout::size);
         ReceiptRecord r = widestReceipt();
         r.Totale = r.TotCorrispettivi;
-        file.append(ReceiptRecordLayout::encode(r));
-        file.close();
+        QVERIFY(Archives::write(archive, QList{r}));
     }
     ReceiptWindowStandIn receipts(archive);
     TfrmRiepAnnuale year(&receipts.window);

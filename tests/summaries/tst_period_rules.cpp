@@ -1,5 +1,5 @@
+#include "Archives.h"
 #include "receipts/ReceiptRecord.h"
-#include "storage/RecordFile.h"
 #include "summaries/PeriodSummaryRules.h"
 #include "TestSupport.h"
 
@@ -120,7 +120,7 @@ void TestPeriodRules::totalsOverTheListedReceipts()
 {
     TempDataDir dir;
     const QString path = dir.file(u"2024.ric"_qs);
-    RecordFile file(path, ReceiptRecordLayout::size);
+    QList<ReceiptRecord> records;
     const char *rows[][5] = {
         {"15/03/2024", "100,00", "10", "2", "92"},
         {"20/03/2024", "0,5", "0", "0", "0,5"},
@@ -134,9 +134,9 @@ void TestPeriodRules::totalsOverTheListedReceipts()
         r.Acconti = QString::fromLatin1(row[2]);
         r.Tassa = QString::fromLatin1(row[3]);
         r.Totale = QString::fromLatin1(row[4]);
-        file.append(ReceiptRecordLayout::encode(r));
+        records.append(r);
     }
-    file.close();
+    QVERIFY(Archives::write(path, records));
 
     auto result = PeriodSummaryRules::collect(path, Period::Month, u"MARZO"_qs, u"2024"_qs);
     QVERIFY(result.complete());

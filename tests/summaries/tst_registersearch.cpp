@@ -21,12 +21,15 @@ std::unique_ptr<TfrmTrovaRegistro> search(const QList<QPair<QString, QString>> &
     Controls::setToken(dialog.get(), token);
     dialog->show();
     for (const auto &[field, text] : criteria)
-        Controls::setText(dialog.get(), field, text);
+        TestSupport::setText(dialog.get(), field, text);
     TestSupport::click(dialog.get(), QStringLiteral("btnCerca"));
     return dialog;
 }
 
-QString label(const QWidget *w, const char *name) { return Controls::text(w, QLatin1StringView(name)); }
+QString label(const QWidget *w, const char *name, TestSupport::Where at = TestSupport::Where::current())
+{
+    return TestSupport::text(w, QLatin1StringView(name), at);
+}
 
 } // namespace
 
@@ -146,8 +149,8 @@ private slots:
         auto dialog = search({}, u"ric_art_05"_qs);
         dialog->list()->setSelectedIndex(0);
         dialog->lstRecordsDblClick();
-        QCOMPARE(Controls::text(&receipt, u"txtDesc05"_qs), u"Anello con rubino"_qs);
-        QCOMPARE(Controls::text(&receipt, u"txtPrezzo05"_qs), u"250,00"_qs);
+        QCOMPARE(TestSupport::text(&receipt, u"txtDesc05"_qs), u"Anello con rubino"_qs);
+        QCOMPARE(TestSupport::text(&receipt, u"txtPrezzo05"_qs), u"250,00"_qs);
         int filled = 0;
         for (QLineEdit *e : receipt.findChildren<QLineEdit *>())
             filled += e->text().isEmpty() ? 0 : 1;

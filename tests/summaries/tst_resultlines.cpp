@@ -1,3 +1,4 @@
+#include "Archives.h"
 #include "TestSupport.h"
 #include "register/RegisterRecord.h"
 #include "storage/DataFolder.h"
@@ -27,13 +28,7 @@ RegisterRecord card(const QString &natura, const QString &descrizione, const QSt
     return r;
 }
 
-QByteArray encoded(const QList<RegisterRecord> &cards)
-{
-    QByteArray bytes;
-    for (const RegisterRecord &r : cards)
-        bytes += RegisterRecordLayout::encode(r);
-    return bytes;
-}
+QByteArray encoded(const QList<RegisterRecord> &cards) { return Archives::bytes(cards); }
 
 const LineFormat &searchLine()
 {

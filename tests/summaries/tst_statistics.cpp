@@ -1,6 +1,6 @@
+#include "Archives.h"
 #include "ui/Modal.h"
 #include "receipts/ReceiptRecord.h"
-#include "storage/RecordFile.h"
 #include "summaries/StatisticsChart.h"
 #include "summaries/StatisticsPrinting.h"
 #include "summaries/StatisticsSums.h"
@@ -20,16 +20,16 @@
 namespace {
 void writeReceipts(const QString &path, const QList<QPair<QString, QString>> &dateAndAmount)
 {
-    RecordFile file(path, ReceiptRecordLayout::size);
+    QList<ReceiptRecord> records;
     int n = 0;
     for (const auto &[date, amount] : dateAndAmount) {
         ReceiptRecord r;
         r.NumRic = QString::number(++n);
         r.Data = date;
         r.TotCorrispettivi = amount;
-        file.append(ReceiptRecordLayout::encode(r));
+        records.append(r);
     }
-    file.close();
+    QVERIFY(Archives::write(path, records));
 }
 
 // A year's archive with the awkward cases: two March receipts, a month that

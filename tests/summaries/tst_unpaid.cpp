@@ -1,7 +1,7 @@
+#include "Archives.h"
 #include "ui/AppWindows.h"
 #include "ui/RecordWindow.h"
 #include "receipts/ReceiptRecord.h"
-#include "storage/RecordFile.h"
 #include "resultlist/ResultList.h"
 #include "summaries/UnpaidReceipts.h"
 #include "ReceiptFixture.h"
@@ -44,7 +44,7 @@ private slots:
 namespace {
 void writeReceipts(const QString &path, const QList<QPair<QString, QString>> &numberAndPaid)
 {
-    RecordFile file(path, ReceiptRecordLayout::size);
+    QList<ReceiptRecord> records;
     for (const auto &[number, paid] : numberAndPaid) {
         ReceiptRecord r;
         r.NumRic = number;
@@ -52,9 +52,9 @@ void writeReceipts(const QString &path, const QList<QPair<QString, QString>> &nu
         r.Cliente = QStringLiteral("Rossi Mario");
         r.TotCorrispettivi = QStringLiteral("250,00");
         r.Saldata = paid;
-        file.append(ReceiptRecordLayout::encode(r));
+        records.append(r);
     }
-    file.close();
+    QVERIFY(Archives::write(path, records));
 }
 } // namespace
 
@@ -124,14 +124,12 @@ void TestUnpaid::linesReadToTheirEnd()
     TempDataDir dir;
     const QString archive = dir.file(u"2024.ric"_qs);
     {
-        RecordFile file(archive, ReceiptRecordLayout::size);
         ReceiptRecord r = widestReceipt();
         r.Saldata = u"No"_qs;
-        file.append(ReceiptRecordLayout::encode(r));
-        r.NumRic = u"2"_qs;
-        r.TotCorrispettivi = u"5,00"_qs;
-        file.append(ReceiptRecordLayout::encode(r));
-        file.close();
+        ReceiptRecord second = r;
+        second.NumRic = u"2"_qs;
+        second.TotCorrispettivi = u"5,00"_qs;
+        QVERIFY(Archives::write(archive, QList{r, second}));
     }
     ReceiptWindowStandIn receipts(archive);
     TfrmSospese unpaid(&receipts);

@@ -125,12 +125,55 @@ void typeInto(QWidget *control, const QString &text)
     QTest::keyClicks(control, text);
 }
 
-void click(QWidget *window, const QString &name)
+namespace {
+
+void failAt(const QString &message, const Where &where)
 {
-    if (auto *b = qobject_cast<QAbstractButton *>(Controls::child(window, name)))
+    QTest::qFail(qPrintable(message), where.file_name(), int(where.line()));
+}
+
+QString windowName(const QWidget *window)
+{
+    return window ? window->objectName() : QStringLiteral("(no window)");
+}
+
+} // namespace
+
+QWidget *control(const QWidget *window, const QString &name, Where where)
+{
+    QWidget *found = Controls::child(window, name);
+    if (!found)
+        failAt(QStringLiteral("no control \"%1\" in %2").arg(name, windowName(window)), where);
+    return found;
+}
+
+void click(QWidget *window, const QString &name, Where where)
+{
+    QWidget *found = control(window, name, where);
+    if (!found)
+        return;
+    if (auto *b = qobject_cast<QAbstractButton *>(found))
         b->click();
     else
-        qWarning("no button %s", qPrintable(name));
+        failAt(QStringLiteral("control \"%1\" in %2 is not a button").arg(name, windowName(window)), where);
+}
+
+QString text(const QWidget *window, const QString &name, Where where)
+{
+    const QWidget *found = control(window, name, where);
+    return found ? Controls::text(found) : QString();
+}
+
+void setText(QWidget *window, const QString &name, const QString &value, Where where)
+{
+    if (QWidget *found = control(window, name, where))
+        Controls::setText(found, value);
+}
+
+void typeInto(QWidget *window, const QString &name, const QString &text, Where where)
+{
+    if (QWidget *found = control(window, name, where))
+        typeInto(found, text);
 }
 
 int hiddenLineTail(QAbstractItemView *view, int row)

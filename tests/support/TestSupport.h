@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <functional>
+#include <source_location>
 
 // A fresh data folder for one test, removed afterwards; the clock is fixed
 // at a known moment while it lives.
@@ -86,9 +87,19 @@ public:
 };
 
 namespace TestSupport {
+using Where = std::source_location;
 // Types text into a control as a user would, one key at a time.
 void typeInto(QWidget *control, const QString &text);
-void click(QWidget *window, const QString &name);
+// These find a control of `window` by object name. A control that is not
+// there, or not of the kind asked for, fails the running test at the
+// caller's line, naming the control; the helper then does nothing (returns
+// null or an empty text), so a caller that goes on must check
+// QTest::currentTestFailed() before relying on the control.
+QWidget *control(const QWidget *window, const QString &name, Where where = Where::current());
+void click(QWidget *window, const QString &name, Where where = Where::current());
+QString text(const QWidget *window, const QString &name, Where where = Where::current());
+void setText(QWidget *window, const QString &name, const QString &value, Where where = Where::current());
+void typeInto(QWidget *window, const QString &name, const QString &text, Where where = Where::current());
 // Average difference per channel (0-255) of two pictures; 255 when their
 // sizes differ. JPEG round trips stay within a few units.
 double imageDifference(const QImage &a, const QImage &b);

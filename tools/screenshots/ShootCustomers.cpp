@@ -1,3 +1,4 @@
+#include "Archives.h"
 #include "Shooter.h"
 #include "ui/AppWindows.h"
 #include "ui/Controls.h"
@@ -11,7 +12,6 @@
 #include "report/ReportOutput.h"
 #include "storage/Clock.h"
 #include "storage/DataFolder.h"
-#include "storage/RecordFile.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -112,13 +112,8 @@ QList<CustomerRecord> moreCustomers()
 
 void shootCustomers(Shooter &shoot)
 {
-    {
-        RecordFile file(DataFolder::file(FileNames::customerArchive()), CustomerRecordLayout::size);
-        file.append(CustomerRecordLayout::encode(sampleCustomer()));
-        for (const CustomerRecord &c : moreCustomers())
-            file.append(CustomerRecordLayout::encode(c));
-        file.close();
-    }
+    if (!Archives::writeCustomers(QList{sampleCustomer()} + moreCustomers()))
+        qWarning("cannot write %s", qPrintable(Archives::customerPath()));
     auto *window = AppWindows::find<TfrmAnagrafica>();
     shoot.window(window, QStringLiteral("TfrmAnagrafica-vuota"));
     window->loadCard(0);

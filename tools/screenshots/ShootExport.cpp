@@ -1,3 +1,4 @@
+#include "Archives.h"
 #include "Shooter.h"
 #include "ui/AppWindows.h"
 #include "ui/Controls.h"
@@ -16,11 +17,8 @@ namespace {
 template <class R>
 void writeArchive(const QString &path, const QList<R> &records)
 {
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
-        return;
-    for (const R &r : records)
-        f.write(RecordLayout<R>::encode(r));
+    if (!Archives::write(path, records))
+        qWarning("cannot write %s", qPrintable(path));
 }
 
 struct Person

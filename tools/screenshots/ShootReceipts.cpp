@@ -1,3 +1,4 @@
+#include "Archives.h"
 #include "Shooter.h"
 #include "ui/AppWindows.h"
 #include "ui/Controls.h"
@@ -81,9 +82,7 @@ void seedArchive(const QString &path)
         {"AMBROSIO LUCA", "MBRLCU77E03L736Z", "12/04/2025", "0,00", "2,00", "640,00"},
         {"GALLO FRANCESCA", "GLLFNC85H52A944B", "06/05/2025", "0,00", "2,00", "72,00"},
     };
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return;
+    QList<ReceiptRecord> records;
     int number = 1;
     for (const auto &r : rows) {
         ReceiptRecord rec;
@@ -96,8 +95,10 @@ void seedArchive(const QString &path)
         rec.TotCorrispettivi = QLatin1StringView(r.sum);
         rec.Totale = rec.TotCorrispettivi;
         rec.Saldata = QStringLiteral("No");
-        file.write(ReceiptRecordLayout::encode(rec));
+        records.append(rec);
     }
+    if (!Archives::write(path, records))
+        qWarning("cannot write %s", qPrintable(path));
 }
 
 void shootSearch(Shooter &shoot, QWidget *receipts)

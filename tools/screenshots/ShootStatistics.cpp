@@ -1,10 +1,10 @@
+#include "Archives.h"
 #include "Shooter.h"
 #include "ui/AppWindows.h"
 #include "ui/Controls.h"
 #include "receipts/ReceiptRecord.h"
 #include "register/RegisterRecord.h"
 #include "storage/DataFolder.h"
-#include "storage/RecordFile.h"
 #include "summaries/PayoutSummary.h"
 #include "summaries/PeriodSummaryWindow.h"
 #include "resultlist/ResultList.h"
@@ -34,7 +34,7 @@ void seedReceiptYear()
         {3, 420, 37}, {2, 610, 53}, {4, 380, 11}, {3, 290, 71}, {2, 250, 19}, {3, 330, 43},
         {1, 180, 29}, {1, 150, 61}, {3, 300, 7},  {4, 360, 23}, {4, 480, 59}, {6, 520, 83},
     };
-    RecordFile file(DataFolder::file(QStringLiteral("2024.ric")), ReceiptRecordLayout::size);
+    QList<ReceiptRecord> records;
     int number = 0;
     for (int month = 0; month < 12; ++month) {
         const auto [count, base, step] = kPerMonth[month];
@@ -52,10 +52,11 @@ void seedReceiptYear()
             r.Tassa = amount > 77 ? QStringLiteral("2,00") : QStringLiteral("0,00");
             r.Totale = QStringLiteral("%1,50").arg(amount - advance + 2);
             r.Saldata = (number % 5 == 2) ? QStringLiteral("No") : QStringLiteral("Sì");
-            file.append(ReceiptRecordLayout::encode(r));
+            records.append(r);
         }
     }
-    file.close();
+    if (!Archives::writeReceipts(QStringLiteral("2024"), records))
+        qWarning("cannot write %s", qPrintable(Archives::receiptPath(QStringLiteral("2024"))));
 }
 
 void seedPayouts()
@@ -72,7 +73,7 @@ void seedPayouts()
         {"14/11/2024", "265,40", "Anello in oro bianco 18 kt", "Veretta con pietre bianche"},
         {"09/12/2024", "1530,00", "Lingotto in oro 999", "Placchetta da 25 grammi"},
     };
-    RecordFile file(DataFolder::file(FileNames::registerArchive()), RegisterRecordLayout::size);
+    QList<RegisterRecord> records;
     int i = 0;
     for (const auto &c : kCards) {
         const auto &customer = kCustomers[i++ % 6];
@@ -84,9 +85,10 @@ void seedPayouts()
         r.Descrizione = QString::fromUtf8(c[3]);
         r.Cliente = QString::fromUtf8(customer[0]);
         r.CodFisc = QString::fromLatin1(customer[1]);
-        file.append(RegisterRecordLayout::encode(r));
+        records.append(r);
     }
-    file.close();
+    if (!Archives::writeRegister(records))
+        qWarning("cannot write %s", qPrintable(Archives::registerPath()));
 }
 
 void click(QWidget *window, const char *name)

@@ -1,3 +1,4 @@
+#include "Archives.h"
 #include "Shooter.h"
 #include "ui/AppWindows.h"
 #include "ui/Controls.h"
@@ -45,7 +46,7 @@ constexpr SampleCard kCards[] = {
 
 void seedRegister()
 {
-    QByteArray bytes;
+    QList<RegisterRecord> records;
     int n = 0;
     for (const SampleCard &c : kCards) {
         RegisterRecord r;
@@ -60,11 +61,10 @@ void seedRegister()
         r.Valutazione = QString::fromUtf16(c.valutazione);
         r.PrezzoVen = QString::fromUtf16(c.prezzo);
         r.Venduto = c.venduto ? QStringLiteral("Sì") : QStringLiteral("No");
-        bytes += RegisterRecordLayout::encode(r);
+        records.append(r);
     }
-    QFile file(DataFolder::file(FileNames::registerArchive()));
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        file.write(bytes);
+    if (!Archives::writeRegister(records))
+        qWarning("cannot write %s", qPrintable(Archives::registerPath()));
 }
 
 // A maximised dialog is drawn at the reference screen size.

@@ -96,7 +96,7 @@ void pressControlla(QDialog *d, QLineEdit *, const MessageRecorder &)
 
 } // namespace
 
-class CheckDialogsTest : public QObject
+class TestCheckDialogs : public QObject
 {
     Q_OBJECT
 private slots:
@@ -110,7 +110,7 @@ private slots:
     void chiudiClosesWithoutAWord();
 };
 
-void CheckDialogsTest::verdicts_data()
+void TestCheckDialogs::verdicts_data()
 {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("text");
@@ -177,7 +177,7 @@ void CheckDialogsTest::verdicts_data()
     QTest::newRow("iban punctuation") << "iban" << "IT60X05428111010000001234.6" << iban << warn << kIbanWrong << false;
 }
 
-void CheckDialogsTest::verdicts()
+void TestCheckDialogs::verdicts()
 {
     QFETCH(QString, field);
     QFETCH(QString, text);
@@ -203,7 +203,7 @@ void CheckDialogsTest::verdicts()
         QCOMPARE(seen.result, int(QDialog::Accepted));
 }
 
-void CheckDialogsTest::typing_data()
+void TestCheckDialogs::typing_data()
 {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("typed");
@@ -227,7 +227,7 @@ void CheckDialogsTest::typing_data()
                                       << kIbanValid;
 }
 
-void CheckDialogsTest::typing()
+void TestCheckDialogs::typing()
 {
     QFETCH(QString, field);
     QFETCH(QString, typed);
@@ -243,7 +243,7 @@ void CheckDialogsTest::typing()
     QCOMPARE(seen.messages.first().text, message);
 }
 
-void CheckDialogsTest::enterOnlyMovesToControlla_data()
+void TestCheckDialogs::enterOnlyMovesToControlla_data()
 {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("text");
@@ -254,7 +254,7 @@ void CheckDialogsTest::enterOnlyMovesToControlla_data()
     QTest::newRow("iban") << "iban" << "IT60X0542811101000000123456" << kIbanValid;
 }
 
-void CheckDialogsTest::enterOnlyMovesToControlla()
+void TestCheckDialogs::enterOnlyMovesToControlla()
 {
     QFETCH(QString, field);
     QFETCH(QString, text);
@@ -274,7 +274,7 @@ void CheckDialogsTest::enterOnlyMovesToControlla()
     QVERIFY(!seen.stillOpen);
 }
 
-void CheckDialogsTest::chiudiClosesWithoutAWord()
+void TestCheckDialogs::chiudiClosesWithoutAWord()
 {
     const Seen seen = play(u"fiscal"_s, u"FOXDRA26C24H872A"_s, [](QDialog *d, QLineEdit *, const MessageRecorder &) {
         TestSupport::click(d, u"btnChiudi"_s);
@@ -284,5 +284,5 @@ void CheckDialogsTest::chiudiClosesWithoutAWord()
     QCOMPARE(seen.result, int(QDialog::Rejected));
 }
 
-QTEST_MAIN(CheckDialogsTest)
-#include "CheckDialogsTest.moc"
+QTEST_MAIN(TestCheckDialogs)
+#include "tst_check_dialogs.moc"

@@ -29,7 +29,7 @@ struct Fixture
         dir.writeBytes(kArchive, ReceiptFixtures::archive(records));
         receipts = std::make_unique<TfrmRicevute>();
         AppWindows::add(receipts.get());
-        Controls::setText(receipts.get(), QStringLiteral("lblFile"), dir.file(kArchive));
+        TestSupport::setText(receipts.get(), QStringLiteral("lblFile"), dir.file(kArchive));
         receipts->show();
     }
     ~Fixture() { AppWindows::clear(); }
@@ -39,7 +39,7 @@ struct Fixture
 QStringList search(TfrmTrovaRicevute &dialog, const QList<QPair<QString, QString>> &criteria)
 {
     for (const auto &[field, text] : criteria)
-        Controls::setText(&dialog, field, text);
+        TestSupport::setText(&dialog, field, text);
     TestSupport::click(&dialog, QStringLiteral("btnCerca"));
     return dialog.list()->lines();
 }
@@ -119,7 +119,7 @@ void TestReceiptSearch::criteriaSelectReceipts()
         listed.append(line.mid(38, 30).trimmed());
     // Lines sort by receipt number, numbered here in the customers' order.
     QCOMPARE(listed, customers);
-    QCOMPARE(Controls::text(&dialog, QStringLiteral("lblTrovate")),
+    QCOMPARE(TestSupport::text(&dialog, QStringLiteral("lblTrovate")),
              QStringLiteral("Il presente riepilogo contiene %1 schede.").arg(customers.size()));
 }
 
@@ -129,7 +129,7 @@ void TestReceiptSearch::emptyArchiveListsNothing()
     TfrmTrovaRicevute dialog(f.receipts.get());
     dialog.show();
     QCOMPARE(search(dialog, {}), QStringList());
-    QCOMPARE(Controls::text(&dialog, QStringLiteral("lblTrovate")),
+    QCOMPARE(TestSupport::text(&dialog, QStringLiteral("lblTrovate")),
              QStringLiteral("Il presente riepilogo contiene 0 schede."));
     QVERIFY(f.messages.isEmpty());
 }
@@ -152,9 +152,9 @@ void TestReceiptSearch::equalLinesLoadTheirOwnReceipts()
     dialog.list()->setSelectedIndex(1);
     dialog.lstRecordsDblClick();
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QCOMPARE(Controls::text(f.receipts.get(), QStringLiteral("lblPosizione")), QStringLiteral("3"));
-    QCOMPARE(Controls::text(f.receipts.get(), QStringLiteral("txtNote")), QStringLiteral("seconda"));
-    QCOMPARE(Controls::text(f.receipts.get(), QStringLiteral("chkSaldata")), QStringLiteral("Sì"));
+    QCOMPARE(TestSupport::text(f.receipts.get(), QStringLiteral("lblPosizione")), QStringLiteral("3"));
+    QCOMPARE(TestSupport::text(f.receipts.get(), QStringLiteral("txtNote")), QStringLiteral("seconda"));
+    QCOMPARE(TestSupport::text(f.receipts.get(), QStringLiteral("chkSaldata")), QStringLiteral("Sì"));
 }
 
 void TestReceiptSearch::otherTokenLoadsNothing()
@@ -166,8 +166,8 @@ void TestReceiptSearch::otherTokenLoadsNothing()
     search(dialog, {});
     dialog.list()->setSelectedIndex(0);
     dialog.lstRecordsDblClick();
-    QCOMPARE(Controls::text(f.receipts.get(), QStringLiteral("txtCliente")), QString());
-    QCOMPARE(Controls::text(f.receipts.get(), QStringLiteral("lblPosizione")), QString());
+    QCOMPARE(TestSupport::text(f.receipts.get(), QStringLiteral("txtCliente")), QString());
+    QCOMPARE(TestSupport::text(f.receipts.get(), QStringLiteral("lblPosizione")), QString());
 }
 
 // The search button of the receipt window, through the dialog registry.
@@ -189,8 +189,8 @@ void TestReceiptSearch::openedFromReceiptWindow()
     });
     TestSupport::click(f.receipts.get(), QStringLiteral("cmdTrova"));
     QCOMPARE(modal.seen(), QStringList{QStringLiteral("TfrmTrovaRicevute")});
-    QCOMPARE(Controls::text(f.receipts.get(), QStringLiteral("txtCliente")), QStringLiteral("ROSSINI"));
-    QCOMPARE(Controls::text(f.receipts.get(), QStringLiteral("lblPosizione")), QStringLiteral("2"));
+    QCOMPARE(TestSupport::text(f.receipts.get(), QStringLiteral("txtCliente")), QStringLiteral("ROSSINI"));
+    QCOMPARE(TestSupport::text(f.receipts.get(), QStringLiteral("lblPosizione")), QStringLiteral("2"));
 }
 
 // The 1280-wide dialog scrolls its longest line into view down to the total.
@@ -214,4 +214,4 @@ void TestReceiptSearch::longestLineReadsToItsTotal()
 }
 
 QTEST_MAIN(TestReceiptSearch)
-#include "TestReceiptSearch.moc"
+#include "tst_receipt_search.moc"

@@ -90,8 +90,8 @@ void TestArchiveChooser::openArchive()
     TestSupport::click(&f.chooser, QStringLiteral("btnApriFatture"));
     if (opened) {
         QVERIFY(f.messages.isEmpty());
-        QCOMPARE(Controls::text(&f.receipts, QStringLiteral("lblFile")), f.dir.file(typed + QStringLiteral(".ric")));
-        QCOMPARE(Controls::text(&f.receipts, QStringLiteral("lblAnno")), typed);
+        QCOMPARE(TestSupport::text(&f.receipts, QStringLiteral("lblFile")), f.dir.file(typed + QStringLiteral(".ric")));
+        QCOMPARE(TestSupport::text(&f.receipts, QStringLiteral("lblAnno")), typed);
         QCOMPARE(f.receipts.windowTitle(), QStringLiteral(" Valtrena - Archivio ricevute anno ") + typed);
         QVERIFY(f.receipts.isVisible());
         QVERIFY(!f.chooser.isVisible());
@@ -101,7 +101,7 @@ void TestArchiveChooser::openArchive()
         QCOMPARE(f.messages.texts(),
                  QStringList{QStringLiteral("Attenzione: indicare l'anno solare utilizzando quattro cifre.")});
         QCOMPARE(f.messages.last().kind, MessageKind::Warning);
-        QCOMPARE(Controls::text(&f.receipts, QStringLiteral("lblFile")), QString());
+        QCOMPARE(TestSupport::text(&f.receipts, QStringLiteral("lblFile")), QString());
         QVERIFY(f.chooser.isVisible());
         QVERIFY(!f.receipts.isVisible());
     }
@@ -169,4 +169,4 @@ void TestArchiveChooser::logoLinkOpensLogoWindow()
 }
 
 QTEST_MAIN(TestArchiveChooser)
-#include "TestArchiveChooser.moc"
+#include "tst_archive_chooser.moc"

@@ -10,7 +10,7 @@ using namespace Qt::StringLiterals;
 
 // The check rules on their own; the dialogs' verdicts on published codes
 // are covered with the dialogs.
-class CheckRulesTest : public QObject
+class TestCheckRules : public QObject
 {
     Q_OBJECT
 private slots:
@@ -25,7 +25,7 @@ private slots:
     void ibanPreparation();
 };
 
-void CheckRulesTest::fiscalCodeCharactersOutsideTheTables()
+void TestCheckRules::fiscalCodeCharactersOutsideTheTables()
 {
     // Colon to at sign lie inside the tables and weigh nothing, like an even "0".
     QCOMPARE(FiscalCode::checkCharacter(u"RSSMRA45C12F2:5"), FiscalCode::checkCharacter(u"RSSMRA45C12F205"));
@@ -38,7 +38,7 @@ void CheckRulesTest::fiscalCodeCharactersOutsideTheTables()
     QVERIFY(FiscalCode::isValid(u"rssmra45c12f205c"));
 }
 
-void CheckRulesTest::vatCheckDigit_data()
+void TestCheckRules::vatCheckDigit_data()
 {
     QTest::addColumn<QString>("firstTen");
     QTest::addColumn<int>("digit");
@@ -48,14 +48,14 @@ void CheckRulesTest::vatCheckDigit_data()
     QTest::newRow("doubles above nine") << u"0909090909"_s << 5;
 }
 
-void CheckRulesTest::vatCheckDigit()
+void TestCheckRules::vatCheckDigit()
 {
     QFETCH(QString, firstTen);
     QFETCH(int, digit);
     QCOMPARE(VatNumber::checkDigit(firstTen), digit);
 }
 
-void CheckRulesTest::vatOfficeTable()
+void TestCheckRules::vatOfficeTable()
 {
     const auto offices = VatOffices::all();
     QCOMPARE(offices.size(), 104u);
@@ -78,7 +78,7 @@ void CheckRulesTest::vatOfficeTable()
     QCOMPARE(VatNumber::officeName(u"00000000968"), u"Monza (Milano 2)"_s);
 }
 
-void CheckRulesTest::cardCheckResult_data()
+void TestCheckRules::cardCheckResult_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("result");
@@ -99,14 +99,14 @@ void CheckRulesTest::cardCheckResult_data()
     QTest::newRow("digits past the twentieth ignored") << u"400000000000000000029"_s << 2;
 }
 
-void CheckRulesTest::cardCheckResult()
+void TestCheckRules::cardCheckResult()
 {
     QFETCH(QString, text);
     QFETCH(int, result);
     QCOMPARE(PaymentCard::checkResult(text), result);
 }
 
-void CheckRulesTest::cardTypeShown_data()
+void TestCheckRules::cardTypeShown_data()
 {
     QTest::addColumn<QString>("prefixes");
     QTest::addColumn<QString>("type");
@@ -119,7 +119,7 @@ void CheckRulesTest::cardTypeShown_data()
     QTest::newRow("discover") << u"6"_s << u"Discover"_s;
 }
 
-void CheckRulesTest::cardTypeShown()
+void TestCheckRules::cardTypeShown()
 {
     QFETCH(QString, prefixes);
     QFETCH(QString, type);
@@ -127,7 +127,7 @@ void CheckRulesTest::cardTypeShown()
         QCOMPARE(PaymentCard::typeShown(QString(prefix + u"0000 0000")), type);
 }
 
-void CheckRulesTest::ibanPreparation()
+void TestCheckRules::ibanPreparation()
 {
     // Country and check digits go to the end; X = 33, I = 18, T = 29.
     QCOMPARE(Iban::checkDigits(u"IT60X0542811101000000123456"), u"330542811101000000123456182960"_s);
@@ -141,5 +141,5 @@ void CheckRulesTest::ibanPreparation()
     QVERIFY(!Iban::passes(u"IT60X05428111010000001234-6"));
 }
 
-QTEST_GUILESS_MAIN(CheckRulesTest)
-#include "CheckRulesTest.moc"
+QTEST_GUILESS_MAIN(TestCheckRules)
+#include "tst_check_rules.moc"

@@ -63,4 +63,4 @@ void TestReceiptTotals::compute()
 }
 
 QTEST_GUILESS_MAIN(TestReceiptTotals)
-#include "TestReceiptTotals.moc"
+#include "tst_receipt_totals.moc"

@@ -96,12 +96,7 @@ TfrmSegnalazioni::TfrmSegnalazioni(QWidget *parent)
     btnApplica->setObjectName(QStringLiteral("btnApplica"));
     auto *btnAnnulla = new QPushButton(QStringLiteral("Annulla"), page);
     btnAnnulla->setObjectName(QStringLiteral("btnAnnulla"));
-    auto *imgGuida = new QToolButton(page);
-    imgGuida->setObjectName(QStringLiteral("imgGuida"));
-    imgGuida->setIcon(Icons::icon(QStringLiteral("help")));
-    imgGuida->setIconSize(QSize(32, 32));
-    imgGuida->setAutoRaise(true);
-    imgGuida->setToolTip(QStringLiteral("Guida"));
+    auto *imgGuida = Icons::button(page, "imgGuida", "help", 32, QStringLiteral("Guida"));
     lblMemory = new QLabel(page);
     lblMemory->setObjectName(QStringLiteral("lblMemory"));
     lblMemory->hide();

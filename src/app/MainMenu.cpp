@@ -40,18 +40,6 @@ constexpr Area kAreas[] = {
     {"imgSegnalazioni", "btnSegnalazioni", u"OPERAZIONI SOSPETTE", "area-reports", WindowNames::segnalazioni},
 };
 
-QToolButton *iconButton(QWidget *parent, const char *name, const char *icon, const QString &tip, int size)
-{
-    auto *b = new QToolButton(parent);
-    b->setObjectName(QLatin1StringView(name));
-    b->setIcon(Icons::icon(QLatin1StringView(icon)));
-    b->setIconSize(QSize(size, size));
-    b->setAutoRaise(true);
-    b->setToolTip(tip);
-    b->setCursor(Qt::PointingHandCursor);
-    return b;
-}
-
 } // namespace
 
 TfrmAvvio::TfrmAvvio(QWidget *parent)
@@ -93,7 +81,7 @@ TfrmAvvio::TfrmAvvio(QWidget *parent)
         {"imgEsci", "exit", u"Esci da Valtrena", &TfrmAvvio::imgEsciClick},
     };
     for (const auto &s : small) {
-        auto *b = iconButton(panel, s.name, s.icon, QString::fromUtf16(s.tip), 32);
+        auto *b = Icons::button(panel, s.name, s.icon, 32, QString::fromUtf16(s.tip));
         connect(b, &QToolButton::clicked, this, s.slot);
         icons->addWidget(b);
     }
@@ -113,7 +101,7 @@ TfrmAvvio::TfrmAvvio(QWidget *parent)
         const Area &a = kAreas[i];
         const QString caption = QString::fromUtf16(a.caption);
         const QString window = a.window;
-        auto *img = iconButton(panel, a.img, a.icon, caption, 96);
+        auto *img = Icons::button(panel, a.img, a.icon, 96, caption);
         auto *btn = new QPushButton(caption, panel);
         btn->setObjectName(QLatin1StringView(a.btn));
         btn->setProperty("area", true);

@@ -87,13 +87,8 @@ QWidget *TfrmAllegaCartella::buildSlot(int slot)
     file->setReadOnly(true);
     file->setMinimumWidth(420);
     file->setMaxLength(250);
-    auto *clear = new QToolButton(box);
-    clear->setObjectName(QStringLiteral("imgCancella") + n);
-    clear->setIcon(Icons::icon(QStringLiteral("delete")));
-    clear->setIconSize(QSize(18, 18));
-    clear->setAutoRaise(true);
-    clear->setCursor(Qt::PointingHandCursor);
-    clear->setToolTip(QStringLiteral("Togli il file dalla scheda"));
+    auto *clear = Icons::button(box, QStringLiteral("imgCancella") + n, Icons::icon(QStringLiteral("delete")), 18,
+                                QStringLiteral("Togli il file dalla scheda"));
     auto *browse = new QPushButton(QStringLiteral("Sfoglia..."), box);
     browse->setObjectName(QStringLiteral("btnSfoglia") + n);
     auto *open = new QPushButton(QStringLiteral("Apri"), box);

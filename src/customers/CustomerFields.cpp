@@ -216,12 +216,7 @@ QWidget *makeCell(const Box &def, QWidget *parent)
     line->setSpacing(4);
     line->addWidget(box, 1);
     if (def.button) {
-        auto *button = new QToolButton(cell);
-        button->setObjectName(QLatin1StringView(def.button));
-        button->setIcon(Icons::icon(QLatin1StringView(def.buttonIcon)));
-        button->setIconSize(QSize(18, 18));
-        button->setAutoRaise(true);
-        button->setCursor(Qt::PointingHandCursor);
+        QToolButton *button = Icons::button(cell, def.button, def.buttonIcon, 18, {});
         button->setFocusPolicy(Qt::NoFocus);
         const int side = box->sizeHint().height();
         button->setFixedSize(side, side);

@@ -10,6 +10,7 @@
 #include "ui/Messages.h"
 #include "ui/Shell.h"
 #include "ui/Theme.h"
+#include "ui/Toolbar.h"
 #include "customers/CustomerCard.h"
 #include "customers/CustomerFields.h"
 #include "customers/CustomerPrint.h"
@@ -26,37 +27,34 @@
 
 namespace {
 
-struct Command
-{
-    const char *name;
-    const char *icon;
-    const char16_t *caption;
-    const char16_t *hint;
-    void (TfrmAnagrafica::*slot)();
-};
+using Command = Toolbar::Command<TfrmAnagrafica>;
 
-// The top bar, left to right; an empty name marks a gap, "pos" the position label.
-const Command kCommands[] = {
-    {"cmdNuovo", "new", u"Nuova", u"Prepara la schermata per la registrazione di una nuova scheda.", &TfrmAnagrafica::cmdNuovoClick},
-    {"cmdSalva", "save", u"Salva", u"Salva la scheda corrente in archivio.", &TfrmAnagrafica::cmdSalvaClick},
-    {"cmdTrova", "find", u"Trova", u"Trova una scheda in archivio.", &TfrmAnagrafica::cmdTrovaClick},
-    {"cmdCartella", "folder", u"Cartella", u"Gestisci la cartella abbinata alla scheda corrente.", &TfrmAnagrafica::cmdCartellaClick},
-    {"", nullptr, nullptr, nullptr, nullptr},
-    {"cmdFile", "attach", u"Allega file", u"Allega file alla scheda corrente.", &TfrmAnagrafica::cmdFileClick},
-    {"cmdStampa", "print", u"Stampa", u"Stampa la scheda corrente.", &TfrmAnagrafica::cmdStampaClick},
-    {"", nullptr, nullptr, nullptr, nullptr},
-    {"cmdPrimo", "first", u"Prima", u"Visualizza la prima scheda in archivio.", &TfrmAnagrafica::cmdPrimoClick},
-    {"cmdIndietro", "previous", u"Indietro", u"Visualizza la scheda precedente in archivio.", &TfrmAnagrafica::cmdIndietroClick},
-    {"pos", nullptr, nullptr, nullptr, nullptr},
-    {"cmdAvanti", "next", u"Avanti", u"Visualizza la scheda successiva in archivio.", &TfrmAnagrafica::cmdAvantiClick},
-    {"cmdUltimo", "last", u"Ultima", u"Visualizza l'ultima scheda in archivio.", &TfrmAnagrafica::cmdUltimoClick},
-    {"", nullptr, nullptr, nullptr, nullptr},
-    {"cmdEsporta", "excel", u"Esporta", u"Esporta le schede in archivio in un file di Microsoft Excel.", &TfrmAnagrafica::cmdEsportaClick},
-    {"cmdScaduti", "calendar", u"Rate", u"Visualizza il riepilogo delle rate in scadenza o scadute.", &TfrmAnagrafica::cmdScadutiClick},
-    {"", nullptr, nullptr, nullptr, nullptr},
-    {"cmdGuida", "help", u"Guida", u"Visualizza la guida in linea.", &TfrmAnagrafica::cmdGuidaClick},
-    {"cmdEsci", "exit", u"Esci", u"Esci da questa schermata di lavoro.", &TfrmAnagrafica::cmdEsciClick},
-};
+// The top bar, left to right; a nullptr name marks a gap, "lblPosizione" the position label.
+const QList<Command> &commands()
+{
+    static const QList<Command> table = {
+        {"cmdNuovo", "new", QStringLiteral("Nuova"), QStringLiteral("Prepara la schermata per la registrazione di una nuova scheda."), &TfrmAnagrafica::cmdNuovoClick},
+        {"cmdSalva", "save", QStringLiteral("Salva"), QStringLiteral("Salva la scheda corrente in archivio."), &TfrmAnagrafica::cmdSalvaClick},
+        {"cmdTrova", "find", QStringLiteral("Trova"), QStringLiteral("Trova una scheda in archivio."), &TfrmAnagrafica::cmdTrovaClick},
+        {"cmdCartella", "folder", QStringLiteral("Cartella"), QStringLiteral("Gestisci la cartella abbinata alla scheda corrente."), &TfrmAnagrafica::cmdCartellaClick},
+        {nullptr, nullptr, {}, {}, nullptr},
+        {"cmdFile", "attach", QStringLiteral("Allega file"), QStringLiteral("Allega file alla scheda corrente."), &TfrmAnagrafica::cmdFileClick},
+        {"cmdStampa", "print", QStringLiteral("Stampa"), QStringLiteral("Stampa la scheda corrente."), &TfrmAnagrafica::cmdStampaClick},
+        {nullptr, nullptr, {}, {}, nullptr},
+        {"cmdPrimo", "first", QStringLiteral("Prima"), QStringLiteral("Visualizza la prima scheda in archivio."), &TfrmAnagrafica::cmdPrimoClick},
+        {"cmdIndietro", "previous", QStringLiteral("Indietro"), QStringLiteral("Visualizza la scheda precedente in archivio."), &TfrmAnagrafica::cmdIndietroClick},
+        {"lblPosizione", nullptr, {}, {}, nullptr},
+        {"cmdAvanti", "next", QStringLiteral("Avanti"), QStringLiteral("Visualizza la scheda successiva in archivio."), &TfrmAnagrafica::cmdAvantiClick},
+        {"cmdUltimo", "last", QStringLiteral("Ultima"), QStringLiteral("Visualizza l'ultima scheda in archivio."), &TfrmAnagrafica::cmdUltimoClick},
+        {nullptr, nullptr, {}, {}, nullptr},
+        {"cmdEsporta", "excel", QStringLiteral("Esporta"), QStringLiteral("Esporta le schede in archivio in un file di Microsoft Excel."), &TfrmAnagrafica::cmdEsportaClick},
+        {"cmdScaduti", "calendar", QStringLiteral("Rate"), QStringLiteral("Visualizza il riepilogo delle rate in scadenza o scadute."), &TfrmAnagrafica::cmdScadutiClick},
+        {nullptr, nullptr, {}, {}, nullptr},
+        {"cmdGuida", "help", QStringLiteral("Guida"), QStringLiteral("Visualizza la guida in linea."), &TfrmAnagrafica::cmdGuidaClick},
+        {"cmdEsci", "exit", QStringLiteral("Esci"), QStringLiteral("Esci da questa schermata di lavoro."), &TfrmAnagrafica::cmdEsciClick},
+    };
+    return table;
+}
 
 struct SideButton
 {
@@ -163,36 +161,12 @@ QWidget *TfrmAnagrafica::buildToolbar(QWidget *parent)
     row->addWidget(title);
     row->addStretch(1);
 
-    for (const Command &c : kCommands) {
-        const QLatin1StringView name(c.name);
-        if (name.isEmpty()) {
-            row->addSpacing(12);
-            continue;
-        }
-        if (name == QLatin1StringView("pos")) {
-            lblPosizione = new QLabel(bar);
-            lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
-            lblPosizione->setAlignment(Qt::AlignCenter);
-            lblPosizione->setMinimumWidth(64);
-            lblPosizione->setFixedHeight(30);
-            row->addWidget(lblPosizione);
-            continue;
-        }
-        auto *button = new QToolButton(bar);
-        button->setObjectName(name);
-        button->setProperty("bar", true);
-        button->setIcon(Icons::icon(QLatin1StringView(c.icon)));
-        button->setIconSize(QSize(30, 30));
-        button->setText(QString::fromUtf16(c.caption));
-        button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-        button->setAutoRaise(true);
-        button->setCursor(Qt::PointingHandCursor);
-        button->setFocusPolicy(Qt::NoFocus);
-        button->setMinimumWidth(58);
-        FieldBehaviour::setHint(button, QString::fromUtf16(c.hint));
-        connect(button, &QToolButton::clicked, this, c.slot);
-        row->addWidget(button);
-    }
+    Toolbar::Look look;
+    look.buttonWidth = 58;
+    look.gap = 6;
+    look.separatorLine = false;
+    look.position = {64, 30};
+    lblPosizione = Toolbar::add(bar, row, Toolbar::bind(this, commands()), look);
     return bar;
 }
 

@@ -161,16 +161,10 @@ QWidget *ExportWindow::buildBanner()
 QToolButton *ExportWindow::addButton(const char *name, const QString &text, const char *icon,
                                      const QString &hint)
 {
-    auto *b = new QToolButton(this);
-    b->setObjectName(QLatin1StringView(name));
+    QToolButton *b = Icons::hintedButton(this, name, icon, 36, hint);
     b->setText(text);
-    b->setIcon(Icons::icon(QLatin1StringView(icon)));
-    b->setIconSize(QSize(36, 36));
     b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    b->setAutoRaise(true);
-    b->setCursor(Qt::PointingHandCursor);
     b->setMinimumWidth(76);
-    FieldBehaviour::setHint(b, hint);
     return b;
 }
 

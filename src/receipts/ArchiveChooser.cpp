@@ -28,18 +28,6 @@ const QString kToMainMenu = QStringLiteral("avvio");
 const QString kToReceipts = QStringLiteral("ricevute");
 const QString kToStatistics = QStringLiteral("statistiche_ric");
 
-QToolButton *imageButton(QWidget *parent, const char *name, const char *icon, const QString &tip)
-{
-    auto *b = new QToolButton(parent);
-    b->setObjectName(QLatin1StringView(name));
-    b->setIcon(Icons::icon(QLatin1StringView(icon)));
-    b->setIconSize(QSize(32, 32));
-    b->setAutoRaise(true);
-    b->setToolTip(tip);
-    b->setCursor(Qt::PointingHandCursor);
-    return b;
-}
-
 QPushButton *openButton(QWidget *parent, const char *name)
 {
     auto *b = new QPushButton(QStringLiteral("Apri"), parent);
@@ -119,8 +107,8 @@ TfrmMenuRicevute::TfrmMenuRicevute(QWidget *parent)
     auto *lnkWeb = new LinkLabel(QStringLiteral("lnkWeb"), QStringLiteral("Imposta Logo Ditta"), panel, 12);
     lnkWeb->addBuddy(imgEmail);
 
-    auto *imgGuida = imageButton(panel, "imgGuida", "help", QStringLiteral("Guida"));
-    auto *imgEsci = imageButton(panel, "imgEsci", "exit", QStringLiteral("Esci"));
+    auto *imgGuida = Icons::button(panel, "imgGuida", "help", 32, QStringLiteral("Guida"));
+    auto *imgEsci = Icons::button(panel, "imgEsci", "exit", 32, QStringLiteral("Esci"));
     lblMemory = Controls::stateLabel(panel, "lblMemory", kToMainMenu);
 
     auto *head = new QHBoxLayout;

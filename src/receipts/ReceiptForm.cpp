@@ -78,17 +78,4 @@ void addFields(QWidget *owner, QGridLayout *grid, std::span<const Field> fields)
     }
 }
 
-QToolButton *imageButton(QWidget *parent, const char *name, const char *icon, const QString &hint, int size)
-{
-    auto *b = new QToolButton(parent);
-    b->setObjectName(QLatin1StringView(name));
-    b->setIcon(Icons::icon(QLatin1StringView(icon)));
-    b->setIconSize(QSize(size, size));
-    b->setAutoRaise(true);
-    b->setCursor(Qt::PointingHandCursor);
-    b->setToolTip(hint);
-    FieldBehaviour::setHint(b, hint);
-    return b;
-}
-
 } // namespace ReceiptForm

@@ -40,7 +40,4 @@ QFrame *card(QWidget *parent, const char *name, const QString &title, QHBoxLayou
 // Adds the fields to `grid` inside `owner`; controls get their names.
 void addFields(QWidget *owner, QGridLayout *grid, std::span<const Field> fields);
 
-QToolButton *imageButton(QWidget *parent, const char *name, const char *icon, const QString &hint,
-                         int size = 22);
-
 } // namespace ReceiptForm

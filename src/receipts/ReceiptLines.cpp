@@ -31,18 +31,6 @@ constexpr PageArrows kArrows[ReceiptLines::kPages] = {
     {"imgIndietro_C", "imgAvanti_C"},
 };
 
-QToolButton *arrow(QWidget *parent, const char *name, const char *icon, const QString &hint)
-{
-    auto *b = new QToolButton(parent);
-    b->setObjectName(QLatin1StringView(name));
-    b->setIcon(Icons::icon(QLatin1StringView(icon)));
-    b->setIconSize(QSize(28, 28));
-    b->setAutoRaise(true);
-    b->setCursor(Qt::PointingHandCursor);
-    FieldBehaviour::setHint(b, hint);
-    return b;
-}
-
 } // namespace
 
 ReceiptLines::ReceiptLines(QWidget *parent) : QWidget(parent)
@@ -100,13 +88,9 @@ QWidget *ReceiptLines::buildPage(int page)
             amount->setMaxLength(10);
             amount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             amount->setFixedWidth(110);
-            auto *imp = new QToolButton(group);
-            imp->setObjectName(ReceiptArchive::lineControl("impMag", line));
-            imp->setIcon(Icons::icon(QStringLiteral("import")));
-            imp->setIconSize(QSize(20, 20));
-            imp->setAutoRaise(true);
-            imp->setCursor(Qt::PointingHandCursor);
-            FieldBehaviour::setHint(imp, QStringLiteral("Importa i dati dal Registro Operazioni."));
+            const QString hint = QStringLiteral("Importa i dati dal Registro Operazioni.");
+            auto *imp = Icons::button(group, ReceiptArchive::lineControl("impMag", line), Icons::icon(QStringLiteral("import")), 20, hint);
+            FieldBehaviour::setHint(imp, hint);
 
             FieldBehaviour::filterAmountKeys(amount);
             FieldBehaviour::normaliseAmountOnExit(amount, 4, QString());
@@ -123,10 +107,10 @@ QWidget *ReceiptLines::buildPage(int page)
     }
     grid->setColumnMinimumWidth(4, 18);
 
-    auto *back = arrow(group, kArrows[page].back, "previous",
-                       QStringLiteral("Visualizza i prodotti e servizi precedenti."));
-    auto *forward = arrow(group, kArrows[page].forward, "next",
-                          QStringLiteral("Visualizza i prodotti e servizi successivi."));
+    auto *back = Icons::hintedButton(group, kArrows[page].back, "previous", 28,
+                                     QStringLiteral("Visualizza i prodotti e servizi precedenti."));
+    auto *forward = Icons::hintedButton(group, kArrows[page].forward, "next", 28,
+                                        QStringLiteral("Visualizza i prodotti e servizi successivi."));
     back->setEnabled(page > 0);
     forward->setEnabled(page < kPages - 1);
     auto *pageLabel = new QLabel(QStringLiteral("Pagina %1 di %2").arg(page + 1).arg(kPages), group);

@@ -1,4 +1,5 @@
 // The issuer, customer, receipt and totals panels of the receipt window.
+#include "ui/Icons.h"
 #include "ui/FieldBehaviour.h"
 #include "receipts/ReceiptForm.h"
 #include "receipts/ReceiptWindow.h"
@@ -76,19 +77,19 @@ QWidget *TfrmRicevute::buildIssuerPanel()
 {
     QHBoxLayout *header = nullptr;
     QFrame *panel = ReceiptForm::card(this, "panDitta", QStringLiteral("Ditta emittente"), &header);
-    auto *btnLogo = ReceiptForm::imageButton(panel, "btnLogo", "logo",
-                                             QStringLiteral("Carica il logo della Ditta emittente."));
-    auto *btnCancDitta = ReceiptForm::imageButton(panel, "btnCancDitta", "delete",
-                                                  QStringLiteral("Cancella i dati della Ditta emittente."));
+    auto *btnLogo = Icons::hintedButton(panel, "btnLogo", "logo", 22,
+                                        QStringLiteral("Carica il logo della Ditta emittente."));
+    auto *btnCancDitta = Icons::hintedButton(panel, "btnCancDitta", "delete", 22,
+                                             QStringLiteral("Cancella i dati della Ditta emittente."));
     header->addWidget(btnLogo);
     header->addWidget(btnCancDitta);
 
     QGridLayout *grid = panelGrid(panel);
     ReceiptForm::addFields(panel, grid, kIssuerFields);
-    auto *btnIvaDitta = ReceiptForm::imageButton(panel, "btnIvaDitta", "check",
-                                                 QStringLiteral("Controlla il numero di partita IVA."), 18);
-    auto *btnCodFiscDitta = ReceiptForm::imageButton(panel, "btnCodFiscDitta", "check",
-                                                     QStringLiteral("Controlla il codice fiscale."), 18);
+    auto *btnIvaDitta = Icons::hintedButton(panel, "btnIvaDitta", "check", 18,
+                                            QStringLiteral("Controlla il numero di partita IVA."));
+    auto *btnCodFiscDitta = Icons::hintedButton(panel, "btnCodFiscDitta", "check", 18,
+                                                QStringLiteral("Controlla il codice fiscale."));
     grid->addWidget(btnIvaDitta, 4, 6);
     grid->addWidget(btnCodFiscDitta, 5, 6);
     grid->setColumnStretch(5, 1);
@@ -105,10 +106,10 @@ QWidget *TfrmRicevute::buildCustomerPanel()
     QFrame *panel = ReceiptForm::card(this, "panCliente", QStringLiteral("Cliente"));
     QGridLayout *grid = panelGrid(panel);
     ReceiptForm::addFields(panel, grid, kCustomerFields);
-    auto *btnIvaCliente = ReceiptForm::imageButton(panel, "btnIvaCliente", "check",
-                                                   QStringLiteral("Controlla il numero di partita IVA."), 18);
-    auto *btnCodFiscCliente = ReceiptForm::imageButton(panel, "btnCodFiscCliente", "check",
-                                                       QStringLiteral("Controlla il codice fiscale."), 18);
+    auto *btnIvaCliente = Icons::hintedButton(panel, "btnIvaCliente", "check", 18,
+                                              QStringLiteral("Controlla il numero di partita IVA."));
+    auto *btnCodFiscCliente = Icons::hintedButton(panel, "btnCodFiscCliente", "check", 18,
+                                                  QStringLiteral("Controlla il codice fiscale."));
     grid->addWidget(btnIvaCliente, 5, 6);
     grid->addWidget(btnCodFiscCliente, 6, 6);
     grid->setColumnStretch(5, 1);
@@ -123,8 +124,8 @@ QWidget *TfrmRicevute::buildReceiptPanel()
     QFrame *panel = ReceiptForm::card(this, "panNumRicevuta", QStringLiteral("Ricevuta"));
     QGridLayout *grid = panelGrid(panel);
     ReceiptForm::addFields(panel, grid, kReceiptFields);
-    auto *impOggi = ReceiptForm::imageButton(panel, "impOggi", "today",
-                                             QStringLiteral("Inserisci la data corrente."));
+    auto *impOggi = Icons::hintedButton(panel, "impOggi", "today", 22,
+                                        QStringLiteral("Inserisci la data corrente."));
     grid->addWidget(impOggi, 1, 2);
     grid->setColumnStretch(5, 1);
     connect(impOggi, &QToolButton::clicked, this, &TfrmRicevute::impOggiClick);

@@ -4,6 +4,7 @@
 #include "ui/Controls.h"
 #include "ui/FieldBehaviour.h"
 #include "ui/Icons.h"
+#include "ui/Toolbar.h"
 #include "ui/Theme.h"
 
 #include <QCheckBox>
@@ -112,14 +113,7 @@ const QList<Section> &cardSections()
 
 // The toolbar, left to right; an entry without a name is a separator and
 // "lblPosizione" the position label between Previous and Next.
-struct ToolDef
-{
-    const char *name;
-    const char *icon;
-    QString caption;
-    QString hint;
-    void (TfrmRegistro::*slot)();
-};
+using ToolDef = Toolbar::Command<TfrmRegistro>;
 
 const QList<ToolDef> &toolbarButtons()
 {
@@ -158,28 +152,6 @@ const QList<ToolDef> &closingButtons()
         {"cmdEsci", "exit", QStringLiteral("Esci"), QStringLiteral("Esci da questa schermata di lavoro."), &T::cmdEsciClick},
     };
     return tools;
-}
-
-QToolButton *toolButton(QWidget *parent, const char *name, const char *icon, const QString &caption,
-                        const QString &hint)
-{
-    auto *b = new QToolButton(parent);
-    b->setObjectName(QLatin1StringView(name));
-    b->setIcon(Icons::icon(QLatin1StringView(icon)));
-    b->setText(caption);
-    b->setToolTip(hint);
-    b->setAutoRaise(true);
-    b->setFocusPolicy(Qt::TabFocus);
-    FieldBehaviour::setHint(b, hint);
-    return b;
-}
-
-QFrame *separator(QWidget *parent)
-{
-    auto *line = new QFrame(parent);
-    line->setFrameShape(QFrame::VLine);
-    line->setObjectName(QStringLiteral("shpSeparatore"));
-    return line;
 }
 
 QLabel *fieldLabel(QWidget *parent, const QString &text)
@@ -238,33 +210,15 @@ QWidget *TfrmRegistro::buildToolbar()
     row->setContentsMargins(8, 4, 8, 4);
     row->setSpacing(2);
 
-    auto addTools = [&](const QList<ToolDef> &tools) {
-        for (const ToolDef &t : tools) {
-            if (!t.name) {
-                row->addSpacing(4);
-                row->addWidget(separator(bar));
-                row->addSpacing(4);
-            } else if (!t.icon) {
-                lblPosizione = new QLabel(bar);
-                lblPosizione->setObjectName(QLatin1StringView(t.name));
-                lblPosizione->setFont(Theme::font(Theme::Face::Body, 12, QFont::Bold));
-                lblPosizione->setAlignment(Qt::AlignCenter);
-                lblPosizione->setFixedSize(72, 34);
-                lblPosizione->setToolTip(QStringLiteral("Posizione della scheda in archivio"));
-                row->addWidget(lblPosizione);
-            } else {
-                QToolButton *b = toolButton(bar, t.name, t.icon, t.caption, t.hint);
-                b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-                b->setIconSize(QSize(30, 30));
-                b->setMinimumWidth(62);
-                connect(b, &QToolButton::clicked, this, t.slot);
-                row->addWidget(b);
-            }
-        }
-    };
-    addTools(toolbarButtons());
+    Toolbar::Look look;
+    look.buttonWidth = 62;
+    look.gap = 4;
+    look.position = {72, 34};
+    look.fixedPositionWidth = true;
+    look.positionTip = QStringLiteral("Posizione della scheda in archivio");
+    lblPosizione = Toolbar::add(bar, row, Toolbar::bind(this, toolbarButtons()), look);
     row->addStretch();
-    addTools(closingButtons());
+    Toolbar::add(bar, row, Toolbar::bind(this, closingButtons()), look);
     return bar;
 }
 
@@ -310,11 +264,9 @@ QWidget *TfrmRegistro::buildCard()
         labels.insert(field->objectName(), f.label);
     }
 
-    auto *impCliente = toolButton(card, "impCliente", "import", {},
-                                  QStringLiteral("Importa i dati dall'archivio anagrafico dei clienti."));
-    auto *btnCodFisc = toolButton(card, "btnCodFisc", "check", {}, QStringLiteral("Controlla il codice fiscale."));
-    for (QToolButton *b : {impCliente, btnCodFisc})
-        b->setIconSize(QSize(24, 24));
+    auto *impCliente = Icons::hintedButton(card, "impCliente", "import", 24,
+                                           QStringLiteral("Importa i dati dall'archivio anagrafico dei clienti."));
+    auto *btnCodFisc = Icons::hintedButton(card, "btnCodFisc", "check", 24, QStringLiteral("Controlla il codice fiscale."));
     connect(impCliente, &QToolButton::clicked, this, &TfrmRegistro::impClienteClick);
     connect(btnCodFisc, &QToolButton::clicked, this, &TfrmRegistro::btnCodFiscClick);
     chkVenduto = new QCheckBox(QStringLiteral("Venduto"), card);

@@ -123,12 +123,7 @@ QWidget *TfrmRegistro::buildPhotoSide(QChar side, PhotoFrame *frame)
     column->addSpacing(4);
     for (const PhotoButton &def : photoButtons()) {
         const QString name = QLatin1StringView(def.name) + (isA ? QString() : QStringLiteral("02"));
-        auto *b = new QToolButton(box);
-        b->setObjectName(name);
-        b->setIcon(Icons::icon(QLatin1StringView(def.icon)));
-        b->setIconSize(QSize(26, 26));
-        b->setAutoRaise(true);
-        b->setToolTip(def.hint);
+        QToolButton *b = Icons::button(box, name, Icons::icon(QLatin1StringView(def.icon)), 26, def.hint);
         FieldBehaviour::setHint(b, def.hint);
         connect(b, &QToolButton::clicked, this, isA ? def.slotA : def.slotB);
         column->addWidget(b);

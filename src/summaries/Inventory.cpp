@@ -78,12 +78,7 @@ TfrmRiepilogo::TfrmRiepilogo(QWidget *chooser) : ResultListDialog(inventorySpec(
     footerArea()->addLayout(footer);
     footerArea()->addSpacing(4);
 
-    auto *imgGuida = new QToolButton(panel);
-    imgGuida->setObjectName(QStringLiteral("imgGuida"));
-    imgGuida->setIcon(Icons::icon(QStringLiteral("help")));
-    imgGuida->setIconSize(QSize(28, 28));
-    imgGuida->setAutoRaise(true);
-    imgGuida->setToolTip(QStringLiteral("Guida all'inventario"));
+    auto *imgGuida = Icons::button(panel, "imgGuida", "help", 28, QStringLiteral("Guida all'inventario"));
     connect(imgGuida, &QToolButton::clicked, this, &TfrmRiepilogo::imgGuidaClick);
     buttonRow()->insertWidget(0, imgGuida);
 }

@@ -16,17 +16,6 @@
 #include <QVBoxLayout>
 
 namespace {
-QToolButton *iconButton(QWidget *parent, const char *name, const char *icon, const QString &tip)
-{
-    auto *b = new QToolButton(parent);
-    b->setObjectName(QLatin1StringView(name));
-    b->setIcon(Icons::icon(QLatin1StringView(icon)));
-    b->setIconSize(QSize(32, 32));
-    b->setAutoRaise(true);
-    b->setToolTip(tip);
-    b->setCursor(Qt::PointingHandCursor);
-    return b;
-}
 } // namespace
 
 TfrmMenuRiepilogo::TfrmMenuRiepilogo(QWidget *parent)
@@ -50,8 +39,8 @@ TfrmMenuRiepilogo::TfrmMenuRiepilogo(QWidget *parent)
     lblTitolo->setObjectName(QStringLiteral("lblTitolo"));
     lblTitolo->setFont(Theme::font(Theme::Face::Title, 22, QFont::Bold));
     lblTitolo->setStyleSheet(Theme::css(u"color:@houseBlue;"));
-    auto *imgGuida = iconButton(panel, "imgGuida", "help", QStringLiteral("Guida all'inventario"));
-    auto *imgEsci = iconButton(panel, "imgEsci", "exit", QStringLiteral("Torna al menu principale"));
+    auto *imgGuida = Icons::button(panel, "imgGuida", "help", 32, QStringLiteral("Guida all'inventario"));
+    auto *imgEsci = Icons::button(panel, "imgEsci", "exit", 32, QStringLiteral("Torna al menu principale"));
     connect(imgGuida, &QToolButton::clicked, this, &TfrmMenuRiepilogo::imgGuidaClick);
     connect(imgEsci, &QToolButton::clicked, this, &TfrmMenuRiepilogo::imgEsciClick);
     auto *head = new QHBoxLayout;

@@ -211,13 +211,8 @@ QWidget *TfrmMenuRiepCosti::buildFilters(QWidget *parent)
     for (QLineEdit *f : {txtAnno, txtEsecutore, txtCCP})
         FieldBehaviour::highlightWithBackground(f);
 
-    auto *impCliente = new QToolButton(box);
-    impCliente->setObjectName(QStringLiteral("impCliente"));
-    impCliente->setIcon(Icons::icon(QStringLiteral("import")));
-    impCliente->setIconSize(QSize(26, 26));
-    impCliente->setAutoRaise(true);
-    impCliente->setCursor(Qt::PointingHandCursor);
-    impCliente->setToolTip(QStringLiteral("Importa il codice fiscale dall'anagrafica clienti"));
+    auto *impCliente = Icons::button(box, "impCliente", "import", 26,
+                                     QStringLiteral("Importa il codice fiscale dall'anagrafica clienti"));
 
     auto *grid = new QGridLayout(box);
     grid->setContentsMargins(0, 4, 0, 4);

@@ -81,12 +81,7 @@ TfrmRiepCosti::TfrmRiepCosti(QWidget *chooser) : ResultListDialog(payoutSpec(), 
     total->addWidget(lblTotCosti);
     footerArea()->addLayout(total);
 
-    auto *imgGuida = new QToolButton(panel);
-    imgGuida->setObjectName(QStringLiteral("imgGuida"));
-    imgGuida->setIcon(Icons::icon(QStringLiteral("help")));
-    imgGuida->setIconSize(QSize(28, 28));
-    imgGuida->setAutoRaise(true);
-    imgGuida->setToolTip(QStringLiteral("Guida"));
+    auto *imgGuida = Icons::button(panel, "imgGuida", "help", 28, QStringLiteral("Guida"));
     buttonRow()->insertWidget(0, imgGuida);
     connect(imgGuida, &QToolButton::clicked, this, &TfrmRiepCosti::imgGuidaClick);
 }

@@ -82,18 +82,6 @@ QString receiptArchive()
     return ShortText::trimmed(Controls::text(AppWindows::get(WindowNames::ricevute), QStringLiteral("lblFile")));
 }
 
-QToolButton *imageButton(QWidget *parent, const char *name, const char *icon, const QString &tip)
-{
-    auto *b = new QToolButton(parent);
-    b->setObjectName(QLatin1StringView(name));
-    b->setIcon(Icons::icon(QLatin1StringView(icon)));
-    b->setIconSize(QSize(28, 28));
-    b->setAutoRaise(true);
-    b->setToolTip(tip);
-    b->setCursor(Qt::PointingHandCursor);
-    return b;
-}
-
 } // namespace
 
 PeriodSummaryWindow::PeriodSummaryWindow(Period period, QWidget *parent)
@@ -115,7 +103,7 @@ PeriodSummaryWindow::PeriodSummaryWindow(Period period, QWidget *parent)
     headerArea()->addLayout(header);
     buildTotals();
 
-    auto *imgGuida = imageButton(panel, "imgGuida", "help", QStringLiteral("Guida"));
+    auto *imgGuida = Icons::button(panel, "imgGuida", "help", 28, QStringLiteral("Guida"));
     buttonRow()->insertWidget(0, imgGuida);
     connect(imgGuida, &QToolButton::clicked, this, &PeriodSummaryWindow::imgGuidaClick);
 
@@ -158,8 +146,8 @@ QFrame *PeriodSummaryWindow::buildSelection()
     btnVisualizza->setIconSize(QSize(22, 22));
     btnVisualizza->setMinimumSize(140, 38);
     btnVisualizza->setDefault(true);
-    auto *icoGuida = imageButton(frame, "icoGuida", "help", QStringLiteral("Guida"));
-    auto *icoEsci = imageButton(frame, "icoEsci", "exit", QStringLiteral("Esci"));
+    auto *icoGuida = Icons::button(frame, "icoGuida", "help", 28, QStringLiteral("Guida"));
+    auto *icoEsci = Icons::button(frame, "icoEsci", "exit", 28, QStringLiteral("Esci"));
 
     auto *choose = new QHBoxLayout;
     choose->addStretch();

@@ -52,18 +52,6 @@ QPushButton *button(QWidget *parent, const char *name, const QString &text, cons
     return b;
 }
 
-QToolButton *imageButton(QWidget *parent, const char *name, const QString &icon, const QString &tip)
-{
-    auto *b = new QToolButton(parent);
-    b->setObjectName(QLatin1StringView(name));
-    b->setIcon(Icons::icon(icon));
-    b->setIconSize(QSize(32, 32));
-    b->setAutoRaise(true);
-    b->setToolTip(tip);
-    b->setCursor(Qt::PointingHandCursor);
-    return b;
-}
-
 // The pie button's face: a small pie in the chart's first colours.
 QIcon pieIcon()
 {
@@ -133,8 +121,8 @@ QFrame *TfrmStatistiche::buildYearPanel()
 
     btnApri = button(panel, "btnApri", QStringLiteral("Apri"), QStringLiteral("chart"));
     btnApri->setMinimumWidth(130);
-    auto *imgGuida = imageButton(panel, "imgGuida", QStringLiteral("help"), QStringLiteral("Guida"));
-    auto *imgEsci = imageButton(panel, "imgEsci", QStringLiteral("exit"), QStringLiteral("Esci"));
+    auto *imgGuida = Icons::button(panel, "imgGuida", "help", 32, QStringLiteral("Guida"));
+    auto *imgEsci = Icons::button(panel, "imgEsci", "exit", 32, QStringLiteral("Esci"));
 
     // Hidden holders of the archive path and of the month sums as text.
     lblFile = label(panel, "lblFile", QString());
@@ -195,7 +183,7 @@ QFrame *TfrmStatistiche::buildChartPanel()
     auto *btnBarre = button(panel, "btnBarre", QStringLiteral("Visualizza grafico a barre"), QStringLiteral("chart"));
     auto *btnStampa = button(panel, "btnStampa", QStringLiteral("Stampa grafico"), QStringLiteral("print"));
     auto *btnEsci = button(panel, "btnEsci", QStringLiteral("Esci"), QStringLiteral("exit"));
-    auto *cmdGuida = imageButton(panel, "cmdGuida", QStringLiteral("help"), QStringLiteral("Guida"));
+    auto *cmdGuida = Icons::button(panel, "cmdGuida", "help", 32, QStringLiteral("Guida"));
     panInfo = label(panel, "panInfo", QStringLiteral("Grafico statistico degli incassi annuali."));
     panInfo->setMinimumHeight(28);
 

@@ -1,4 +1,5 @@
 #include "ui/Icons.h"
+#include "ui/FieldBehaviour.h"
 #include "ui/Theme.h"
 
 #include <QFile>
@@ -9,6 +10,7 @@
 #include <QPixmapCache>
 #include <QSvgRenderer>
 #include <QCoreApplication>
+#include <QToolButton>
 
 namespace {
 
@@ -178,6 +180,30 @@ QPixmap pixmap(const QString &name, int size)
 QIcon icon(const QString &name)
 {
     return QIcon(new DeferredIconEngine(name));
+}
+
+QToolButton *button(QWidget *parent, const QString &name, const QIcon &picture, int size, const QString &tip)
+{
+    auto *b = new QToolButton(parent);
+    b->setObjectName(name);
+    b->setIcon(picture);
+    b->setIconSize(QSize(size, size));
+    b->setAutoRaise(true);
+    b->setCursor(Qt::PointingHandCursor);
+    b->setToolTip(tip);
+    return b;
+}
+
+QToolButton *button(QWidget *parent, const char *name, const char *picture, int size, const QString &tip)
+{
+    return button(parent, QLatin1StringView(name), icon(QLatin1StringView(picture)), size, tip);
+}
+
+QToolButton *hintedButton(QWidget *parent, const char *name, const char *picture, int size, const QString &hint)
+{
+    QToolButton *b = button(parent, name, picture, size, hint);
+    FieldBehaviour::setHint(b, hint);
+    return b;
 }
 
 } // namespace Icons

@@ -18,18 +18,6 @@
 namespace {
 const QSize kShownSize(420, 260);
 
-QToolButton *imageButton(QWidget *parent, const QString &name, const QIcon &icon, const QString &hint)
-{
-    auto *button = new QToolButton(parent);
-    button->setObjectName(name);
-    button->setIcon(icon);
-    button->setIconSize(QSize(28, 28));
-    button->setToolTip(hint);
-    button->setAutoRaise(true);
-    button->setCursor(Qt::PointingHandCursor);
-    return button;
-}
-
 QImage blankLogo()
 {
     QImage blank = Report::Pictures::defaultLogo();
@@ -57,11 +45,11 @@ TfrmLogo::TfrmLogo(QWidget *parent) : QDialog(parent)
 
     btnSfoglia = new QPushButton(QStringLiteral("Sfoglia..."), this);
     btnSfoglia->setObjectName(QStringLiteral("btnSfoglia"));
-    btnCancLogo = imageButton(this, QStringLiteral("btnCancLogo"), Icons::icon(QStringLiteral("delete")),
-                              QStringLiteral("Nessun logo: le ricevute vengono stampate senza logo."));
-    imgEuro = imageButton(this, QStringLiteral("imgEuro"),
-                          QIcon(QPixmap::fromImage(Report::Pictures::euroSign(56))),
-                          QStringLiteral("Ripristina il logo predefinito."));
+    btnCancLogo = Icons::button(this, QStringLiteral("btnCancLogo"), Icons::icon(QStringLiteral("delete")), 28,
+                                QStringLiteral("Nessun logo: le ricevute vengono stampate senza logo."));
+    imgEuro = Icons::button(this, QStringLiteral("imgEuro"),
+                            QIcon(QPixmap::fromImage(Report::Pictures::euroSign(56))), 28,
+                            QStringLiteral("Ripristina il logo predefinito."));
     btnApplica = new QPushButton(QStringLiteral("Applica e chiudi"), this);
     btnApplica->setObjectName(QStringLiteral("btnApplica"));
     btnApplica->setDefault(true);

@@ -1,9 +1,9 @@
 #include "customers/CustomerFields.h"
 #include "ui/FieldBehaviour.h"
+#include "ui/FieldKind.h"
 #include "ui/Icons.h"
 #include "customers/CustomerCard.h"
 #include "customers/CustomerRecord.h"
-#include "storage/Provinces.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -151,49 +151,38 @@ public:
     }
 };
 
-QLineEdit *lineEditOf(QWidget *box)
+FieldKind kindOf(const Box &def)
 {
-    if (auto *combo = qobject_cast<QComboBox *>(box))
-        return combo->lineEdit();
-    return static_cast<QLineEdit *>(box);
+    if (def.flags & Province)
+        return FieldKind::province();
+    if (def.flags & Amount)
+        return FieldKind::amount(4, QStringLiteral("0,00"));
+    if (def.flags & UpperCase)
+        return FieldKind::upperCase();
+    return FieldKind::text();
 }
 
 QWidget *makeBox(const Box &def, QWidget *parent)
 {
-    const QString name = QStringLiteral("txt") + QLatin1StringView(def.field);
-    QWidget *box;
-    if (def.flags & Province) {
-        auto *combo = new QComboBox(parent);
-        combo->setEditable(true);
-        combo->setInsertPolicy(QComboBox::NoInsert);
-        combo->addItems(Provinces::codes());
+    const FieldKind kind = kindOf(def);
+    QWidget *box = FieldKinds::make(parent, QStringLiteral("txt") + QLatin1StringView(def.field), kind,
+                                    def.flags & Province ? 2 : capacityOf(def));
+    if (auto *combo = qobject_cast<QComboBox *>(box)) {
         combo->setCurrentIndex(-1);
         combo->setMaxVisibleItems(16);
-        // Inline completion would fight the capitals written on key release.
-        combo->setCompleter(nullptr);
-        box = combo;
-    } else {
-        box = new QLineEdit(parent);
     }
-    box->setObjectName(name);
-    QLineEdit *edit = lineEditOf(box);
-    edit->setMaxLength(def.flags & Province ? 2 : capacityOf(def));
+    QLineEdit *edit = FieldKinds::lineEdit(box);
     if (def.maxLength)
         edit->installEventFilter(new TypingLimit(def.maxLength, edit));
     if (def.flags & Centred)
         edit->setAlignment(Qt::AlignCenter);
     if (def.flags & RightAligned)
         edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    if (def.flags & UpperCase)
-        FieldBehaviour::upperCaseOnKeyRelease(box);
     if (def.flags & Trimmed)
         edit->installEventFilter(new TrimOnKeyRelease(edit));
     if (def.flags & Digits)
         FieldBehaviour::filterDigitKeys(edit);
-    if (def.flags & Amount) {
-        FieldBehaviour::filterAmountKeys(edit);
-        FieldBehaviour::normaliseAmountOnExit(edit, 4, QStringLiteral("0,00"));
-    }
+    FieldKinds::apply(box, kind);
     if (def.stretch == 0) {
         const int chars = def.width;
         box->setFixedWidth(box->fontMetrics().averageCharWidth() * chars + 16

@@ -1,7 +1,7 @@
 #include "receipts/ReceiptForm.h"
 #include "ui/FieldBehaviour.h"
+#include "ui/FieldKind.h"
 #include "ui/Icons.h"
-#include "storage/Provinces.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -44,27 +44,16 @@ void addFields(QWidget *owner, QGridLayout *grid, std::span<const Field> fields)
 {
     for (const Field &f : fields) {
         auto *label = new QLabel(QString::fromUtf16(f.label), owner);
-        QWidget *control = nullptr;
-        if (f.kind == Kind::Province) {
-            auto *box = new QComboBox(owner);
-            box->setEditable(true);
-            box->setInsertPolicy(QComboBox::NoInsert);
-            // Inline completion would fight the capitals written on each key release.
-            box->setCompleter(nullptr);
-            box->addItems(Provinces::codes());
-            box->lineEdit()->setMaxLength(f.maxLength);
+        const bool province = f.kind == Kind::Province;
+        QWidget *control = FieldKinds::make(owner, QLatin1StringView(f.name),
+                                            province ? FieldKind::province() : FieldKind::text(), f.maxLength);
+        if (auto *box = qobject_cast<QComboBox *>(control)) {
             box->setFixedWidth(72);
             box->setMaxVisibleItems(14);
-            control = box;
-        } else {
-            auto *edit = new QLineEdit(owner);
-            edit->setMaxLength(f.maxLength);
+        } else if (f.span == 1) {
             // Short codes and numbers do not need the full row.
-            if (f.span == 1)
-                edit->setMaximumWidth(150);
-            control = edit;
+            control->setMaximumWidth(150);
         }
-        control->setObjectName(QLatin1StringView(f.name));
         label->setBuddy(control);
         const int column = f.pair * 2;
         if (f.kind == Kind::LabelAbove) {

@@ -1,5 +1,6 @@
 #include "receipts/ReceiptLines.h"
 #include "ui/FieldBehaviour.h"
+#include "ui/FieldKind.h"
 #include "ui/Icons.h"
 #include "receipts/ReceiptArchive.h"
 #include "receipts/ReceiptForm.h"
@@ -92,8 +93,7 @@ QWidget *ReceiptLines::buildPage(int page)
             auto *imp = Icons::button(group, ReceiptArchive::lineControl("impMag", line), Icons::icon(QStringLiteral("import")), 20, hint);
             FieldBehaviour::setHint(imp, hint);
 
-            FieldBehaviour::filterAmountKeys(amount);
-            FieldBehaviour::normaliseAmountOnExit(amount, 4, QString());
+            FieldKinds::apply(amount, FieldKind::amount(4, QString()));
             connect(amount, &QLineEdit::textEdited, this, &ReceiptLines::amountEdited);
             connect(imp, &QToolButton::clicked, this, [this, line] { emit importRequested(line); });
             m_descriptions[line - 1] = desc;

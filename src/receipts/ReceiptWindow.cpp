@@ -6,6 +6,7 @@
 #include "ui/CodeChecks.h"
 #include "ui/Dialogs.h"
 #include "ui/FieldBehaviour.h"
+#include "ui/FieldKind.h"
 #include "ui/Help.h"
 #include "ui/Messages.h"
 #include "ui/NumberingDialog.h"
@@ -134,7 +135,7 @@ void TfrmRicevute::wireKeyboard()
 {
     FieldBehaviour::highlightAllWithRectangles(this);
     for (QComboBox *province : {txtProvDitta, txtProvCliente}) {
-        FieldBehaviour::upperCaseOnKeyRelease(province);
+        FieldKinds::apply(province, FieldKind::province());
         // A text pasted with the mouse gets its capitals on leaving. Bound to
         // the field alone: it also finishes editing while the window is being destroyed.
         QLineEdit *provinceEdit = province->lineEdit();
@@ -142,12 +143,11 @@ void TfrmRicevute::wireKeyboard()
             provinceEdit->setText(FieldBehaviour::upperAscii(provinceEdit->text().trimmed()));
         });
     }
-    FieldBehaviour::upperCaseOnKeyRelease(txtCodFiscDitta);
-    FieldBehaviour::upperCaseOnKeyRelease(txtCodFiscCliente);
+    FieldKinds::apply(txtCodFiscDitta, FieldKind::upperCase());
+    FieldKinds::apply(txtCodFiscCliente, FieldKind::upperCase());
 
     for (QLineEdit *amount : {txtAcconti, txtTassa}) {
-        FieldBehaviour::filterAmountKeys(amount);
-        FieldBehaviour::normaliseAmountOnExit(amount, 4, QStringLiteral("0,00"));
+        FieldKinds::apply(amount, FieldKind::amount(4, QStringLiteral("0,00")));
         connect(amount, &QLineEdit::textEdited, txtTotale, &QLabel::clear);
     }
     connect(m_lines, &ReceiptLines::amountEdited, this, [this] {

@@ -3,6 +3,7 @@
 #include "register/RegisterWindow.h"
 #include "ui/Controls.h"
 #include "ui/FieldBehaviour.h"
+#include "ui/FieldKind.h"
 #include "ui/Icons.h"
 #include "ui/Toolbar.h"
 #include "ui/Theme.h"
@@ -18,11 +19,11 @@
 #include <QVBoxLayout>
 
 namespace {
-enum class Kind { Plain, Amount, UpperCase, Date };
 constexpr auto Left = Qt::AlignLeft | Qt::AlignVCenter;
 constexpr auto Centre = Qt::AlignCenter;
 constexpr auto Right = Qt::AlignRight | Qt::AlignVCenter;
 
+const FieldKind kAmount = FieldKind::amount(2, QStringLiteral("0,00"));
 const QString kDateHint = QStringLiteral(
     "Fai clic su questo campo e premi un tasto qualsiasi per importare una data dal calendario.");
 } // namespace
@@ -35,7 +36,7 @@ struct TfrmRegistro::CardField
     int maxLength;
     Qt::Alignment alignment;
     const char *enterNext;  // nullptr: Enter opens the calendar instead
-    Kind kind;
+    FieldKind kind;
     int widthChars;  // 0: the field takes the free width of its row
 };
 
@@ -43,32 +44,32 @@ const QList<TfrmRegistro::CardField> &TfrmRegistro::cardFields()
 {
     using T = TfrmRegistro;
     static const QList<CardField> table = {
-        {&T::txtNumScheda, "txtNumScheda", QStringLiteral("Scheda n."), 30, Centre, "txtData", Kind::Plain, 11},
-        {&T::txtData, "txtData", QStringLiteral("Data operazione:"), 10, Centre, nullptr, Kind::Date, 10},
-        {&T::txtOra, "txtOra", QStringLiteral("Ora:"), 5, Centre, "txtImporto", Kind::Plain, 5},
-        {&T::txtImporto, "txtImporto", QStringLiteral("Importo: €"), 12, Right, "txtTransazione", Kind::Amount, 11},
-        {&T::txtTransazione, "txtTransazione", QStringLiteral("Estremi transazione:"), 250, Left, "txtMezzo", Kind::Plain, 0},
-        {&T::txtMezzo, "txtMezzo", QStringLiteral("Mezzo di pagamento usato:"), 50, Left, "txtCaratteristiche", Kind::Plain, 0},
-        {&T::txtCaratteristiche, "txtCaratteristiche", QStringLiteral("Caratteristiche oggetto prezioso:"), 250, Left, "txtNatura", Kind::Plain, 0},
-        {&T::txtNatura, "txtNatura", QStringLiteral("Natura e qualità:"), 120, Left, "txtQuotazione", Kind::Plain, 0},
-        {&T::txtQuotazione, "txtQuotazione", QStringLiteral("Quotazione oro e metalli preziosi contenuti nell'oggetto:"), 250, Left, "txtCliente", Kind::Plain, 0},
-        {&T::txtCliente, "txtCliente", QStringLiteral("Cognome e nome cliente:"), 50, Left, "txtCodFisc", Kind::Plain, 0},
-        {&T::txtCodFisc, "txtCodFisc", QStringLiteral("Codice fiscale:"), 16, Left, "txtDataNasc", Kind::UpperCase, 17},
-        {&T::txtDataNasc, "txtDataNasc", QStringLiteral("Data nascita:"), 10, Centre, "txtLuogoNasc", Kind::Plain, 10},
-        {&T::txtLuogoNasc, "txtLuogoNasc", QStringLiteral("Luogo nascita:"), 50, Left, "txtProvNasc", Kind::Plain, 0},
-        {&T::txtProvNasc, "txtProvNasc", QStringLiteral("Prov."), 2, Centre, "txtSesso", Kind::UpperCase, 3},
-        {&T::txtSesso, "txtSesso", QStringLiteral("Sesso:"), 1, Centre, "txtTipoDoc", Kind::UpperCase, 2},
-        {&T::txtTipoDoc, "txtTipoDoc", QStringLiteral("Tipo documento:"), 50, Left, "txtNumDoc", Kind::Plain, 0},
-        {&T::txtNumDoc, "txtNumDoc", QStringLiteral("Numero:"), 50, Left, "txtEnteRil", Kind::Plain, 0},
-        {&T::txtEnteRil, "txtEnteRil", QStringLiteral("Ente rilascio:"), 50, Left, "txtDataRil", Kind::Plain, 0},
-        {&T::txtDataRil, "txtDataRil", QStringLiteral("Data rilascio:"), 10, Centre, "txtDataSca", Kind::Plain, 10},
-        {&T::txtDataSca, "txtDataSca", QStringLiteral("Data scadenza:"), 10, Centre, "txtCompratore", Kind::Plain, 10},
-        {&T::txtCompratore, "txtCompratore", QStringLiteral("Operatore, cliente o azienda a cui l'oggetto è stato venduto o ceduto:"), 250, Left, "txtDestinazione", Kind::Plain, 0},
-        {&T::txtDestinazione, "txtDestinazione", QStringLiteral("Destinazione data all'oggetto:"), 250, Left, "txtDataVen", Kind::Plain, 0},
-        {&T::txtDataVen, "txtDataVen", QStringLiteral("Data vendita o cessione:"), 10, Centre, nullptr, Kind::Date, 10},
-        {&T::txtDescrizione, "txtDescrizione", QStringLiteral("Descrizione sintetica:"), 55, Left, "txtValutazione", Kind::Plain, 0},
-        {&T::txtValutazione, "txtValutazione", QStringLiteral("Valutazione:"), 50, Left, "txtPrezzoVen", Kind::Plain, 0},
-        {&T::txtPrezzoVen, "txtPrezzoVen", QStringLiteral("Prezzo vendita:"), 12, Right, "txtNumScheda", Kind::Amount, 11},
+        {&T::txtNumScheda, "txtNumScheda", QStringLiteral("Scheda n."), 30, Centre, "txtData", FieldKind::text(), 11},
+        {&T::txtData, "txtData", QStringLiteral("Data operazione:"), 10, Centre, nullptr, FieldKind::date(), 10},
+        {&T::txtOra, "txtOra", QStringLiteral("Ora:"), 5, Centre, "txtImporto", FieldKind::text(), 5},
+        {&T::txtImporto, "txtImporto", QStringLiteral("Importo: €"), 12, Right, "txtTransazione", kAmount, 11},
+        {&T::txtTransazione, "txtTransazione", QStringLiteral("Estremi transazione:"), 250, Left, "txtMezzo", FieldKind::text(), 0},
+        {&T::txtMezzo, "txtMezzo", QStringLiteral("Mezzo di pagamento usato:"), 50, Left, "txtCaratteristiche", FieldKind::text(), 0},
+        {&T::txtCaratteristiche, "txtCaratteristiche", QStringLiteral("Caratteristiche oggetto prezioso:"), 250, Left, "txtNatura", FieldKind::text(), 0},
+        {&T::txtNatura, "txtNatura", QStringLiteral("Natura e qualità:"), 120, Left, "txtQuotazione", FieldKind::text(), 0},
+        {&T::txtQuotazione, "txtQuotazione", QStringLiteral("Quotazione oro e metalli preziosi contenuti nell'oggetto:"), 250, Left, "txtCliente", FieldKind::text(), 0},
+        {&T::txtCliente, "txtCliente", QStringLiteral("Cognome e nome cliente:"), 50, Left, "txtCodFisc", FieldKind::text(), 0},
+        {&T::txtCodFisc, "txtCodFisc", QStringLiteral("Codice fiscale:"), 16, Left, "txtDataNasc", FieldKind::upperCase(), 17},
+        {&T::txtDataNasc, "txtDataNasc", QStringLiteral("Data nascita:"), 10, Centre, "txtLuogoNasc", FieldKind::text(), 10},
+        {&T::txtLuogoNasc, "txtLuogoNasc", QStringLiteral("Luogo nascita:"), 50, Left, "txtProvNasc", FieldKind::text(), 0},
+        {&T::txtProvNasc, "txtProvNasc", QStringLiteral("Prov."), 2, Centre, "txtSesso", FieldKind::upperCase(), 3},
+        {&T::txtSesso, "txtSesso", QStringLiteral("Sesso:"), 1, Centre, "txtTipoDoc", FieldKind::upperCase(), 2},
+        {&T::txtTipoDoc, "txtTipoDoc", QStringLiteral("Tipo documento:"), 50, Left, "txtNumDoc", FieldKind::text(), 0},
+        {&T::txtNumDoc, "txtNumDoc", QStringLiteral("Numero:"), 50, Left, "txtEnteRil", FieldKind::text(), 0},
+        {&T::txtEnteRil, "txtEnteRil", QStringLiteral("Ente rilascio:"), 50, Left, "txtDataRil", FieldKind::text(), 0},
+        {&T::txtDataRil, "txtDataRil", QStringLiteral("Data rilascio:"), 10, Centre, "txtDataSca", FieldKind::text(), 10},
+        {&T::txtDataSca, "txtDataSca", QStringLiteral("Data scadenza:"), 10, Centre, "txtCompratore", FieldKind::text(), 10},
+        {&T::txtCompratore, "txtCompratore", QStringLiteral("Operatore, cliente o azienda a cui l'oggetto è stato venduto o ceduto:"), 250, Left, "txtDestinazione", FieldKind::text(), 0},
+        {&T::txtDestinazione, "txtDestinazione", QStringLiteral("Destinazione data all'oggetto:"), 250, Left, "txtDataVen", FieldKind::text(), 0},
+        {&T::txtDataVen, "txtDataVen", QStringLiteral("Data vendita o cessione:"), 10, Centre, nullptr, FieldKind::date(), 10},
+        {&T::txtDescrizione, "txtDescrizione", QStringLiteral("Descrizione sintetica:"), 55, Left, "txtValutazione", FieldKind::text(), 0},
+        {&T::txtValutazione, "txtValutazione", QStringLiteral("Valutazione:"), 50, Left, "txtPrezzoVen", FieldKind::text(), 0},
+        {&T::txtPrezzoVen, "txtPrezzoVen", QStringLiteral("Prezzo vendita:"), 12, Right, "txtNumScheda", kAmount, 11},
     };
     return table;
 }
@@ -242,21 +243,12 @@ QWidget *TfrmRegistro::buildCard()
         if (f.widthChars > 0)
             field->setFixedWidth(fieldMetrics.horizontalAdvance(QString(f.widthChars, u'0')) + 18);
         FieldBehaviour::highlightWithBackground(field);
-        switch (f.kind) {
-        case Kind::Amount:
-            FieldBehaviour::filterAmountKeys(field);
-            FieldBehaviour::normaliseAmountOnExit(field, 2, QStringLiteral("0,00"));
-            break;
-        case Kind::UpperCase:
-            FieldBehaviour::upperCaseOnKeyRelease(field);
-            break;
-        case Kind::Date:
+        FieldKinds::apply(field, f.kind);
+        // A date is taken from the calendar, which any key opens.
+        if (f.kind.type == FieldKind::Date) {
             field->setReadOnly(true);
             field->installEventFilter(this);
             FieldBehaviour::setHint(field, kDateHint);
-            break;
-        case Kind::Plain:
-            break;
         }
         this->*(f.member) = field;
         m_textFields.append(field);

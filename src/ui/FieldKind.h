@@ -1,0 +1,34 @@
+#pragma once
+#include <QString>
+
+class QLineEdit;
+class QWidget;
+
+// What a field of a window's field table holds, and so how it behaves: one
+// vocabulary for the register, customer and receipt tables.
+struct FieldKind
+{
+    enum Type { Text, Amount, Date, UpperCase, Province };
+    Type type = Text;
+    int decimals = 2;  // an amount's
+    QString empty;     // what an empty amount reads once left
+
+    static FieldKind text() { return {}; }
+    static FieldKind amount(int decimals, const QString &empty) { return {Amount, decimals, empty}; }
+    static FieldKind date() { return {Date, 0, {}}; }
+    static FieldKind upperCase() { return {UpperCase, 0, {}}; }
+    static FieldKind province() { return {Province, 0, {}}; }
+};
+
+namespace FieldKinds {
+// A field of the kind in `parent`, named `name`: the editable box of the
+// province codes for a province, else a line edit. Its behaviour comes with
+// apply(), once the window's own filters are in place.
+QWidget *make(QWidget *parent, const QString &name, const FieldKind &kind, int maxLength);
+// The kind's behaviour: an amount's keys and its normalisation on leaving,
+// the capitals of upper-case and province fields. Text and dates get none
+// here: how a date is typed is the window's own.
+void apply(QWidget *field, const FieldKind &kind);
+// The line edit of a field, a province box's included.
+QLineEdit *lineEdit(QWidget *field);
+}

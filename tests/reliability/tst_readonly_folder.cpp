@@ -5,6 +5,7 @@
 #include "FaultKit.h"
 #include "PdfTools.h"
 #include "RegisterFixture.h"
+#include "StoredCards.h"
 #include "app/MainMenu.h"
 #include "register/print/RegisterPrintModule.h"
 #include "register/print/RegisterBookDialog.h"
@@ -25,22 +26,7 @@ const QString kNotice = QStringLiteral("La cartella dei dati è in sola lettura:
 
 void storeCards(const TempDataDir &data)
 {
-    QList<RegisterRecord> cards;
-    const char *customers[] = {"ROSSI MARIO", "BIANCHI LUIGI", "VERDI ANNA"};
-    for (int i = 0; i < 3; ++i) {
-        RegisterRecord r;
-        r.NumScheda = QString::number(i + 1);
-        r.Data = QStringLiteral("1%1/03/2025").arg(i);
-        r.Ora = QStringLiteral("10:00");
-        r.Importo = QStringLiteral("100,00");
-        r.PrezzoVen = QStringLiteral("0,00");
-        r.Natura = QStringLiteral("Oro giallo");
-        r.Cliente = QLatin1StringView(customers[i]);
-        r.Descrizione = QStringLiteral("Anello");
-        r.Venduto = QStringLiteral("No");
-        cards.append(r);
-    }
-    QVERIFY(Archives::write(data.file(FileNames::registerArchive()), cards));
+    QVERIFY(Archives::write(data.file(FileNames::registerArchive()), storedCards()));
     QImage photo(64, 48, QImage::Format_RGB32);
     photo.fill(Qt::darkYellow);
     for (QChar side : {u'A', u'B'})

@@ -4,35 +4,15 @@
 #include "Archives.h"
 #include "FaultKit.h"
 #include "RegisterFixture.h"
+#include "StoredCards.h"
 #include "export/ExportModule.h"
 #include "storage/ArchiveTexts.h"
-
 
 using namespace FaultKit;
 
 namespace {
 
 constexpr int kSize = RegisterRecordLayout::size;
-
-QByteArray storedCards()
-{
-    QList<RegisterRecord> cards;
-    const char *customers[] = {"ROSSI MARIO", "BIANCHI LUIGI", "VERDI ANNA"};
-    for (int i = 0; i < 3; ++i) {
-        RegisterRecord r;
-        r.NumScheda = QString::number(i + 1);
-        r.Data = QStringLiteral("10/03/2025");
-        r.Ora = QStringLiteral("10:00");
-        r.Importo = QStringLiteral("100,00");
-        r.PrezzoVen = QStringLiteral("0,00");
-        r.Natura = QStringLiteral("Oro giallo");
-        r.Cliente = QLatin1StringView(customers[i]);
-        r.Descrizione = QStringLiteral("Anello");
-        r.Venduto = QStringLiteral("No");
-        cards.append(r);
-    }
-    return Archives::bytes(cards);
-}
 
 void writeField(char *record, const char *name, const QString &text)
 {
@@ -149,7 +129,7 @@ void TestRegisterFaults::operations()
     QFETCH(QString, from);
 
     RegisterFixture f;
-    Scene scene(f.data.path(), FileNames::registerArchive(), kSize, fault, storedCards(), 1, spoil);
+    Scene scene(f.data.path(), FileNames::registerArchive(), kSize, fault, Archives::bytes(storedCards()), 1, spoil);
     // A card on screen, as if shown before the fault struck.
     f.fillRequired(QStringLiteral("9"));
     f.set(QStringLiteral("txtCliente"), button == u"cmdSalva" && !from.isEmpty() ? QStringLiteral("MODIFICATO")

@@ -2,6 +2,7 @@
 #include "ui/WindowNames.h"
 #include "access/Scrambler.h"
 #include "ui/Constants.h"
+#include "ui/Controls.h"
 #include "ui/FieldBehaviour.h"
 #include "ui/Help.h"
 #include "ui/Icons.h"
@@ -97,9 +98,7 @@ TfrmSegnalazioni::TfrmSegnalazioni(QWidget *parent)
     auto *btnAnnulla = new QPushButton(QStringLiteral("Annulla"), page);
     btnAnnulla->setObjectName(QStringLiteral("btnAnnulla"));
     auto *imgGuida = Icons::button(page, "imgGuida", "help", 32, QStringLiteral("Guida"));
-    lblMemory = new QLabel(page);
-    lblMemory->setObjectName(QStringLiteral("lblMemory"));
-    lblMemory->hide();
+    lblMemory = Controls::stateLabel(page, "lblMemory");
 
     auto *web = new QHBoxLayout;
     web->addWidget(cmdWeb);

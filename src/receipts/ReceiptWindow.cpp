@@ -134,15 +134,8 @@ TfrmRicevute::~TfrmRicevute() = default;
 void TfrmRicevute::wireKeyboard()
 {
     FieldBehaviour::highlightAllWithRectangles(this);
-    for (QComboBox *province : {txtProvDitta, txtProvCliente}) {
+    for (QComboBox *province : {txtProvDitta, txtProvCliente})
         FieldKinds::apply(province, FieldKind::province());
-        // A text pasted with the mouse gets its capitals on leaving. Bound to
-        // the field alone: it also finishes editing while the window is being destroyed.
-        QLineEdit *provinceEdit = province->lineEdit();
-        connect(provinceEdit, &QLineEdit::editingFinished, provinceEdit, [provinceEdit] {
-            provinceEdit->setText(FieldBehaviour::upperAscii(provinceEdit->text().trimmed()));
-        });
-    }
     FieldKinds::apply(txtCodFiscDitta, FieldKind::upperCase());
     FieldKinds::apply(txtCodFiscCliente, FieldKind::upperCase());
 

@@ -34,9 +34,19 @@ void apply(QWidget *field, const FieldKind &kind)
         FieldBehaviour::normaliseAmountOnExit(lineEdit(field), kind.decimals, kind.empty);
         break;
     case FieldKind::UpperCase:
-    case FieldKind::Province:
         FieldBehaviour::upperCaseOnKeyRelease(field);
         break;
+    case FieldKind::Province: {
+        FieldBehaviour::upperCaseOnKeyRelease(field);
+        // A code pasted with the mouse has no key release: its capitals come
+        // on leaving. Bound to the line edit alone, as it also finishes
+        // editing while its window is being destroyed.
+        QLineEdit *edit = lineEdit(field);
+        QObject::connect(edit, &QLineEdit::editingFinished, edit, [edit] {
+            edit->setText(FieldBehaviour::upperAscii(edit->text().trimmed()));
+        });
+        break;
+    }
     case FieldKind::Text:
     case FieldKind::Date:
         break;

@@ -26,7 +26,8 @@ namespace FieldKinds {
 // apply(), once the window's own filters are in place.
 QWidget *make(QWidget *parent, const QString &name, const FieldKind &kind, int maxLength);
 // The kind's behaviour: an amount's keys and its normalisation on leaving,
-// the capitals of upper-case and province fields. Text and dates get none
+// the capitals of upper-case and province fields (a province's also on
+// leaving). Text and dates get none
 // here: how a date is typed is the window's own.
 void apply(QWidget *field, const FieldKind &kind);
 // The line edit of a field, a province box's included.

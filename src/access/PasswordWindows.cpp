@@ -1,4 +1,5 @@
 #include "access/PasswordWindows.h"
+#include "ui/Looks.h"
 #include "ui/WindowNames.h"
 #include "access/PasswordFile.h"
 #include "access/Scrambler.h"
@@ -50,10 +51,7 @@ QWidget *heading(QWidget *parent, const QString &text)
 {
     auto *band = new QWidget(parent);
     band->setObjectName(QStringLiteral("panTitolo"));
-    band->setAutoFillBackground(true);
-    band->setStyleSheet(Theme::css(
-        u"#panTitolo{background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 @pageTop,stop:1 @buttonBottom);}"
-        "#panTitolo QLabel{color:white;}"));
+    Looks::set(band, Looks::Look::Band);
     auto *icon = new QLabel(band);
     icon->setPixmap(Icons::pixmap(QStringLiteral("lock"), 40));
     auto *title = new QLabel(text, band);

@@ -1,4 +1,5 @@
 #include "access/ReportingPage.h"
+#include "ui/Looks.h"
 #include "ui/WindowNames.h"
 #include "access/Scrambler.h"
 #include "ui/Constants.h"
@@ -65,15 +66,14 @@ TfrmSegnalazioni::TfrmSegnalazioni(QWidget *parent)
                  QStringLiteral(" Valtrena - Segnalazioni di operazioni sospette"),
                  Presentation::Maximised, parent)
 {
-    setStyleSheet(Theme::cardPage(u"TfrmSegnalazioni", u"#panPagina", 8));
     auto *page = new QWidget(this);
     page->setObjectName(QStringLiteral("panPagina"));
-    page->setAttribute(Qt::WA_StyledBackground);
+    Looks::set(page, Looks::Look::Card);
     page->setMaximumWidth(760);
 
     auto *title = new QLabel(QStringLiteral("Segnalazioni di operazioni sospette"), page);
     title->setFont(Theme::font(Theme::Face::Title, 20, QFont::Bold));
-    title->setStyleSheet(Theme::css(u"color:@houseBlue;"));
+    Looks::set(title, Looks::Look::Title);
     auto *lblSpiega01 = new QLabel(QStringLiteral(
         "E' possibile annotare nei campi sottostanti il Nome Utente e la Password di accesso al "
         "portale INFOSTAT-UIF:"), page);

@@ -1,4 +1,5 @@
 #include "app/MainMenu.h"
+#include "ui/Looks.h"
 #include "ui/WindowNames.h"
 #include "app/BackupAction.h"
 #include "app/MakerWindows.h"
@@ -12,6 +13,8 @@
 #include "ui/Theme.h"
 #include "storage/DataFolder.h"
 
+#include <algorithm>
+#include <QResizeEvent>
 #include <QApplication>
 #include <QGridLayout>
 #include <QLabel>
@@ -40,6 +43,8 @@ constexpr Area kAreas[] = {
     {"imgSegnalazioni", "btnSegnalazioni", u"OPERAZIONI SOSPETTE", "area-reports", WindowNames::segnalazioni},
 };
 
+constexpr int kAreaPicture = 96;  // the side of an area's picture on the smallest screen
+
 } // namespace
 
 TfrmAvvio::TfrmAvvio(QWidget *parent)
@@ -49,7 +54,7 @@ TfrmAvvio::TfrmAvvio(QWidget *parent)
 
     auto *panel = new QWidget(this);
     panel->setObjectName(QStringLiteral("panMenu"));
-    panel->setAttribute(Qt::WA_StyledBackground);
+    Looks::set(panel, Looks::Look::Card);
 
     auto *imgIcona = new QLabel(panel);
     imgIcona->setObjectName(QStringLiteral("imgIcona"));
@@ -57,7 +62,7 @@ TfrmAvvio::TfrmAvvio(QWidget *parent)
     auto *imgTitolo = new QLabel(QStringLiteral("Valtrena"), panel);
     imgTitolo->setObjectName(QStringLiteral("imgTitolo"));
     imgTitolo->setFont(Theme::font(Theme::Face::Title, 34, QFont::Bold));
-    imgTitolo->setStyleSheet(Theme::css(u"color:@houseBlue;"));
+    Looks::set(imgTitolo, Looks::Look::Title);
     auto *imgSottotitolo = new QLabel(
         QStringLiteral("Registro operazioni, clienti e ricevute per il commercio di oro e preziosi"), panel);
     imgSottotitolo->setObjectName(QStringLiteral("imgSottotitolo"));
@@ -101,7 +106,8 @@ TfrmAvvio::TfrmAvvio(QWidget *parent)
         const Area &a = kAreas[i];
         const QString caption = QString::fromUtf16(a.caption);
         const QString window = a.window;
-        auto *img = Icons::button(panel, a.img, a.icon, 96, caption);
+        auto *img = Icons::button(panel, a.img, a.icon, kAreaPicture, caption);
+        m_areaPictures.append(img);
         auto *btn = new QPushButton(caption, panel);
         btn->setObjectName(QLatin1StringView(a.btn));
         btn->setProperty("area", true);
@@ -114,6 +120,10 @@ TfrmAvvio::TfrmAvvio(QWidget *parent)
         cell->addWidget(btn, 0, Qt::AlignHCenter);
         grid->addLayout(cell, i / 3, i % 3);
     }
+    for (int r = 0; r < 2; ++r)
+        grid->setRowStretch(r, 1);
+    for (int c = 0; c < 3; ++c)
+        grid->setColumnStretch(c, 1);
 
     auto *icoSito = new QPushButton(Maker::name() + QStringLiteral("  \u2022  ") + Maker::webSite(), panel);
     icoSito->setObjectName(QStringLiteral("icoSito"));
@@ -126,15 +136,24 @@ TfrmAvvio::TfrmAvvio(QWidget *parent)
     panelLayout->setContentsMargins(36, 28, 36, 20);
     panelLayout->setSpacing(24);
     panelLayout->addLayout(head);
+    panelLayout->addStretch(1);
     panelLayout->addLayout(grid);
+    panelLayout->addStretch(1);
     panelLayout->addWidget(icoSito, 0, Qt::AlignHCenter);
 
-    auto *outer = new QGridLayout(this);
-    outer->addWidget(panel, 1, 1);
-    outer->setRowStretch(0, 1);
-    outer->setRowStretch(2, 1);
-    outer->setColumnStretch(0, 1);
-    outer->setColumnStretch(2, 1);
+    // The card fills the screen but for a frame of the page around it.
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(60, 36, 60, 36);
+    outer->addWidget(panel);
+}
+
+// The pictures grow with the window, so a large screen is not left empty.
+void TfrmAvvio::resizeEvent(QResizeEvent *event)
+{
+    AreaWindow::resizeEvent(event);
+    const int side = int(kAreaPicture * std::clamp(height() / 740.0, 1.0, 1.8));
+    for (QToolButton *picture : std::as_const(m_areaPictures))
+        picture->setIconSize(QSize(side, side));
 }
 
 void TfrmAvvio::openArea(const QString &windowClass)

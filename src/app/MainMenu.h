@@ -1,7 +1,10 @@
 #pragma once
 #include "ui/AreaWindow.h"
 
+#include <QList>
+
 class QLabel;
+class QToolButton;
 
 // The main menu: six work areas five small icons and the age of the last backup. Closing it ends the program.
 class TfrmAvvio : public AreaWindow
@@ -22,8 +25,10 @@ public slots:
 protected:
     void formShow() override;
     void formClose() override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     QLabel *lblUltimoBackup;  // age of the last successful backup
     bool m_toldReadOnly = false;
+    QList<QToolButton *> m_areaPictures;
 };

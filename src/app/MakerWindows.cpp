@@ -1,4 +1,5 @@
 #include "app/MakerWindows.h"
+#include "ui/Looks.h"
 #include "ui/WindowNames.h"
 #include "ui/Constants.h"
 #include "ui/Icons.h"
@@ -25,7 +26,7 @@ void build(QDialog *d, const QString &picture, const QString &headline, const QS
     pic->setPixmap(Icons::pixmap(picture, 96));
     auto *title = new QLabel(headline, d);
     title->setFont(Theme::font(Theme::Face::Title, 20, QFont::Bold));
-    title->setStyleSheet(Theme::css(u"color:@houseBlue;"));
+    Looks::set(title, Looks::Look::Title);
     auto *text = new QLabel(body, d);
     text->setWordWrap(true);
     text->setFont(Theme::font(Theme::Face::Body, 10));

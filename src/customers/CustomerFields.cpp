@@ -1,4 +1,5 @@
 #include "customers/CustomerFields.h"
+#include "ui/Looks.h"
 #include "ui/FieldBehaviour.h"
 #include "ui/FieldKind.h"
 #include "ui/Icons.h"
@@ -184,6 +185,7 @@ QWidget *makeBox(const Box &def, QWidget *parent)
         FieldBehaviour::filterDigitKeys(edit);
     FieldKinds::apply(box, kind);
     if (def.stretch == 0) {
+        box->ensurePolished();  // measure in the font the window's sheet gives
         const int chars = def.width;
         box->setFixedWidth(box->fontMetrics().averageCharWidth() * chars + 16
                            + (def.flags & Province ? 22 : 0));
@@ -196,7 +198,7 @@ QWidget *makeCell(const Box &def, QWidget *parent)
     auto *cell = new QWidget(parent);
     auto *caption = new QLabel(captionOf(def), cell);
     caption->setObjectName(QStringLiteral("tit") + QLatin1StringView(def.field));
-    caption->setProperty("caption", def.flags & RedCaption ? QStringLiteral("red") : QStringLiteral("plain"));
+    Looks::set(caption, def.flags & RedCaption ? Looks::Look::CaptionAlert : Looks::Look::Caption);
     QWidget *box = makeBox(def, cell);
     caption->setBuddy(box);
 
@@ -224,14 +226,10 @@ QWidget *sectionTitle(const QString &title, QWidget *parent)
 {
     auto *head = new QWidget(parent);
     auto *label = new QLabel(title, head);
-    label->setProperty("caption", QStringLiteral("section"));
-    auto *rule = new QFrame(head);
-    rule->setFrameShape(QFrame::HLine);
-    rule->setProperty("caption", QStringLiteral("rule"));
+    Looks::set(label, Looks::Look::Heading);
     auto *layout = new QHBoxLayout(head);
     layout->setContentsMargins(3, 4, 3, 0);
-    layout->addWidget(label);
-    layout->addWidget(rule, 1);
+    layout->addWidget(label, 1);
     return head;
 }
 

@@ -1,4 +1,5 @@
 #include "customers/CustomerWindow.h"
+#include "ui/Looks.h"
 #include "ui/Controls.h"
 #include "ui/WindowNames.h"
 #include "ui/ArchiveNavigatorBinding.h"
@@ -80,8 +81,7 @@ QFrame *whitePanel(QWidget *parent, const char *name)
 {
     auto *panel = new QFrame(parent);
     panel->setObjectName(QLatin1StringView(name));
-    panel->setAttribute(Qt::WA_StyledBackground);
-    panel->setProperty("panel", true);
+    Looks::set(panel, Looks::Look::Card);
     return panel;
 }
 
@@ -104,9 +104,9 @@ TfrmAnagrafica::TfrmAnagrafica(QWidget *parent)
     for (const char *name : kHiddenLabels)
         Controls::stateLabel(this, name);
 
-    panInfo = new QLabel(greeting(), page);
+    panInfo = new QLabel(greeting(), this);
     panInfo->setObjectName(QStringLiteral("panInfo"));
-    panInfo->setMinimumHeight(24);
+    Looks::set(panInfo, Looks::Look::Status);
 
     auto *panels = new QHBoxLayout;
     panels->setSpacing(10);
@@ -115,19 +115,22 @@ TfrmAnagrafica::TfrmAnagrafica(QWidget *parent)
 
     auto *content = new QVBoxLayout(page);
     content->setContentsMargins(0, 0, 0, 0);
-    content->setSpacing(8);
-    content->addWidget(buildToolbar(page));
     content->addLayout(panels, 1);
-    content->addWidget(panInfo);
-    auto *outer = new QGridLayout(this);
-    outer->setContentsMargins(12, 10, 12, 8);
-    outer->addWidget(page, 1, 1);
-    outer->setRowStretch(0, 1);
-    outer->setRowStretch(1, 1000);
-    outer->setRowStretch(2, 1);
-    outer->setColumnStretch(0, 1);
-    outer->setColumnStretch(1, 1000);
-    outer->setColumnStretch(2, 1);
+    auto *centre = new QGridLayout;
+    centre->setContentsMargins(10, 8, 10, 8);
+    centre->addWidget(page, 1, 1);
+    centre->setRowStretch(0, 1);
+    centre->setRowStretch(1, 1000);
+    centre->setRowStretch(2, 1);
+    centre->setColumnStretch(0, 1);
+    centre->setColumnStretch(1, 1000);
+    centre->setColumnStretch(2, 1);
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+    outer->addWidget(buildToolbar(this));
+    outer->addLayout(centre, 1);
+    outer->addWidget(panInfo);
 
     FieldBehaviour::highlightAllWithRectangles(this);
     connectBoxes();
@@ -146,26 +149,23 @@ TfrmAnagrafica::~TfrmAnagrafica() = default;
 
 QWidget *TfrmAnagrafica::buildToolbar(QWidget *parent)
 {
-    auto *bar = whitePanel(parent, "panComandi");
+    auto *bar = new QFrame(parent);
+    bar->setObjectName(QStringLiteral("panComandi"));
     auto *row = new QHBoxLayout(bar);
-    row->setContentsMargins(10, 4, 10, 4);
+    row->setContentsMargins(8, 4, 8, 4);
     row->setSpacing(2);
 
     auto *icon = new QLabel(bar);
     icon->setPixmap(Icons::pixmap(QStringLiteral("area-customers"), 40));
     auto *title = new QLabel(QStringLiteral("Anagrafica Clienti"), bar);
-    title->setStyleSheet(Theme::css(u"color:@houseBlue;font:bold 17pt @titleFace;border:none;"));
-    icon->setStyleSheet(QStringLiteral("border:none;"));
+    title->setObjectName(QStringLiteral("lblTitoloArea"));
+    Looks::set(title, Looks::Look::Title);
     row->addWidget(icon);
     row->addSpacing(6);
     row->addWidget(title);
     row->addStretch(1);
 
     Toolbar::Look look;
-    look.buttonWidth = 58;
-    look.gap = 6;
-    look.separatorLine = false;
-    look.position = {64, 30};
     lblPosizione = Toolbar::add(bar, row, Toolbar::bind(this, commands()), look);
     return bar;
 }

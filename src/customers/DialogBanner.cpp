@@ -1,4 +1,5 @@
 #include "customers/DialogBanner.h"
+#include "ui/Looks.h"
 #include "ui/Icons.h"
 #include "ui/Theme.h"
 
@@ -12,10 +13,7 @@ QWidget *make(QWidget *parent, const QString &icon, const QString &title, const 
 {
     auto *banner = new QWidget(parent);
     banner->setObjectName(QStringLiteral("imgBanner"));
-    banner->setAttribute(Qt::WA_StyledBackground);
-    banner->setStyleSheet(Theme::css(
-        u"#imgBanner{background:qlineargradient(x1:0,y1:0,x2:1,y2:0,stop:0 @houseBlue,stop:1 @pageTop);}"
-        "#imgBanner QLabel{color:white;background:transparent;}"));
+    Looks::set(banner, Looks::Look::Band);
     auto *picture = new QLabel(banner);
     picture->setPixmap(Icons::pixmap(icon, 44));
     auto *heading = new QLabel(title, banner);

@@ -1,4 +1,5 @@
 #include "receipts/ArchiveChooser.h"
+#include "ui/Looks.h"
 #include "ui/WindowNames.h"
 #include "ui/AppWindows.h"
 #include "ui/Controls.h"
@@ -44,15 +45,11 @@ TfrmMenuRicevute::TfrmMenuRicevute(QWidget *parent)
     : AreaWindow(WindowNames::of<TfrmMenuRicevute>(), QStringLiteral(" Valtrena - Emissione ricevute"),
                  Presentation::Maximised, parent)
 {
-    setStyleSheet(Theme::cardPage(u"TfrmMenuRicevute", u"#panMenu")
-        + Theme::css(u"QGroupBox{font:bold 11pt @bodyFace;color:@houseBlue;border:1px solid @groupLine;"
-        "border-radius:6px;margin-top:14px;padding:12px;}"
-        "QGroupBox::title{subcontrol-origin:margin;left:10px;padding:0 4px;}"
-        "QPushButton{font:bold 10pt @bodyFace;padding:6px 16px;}"));
+    setStyleSheet(Theme::css(u"QPushButton{font:bold 10pt @bodyFace;padding:6px 16px;}"));
 
     auto *panel = new QWidget(this);
     panel->setObjectName(QStringLiteral("panMenu"));
-    panel->setAttribute(Qt::WA_StyledBackground);
+    Looks::set(panel, Looks::Look::Card);
     panel->setMinimumWidth(620);
 
     auto *imgIcona = new QLabel(panel);
@@ -61,7 +58,7 @@ TfrmMenuRicevute::TfrmMenuRicevute(QWidget *parent)
     auto *lblTitolo = new QLabel(QStringLiteral("Emissione ricevute"), panel);
     lblTitolo->setObjectName(QStringLiteral("lblTitolo"));
     lblTitolo->setFont(Theme::font(Theme::Face::Title, 24, QFont::Bold));
-    lblTitolo->setStyleSheet(Theme::css(u"color:@houseBlue;"));
+    Looks::set(lblTitolo, Looks::Look::Title);
     auto *lblInfo = new QLabel(QStringLiteral(
         "In questo ambiente è possibile emettere ricevute per i propri clienti e visualizzare "
         "grafici statistici degli incassi mensili."), panel);

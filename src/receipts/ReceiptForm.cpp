@@ -1,4 +1,5 @@
 #include "receipts/ReceiptForm.h"
+#include "ui/Looks.h"
 #include "ui/FieldBehaviour.h"
 #include "ui/FieldKind.h"
 #include "ui/Icons.h"
@@ -19,13 +20,12 @@ QFrame *card(QWidget *parent, const char *name, const QString &title, QHBoxLayou
 {
     auto *frame = new QFrame(parent);
     frame->setObjectName(QLatin1StringView(name));
-    frame->setProperty("card", true);
+    Looks::set(frame, Looks::Look::Card);
     auto *bar = new QWidget(frame);
-    bar->setProperty("cardBar", true);
-    bar->setAttribute(Qt::WA_StyledBackground);
+    Looks::set(bar, Looks::Look::HeadingBar);
     bar->setFixedHeight(30);
     auto *titleText = new QLabel(title, bar);
-    titleText->setProperty("cardTitle", true);
+    Looks::set(titleText, Looks::Look::HeadingText);
     auto *barLayout = new QHBoxLayout(bar);
     barLayout->setContentsMargins(10, 0, 6, 0);
     barLayout->addWidget(titleText, 1);
@@ -34,7 +34,7 @@ QFrame *card(QWidget *parent, const char *name, const QString &title, QHBoxLayou
     if (titleLabel)
         *titleLabel = titleText;
     auto *layout = new QVBoxLayout(frame);
-    layout->setContentsMargins(1, 1, 1, 8);
+    layout->setContentsMargins(10, 4, 10, 8);
     layout->setSpacing(6);
     layout->addWidget(bar);
     return frame;
@@ -44,6 +44,7 @@ void addFields(QWidget *owner, QGridLayout *grid, std::span<const Field> fields)
 {
     for (const Field &f : fields) {
         auto *label = new QLabel(QString::fromUtf16(f.label), owner);
+        Looks::set(label, Looks::Look::Caption);
         const bool province = f.kind == Kind::Province;
         QWidget *control = FieldKinds::make(owner, QLatin1StringView(f.name),
                                             province ? FieldKind::province() : FieldKind::text(), f.maxLength);

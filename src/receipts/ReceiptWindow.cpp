@@ -1,4 +1,5 @@
 #include "receipts/ReceiptWindow.h"
+#include "ui/Looks.h"
 #include "ui/WindowNames.h"
 #include "storage/AmountText.h"
 #include "ui/Controls.h"
@@ -31,7 +32,9 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QResizeEvent>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -58,6 +61,8 @@ constexpr const char *kEnterChain[] = {
 
 QString name(const char *n) { return QLatin1StringView(n); }
 
+constexpr int kRowSpacing = 6;  // between the rows of a panel on the smallest screen
+
 } // namespace
 
 TfrmRicevute::TfrmRicevute(QWidget *parent)
@@ -76,6 +81,7 @@ TfrmRicevute::TfrmRicevute(QWidget *parent)
 
     panInfo = new QLabel(QStringLiteral("Pronto per archiviare una nuova ricevuta..."), this);
     panInfo->setObjectName(QStringLiteral("panInfo"));
+    Looks::set(panInfo, Looks::Look::Status);
     lblFile = Controls::stateLabel(this, "lblFile");
     lblAnno = Controls::stateLabel(this, "lblAnno");
     lblInizio = Controls::stateLabel(this, "lblInizio", QStringLiteral("1"));
@@ -130,6 +136,16 @@ TfrmRicevute::TfrmRicevute(QWidget *parent)
 }
 
 TfrmRicevute::~TfrmRicevute() = default;
+
+// A taller screen opens the rows of every panel up instead of leaving the
+// bottom of the window empty.
+void TfrmRicevute::resizeEvent(QResizeEvent *event)
+{
+    AreaWindow::resizeEvent(event);
+    const int extra = std::clamp((height() - 740) / 14, 0, 24);
+    for (QGridLayout *grid : findChildren<QGridLayout *>())
+        grid->setVerticalSpacing(kRowSpacing + extra);
+}
 
 void TfrmRicevute::wireKeyboard()
 {

@@ -58,6 +58,7 @@ public slots:
 
 protected:
     void formShow() override;
+    void resizeEvent(QResizeEvent *event) override;
     // Saves the issuer data and the stamp duty, then returns to the main menu.
     void formClose() override;
 

@@ -1,4 +1,5 @@
 // The issuer, customer, receipt and totals panels of the receipt window.
+#include "ui/Looks.h"
 #include "ui/Icons.h"
 #include "ui/FieldBehaviour.h"
 #include "receipts/ReceiptForm.h"
@@ -66,7 +67,7 @@ QGridLayout *panelGrid(QFrame *card)
 QLabel *totalsCaption(QWidget *parent, const QString &text)
 {
     auto *l = new QLabel(text, parent);
-    l->setProperty("totalsCaption", true);
+    Looks::set(l, Looks::Look::Caption);
     l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     return l;
 }

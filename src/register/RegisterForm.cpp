@@ -5,6 +5,7 @@
 #include "ui/FieldBehaviour.h"
 #include "ui/FieldKind.h"
 #include "ui/Icons.h"
+#include "ui/Looks.h"
 #include "ui/Toolbar.h"
 #include "ui/Theme.h"
 
@@ -101,7 +102,8 @@ const QList<Section> &cardSections()
           {QStringLiteral("txtDataNasc"), QStringLiteral("txtLuogoNasc"), QStringLiteral("txtProvNasc"),
            QStringLiteral("txtSesso")},
           {QStringLiteral("txtTipoDoc"), QStringLiteral("txtNumDoc")},
-          {QStringLiteral("txtEnteRil"), QStringLiteral("txtDataRil"), QStringLiteral("txtDataSca")}}},
+          {QStringLiteral("txtEnteRil")},
+          {QStringLiteral("txtDataRil"), QStringLiteral("txtDataSca")}}},
         {QStringLiteral("Vendita o cessione"),
          {{QStringLiteral("txtCompratore")},
           {QStringLiteral("txtDestinazione")},
@@ -159,6 +161,7 @@ QLabel *fieldLabel(QWidget *parent, const QString &text)
 {
     auto *l = new QLabel(text, parent);
     l->setObjectName(QStringLiteral("lblCampo"));
+    Looks::set(l, Looks::Look::Caption);
     return l;
 }
 
@@ -180,7 +183,7 @@ void TfrmRegistro::buildForm()
 
     panInfo = new QLabel(QStringLiteral("Pronto per archiviare una nuova scheda..."), this);
     panInfo->setObjectName(QStringLiteral("panInfo"));
-    panInfo->setFont(Theme::font(Theme::Face::Status, 12));
+    Looks::set(panInfo, Looks::Look::Status);
     panInfo->setMinimumWidth(1);
 
     // State the window keeps in hidden labels.
@@ -206,16 +209,11 @@ QWidget *TfrmRegistro::buildToolbar()
 {
     auto *bar = new QFrame(this);
     bar->setObjectName(QStringLiteral("panPulsanti"));
-    bar->setAttribute(Qt::WA_StyledBackground);
     auto *row = new QHBoxLayout(bar);
     row->setContentsMargins(8, 4, 8, 4);
     row->setSpacing(2);
 
     Toolbar::Look look;
-    look.buttonWidth = 62;
-    look.gap = 4;
-    look.position = {72, 34};
-    look.fixedPositionWidth = true;
     look.positionTip = QStringLiteral("Posizione della scheda in archivio");
     lblPosizione = Toolbar::add(bar, row, Toolbar::bind(this, toolbarButtons()), look);
     row->addStretch();
@@ -227,7 +225,7 @@ QWidget *TfrmRegistro::buildCard()
 {
     auto *card = new QFrame;
     card->setObjectName(QStringLiteral("panScheda"));
-    card->setAttribute(Qt::WA_StyledBackground);
+    Looks::set(card, Looks::Look::Card);
     const QFont fieldFont = Theme::font(Theme::Face::Body, 12, QFont::Bold);
     const QFont labelFont = Theme::font(Theme::Face::Body, 9);
     const QFontMetrics fieldMetrics(fieldFont);
@@ -279,14 +277,14 @@ QWidget *TfrmRegistro::buildCard()
     auto *grid = new QGridLayout(card);
     grid->setContentsMargins(16, 6, 16, 12);
     grid->setHorizontalSpacing(10);
-    grid->setVerticalSpacing(5);
+    grid->setVerticalSpacing(4);
     grid->setColumnStretch(1, 1);
     int line = 0;
     QList<QWidget *> tabOrder;
     for (const Section &section : cardSections()) {
         auto *title = new QLabel(section.title, card);
         title->setObjectName(QStringLiteral("lblSezione"));
-        title->setFont(Theme::font(Theme::Face::Body, 10, QFont::Bold));
+        Looks::set(title, Looks::Look::Heading);
         grid->addWidget(title, line++, 0, 1, 2);
         for (const QStringList &names : section.rows) {
             auto *row = new QHBoxLayout;
@@ -322,10 +320,8 @@ QWidget *TfrmRegistro::buildCard()
     for (qsizetype i = 1; i < tabOrder.size(); ++i)
         QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
-    // Spare height opens the rows up a little and leaves the rest below.
-    for (int r = 0; r < line; ++r)
-        grid->setRowStretch(r, 1);
-    grid->setRowStretch(line, line / 2);
+    // Spare height opens the rows up; what is left stays below the last one.
+    grid->setRowStretch(line, 1);
 
     auto *scroll = new QScrollArea(this);
     scroll->setObjectName(QStringLiteral("scrScheda"));
@@ -335,5 +331,6 @@ QWidget *TfrmRegistro::buildCard()
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->setAutoFillBackground(false);
     scroll->viewport()->setAutoFillBackground(false);
+    Looks::spreadRows(scroll->viewport(), grid, 18);
     return scroll;
 }

@@ -1,6 +1,7 @@
 // The register window's two photo frames: their buttons, the card's photo
 // files, the camera and the full-screen viewer.
 #include "register/RegisterWindow.h"
+#include "ui/Looks.h"
 #include "ui/Controls.h"
 #include "ui/FieldBehaviour.h"
 #include "ui/Icons.h"
@@ -87,10 +88,10 @@ QWidget *TfrmRegistro::buildPhotoPanel()
 
     auto *panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("panFoto"));
-    panel->setAttribute(Qt::WA_StyledBackground);
+    Looks::set(panel, Looks::Look::Card);
     auto *title = new QLabel(QStringLiteral("Foto dell'oggetto prezioso"), panel);
     title->setObjectName(QStringLiteral("lblSezione"));
-    title->setFont(Theme::font(Theme::Face::Body, 10, QFont::Bold));
+    Looks::set(title, Looks::Look::Heading);
     auto *layout = new QVBoxLayout(panel);
     layout->setContentsMargins(12, 6, 12, 12);
     layout->setSpacing(8);

@@ -1,4 +1,5 @@
 #include "register/WebCamDialog.h"
+#include "ui/Looks.h"
 #include "ui/WindowNames.h"
 #include "ui/AppWindows.h"
 #include "ui/Controls.h"
@@ -42,7 +43,7 @@ QLabel *caption(QWidget *parent, const QString &text)
 {
     auto *l = new QLabel(text, parent);
     l->setFont(Theme::font(Theme::Face::Body, 10, QFont::Bold));
-    l->setStyleSheet(Theme::css(u"color:@houseBlue;"));
+    Looks::set(l, Looks::Look::Title);
     return l;
 }
 } // namespace

@@ -1,4 +1,5 @@
 #include "resultlist/ResultListDialog.h"
+#include "ui/Looks.h"
 #include "ui/Dialogs.h"
 #include "ui/Theme.h"
 #include "storage/StorageError.h"
@@ -57,9 +58,8 @@ ResultListDialog::ResultListDialog(const ListWindowSpec &spec, QWidget *parent)
     auto *banner = new QLabel(spec.caption.trimmed(), this);
     banner->setObjectName(QStringLiteral("panTitolo"));
     banner->setFont(Theme::font(Theme::Face::Body, 13, QFont::Bold));
-    banner->setStyleSheet(Theme::css(
-        u"#panTitolo{color:white;padding:10px 16px;"
-        "background:qlineargradient(x1:0,y1:0,x2:1,y2:0,stop:0 @houseBlue,stop:1 @pageTop);}"));
+    banner->setContentsMargins(16, 10, 16, 10);
+    Looks::set(banner, Looks::Look::Band);
 
     m_outer = new QVBoxLayout(this);
     m_outer->setContentsMargins(0, 0, 0, 0);

@@ -1,4 +1,5 @@
 #include "summaries/InventoryChooser.h"
+#include "ui/Looks.h"
 #include "ui/Help.h"
 #include "ui/WindowNames.h"
 #include "ui/Icons.h"
@@ -22,14 +23,13 @@ TfrmMenuRiepilogo::TfrmMenuRiepilogo(QWidget *parent)
     : AreaWindow(WindowNames::of<TfrmMenuRiepilogo>(), QStringLiteral(" Valtrena - Inventario oggetti preziosi"),
                  Presentation::Maximised, parent)
 {
-    setStyleSheet(Theme::cardPage(u"TfrmMenuRiepilogo", u"#panInventario")
-        + Theme::css(u"#btnVisualizza{background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 @buttonTop,stop:1 @buttonBottom);"
+    setStyleSheet(Theme::css(u"#btnVisualizza{background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 @buttonTop,stop:1 @buttonBottom);"
         "color:white;font:bold 11pt @titleFace;border:none;border-radius:6px;padding:8px 26px;}"
         "#btnVisualizza:hover{background:@houseBlue;}"));
 
     auto *panel = new QWidget(this);
     panel->setObjectName(QStringLiteral("panInventario"));
-    panel->setAttribute(Qt::WA_StyledBackground);
+    Looks::set(panel, Looks::Look::Card);
     panel->setMinimumWidth(760);
     panel->setMaximumWidth(980);
 
@@ -38,7 +38,7 @@ TfrmMenuRiepilogo::TfrmMenuRiepilogo(QWidget *parent)
     auto *lblTitolo = new QLabel(QStringLiteral("Inventario oggetti preziosi"), panel);
     lblTitolo->setObjectName(QStringLiteral("lblTitolo"));
     lblTitolo->setFont(Theme::font(Theme::Face::Title, 22, QFont::Bold));
-    lblTitolo->setStyleSheet(Theme::css(u"color:@houseBlue;"));
+    Looks::set(lblTitolo, Looks::Look::Title);
     auto *imgGuida = Icons::button(panel, "imgGuida", "help", 32, QStringLiteral("Guida all'inventario"));
     auto *imgEsci = Icons::button(panel, "imgEsci", "exit", 32, QStringLiteral("Torna al menu principale"));
     connect(imgGuida, &QToolButton::clicked, this, &TfrmMenuRiepilogo::imgGuidaClick);

@@ -1,4 +1,5 @@
 #include "summaries/PayoutChooser.h"
+#include "ui/Looks.h"
 #include "ui/WindowNames.h"
 #include "ui/Controls.h"
 #include "ui/Dialogs.h"
@@ -75,7 +76,7 @@ QLabel *caption(QWidget *parent, const QString &text)
 {
     auto *l = new QLabel(text, parent);
     l->setFont(Theme::font(Theme::Face::Body, 10, QFont::Bold));
-    l->setStyleSheet(Theme::css(u"color:@houseBlue;"));
+    Looks::set(l, Looks::Look::Title);
     return l;
 }
 
@@ -102,18 +103,14 @@ TfrmMenuRiepCosti::TfrmMenuRiepCosti(QWidget *parent)
     : AreaWindow(WindowNames::of<TfrmMenuRiepCosti>(), QStringLiteral(" Valtrena - Riepilogo esborsi"),
                  Presentation::Maximised, parent)
 {
-    setStyleSheet(Theme::cardPage(u"TfrmMenuRiepCosti", u"#panPagina")
-        + Theme::css(u"QGroupBox{font:bold 10pt @bodyFace;color:@houseBlue;border:1px solid @groupBorder;border-radius:6px;"
-        "margin-top:12px;padding:14px 10px 8px 10px;}"
-        "QGroupBox::title{subcontrol-origin:margin;left:10px;padding:0 4px;}"));
     auto *page = new QWidget(this);
     page->setObjectName(QStringLiteral("panPagina"));
-    page->setAttribute(Qt::WA_StyledBackground);
+    Looks::set(page, Looks::Look::Card);
     page->setMaximumWidth(860);
 
     auto *title = new QLabel(QStringLiteral("Riepilogo esborsi per acquisto oggetti preziosi"), page);
     title->setFont(Theme::font(Theme::Face::Title, 18, QFont::Bold));
-    title->setStyleSheet(Theme::css(u"color:@houseBlue;"));
+    Looks::set(title, Looks::Look::Title);
     const char *instructions[][2] = {
         {"lblCampo01", "Indicare l'anno solare di interesse, la natura e qualità degli oggetti preziosi "
                        "acquistati e/o il codice fiscale del cliente."},

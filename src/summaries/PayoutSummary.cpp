@@ -1,4 +1,5 @@
 #include "summaries/PayoutSummary.h"
+#include "ui/Looks.h"
 #include "ui/WindowNames.h"
 #include "ui/Controls.h"
 #include "ui/Help.h"
@@ -57,7 +58,7 @@ TfrmRiepCosti::TfrmRiepCosti(QWidget *chooser) : ResultListDialog(payoutSpec(), 
     titTipologia = named(panel, "titTipologia", QStringLiteral("- - -"));
     titTipologia->setStyleSheet(Theme::css(u"color:@maroon;"));
     lblIntervallo = named(panel, "lblIntervallo", QStringLiteral("Dal gg/mm/aaaa al gg/mm/aaaa"));
-    lblIntervallo->setStyleSheet(Theme::css(u"color:@houseBlue;"));
+    Looks::set(lblIntervallo, Looks::Look::Title);
     auto *header = new QGridLayout;
     header->setHorizontalSpacing(10);
     header->addWidget(named(panel, "lblTipologia", QStringLiteral("Filtri di ricerca:")), 0, 0);

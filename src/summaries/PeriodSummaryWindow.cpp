@@ -1,4 +1,5 @@
 #include "summaries/PeriodSummaryWindow.h"
+#include "ui/Looks.h"
 #include "ui/WindowNames.h"
 #include "ui/AppWindows.h"
 #include "ui/Controls.h"
@@ -121,7 +122,7 @@ QFrame *PeriodSummaryWindow::buildSelection()
 {
     auto *frame = new QFrame(this);
     frame->setObjectName(QStringLiteral("panSelezione"));
-    frame->setStyleSheet(Theme::card(u"#panSelezione"));
+    Looks::set(frame, Looks::Look::Card);
     frame->setFixedWidth(620);
 
     lblAnno = new QLabel(QStringLiteral("ANNO"), frame);
@@ -130,7 +131,7 @@ QFrame *PeriodSummaryWindow::buildSelection()
     lblAnno->setStyleSheet(Theme::css(u"color:@maroon;"));
     auto *heading = new QLabel(QString::fromUtf16(variantOf(m_period).heading), frame);
     heading->setFont(Theme::font(Theme::Face::Title, 18, QFont::Bold));
-    heading->setStyleSheet(Theme::css(u"color:@houseBlue;"));
+    Looks::set(heading, Looks::Look::Title);
     auto *lblApri = new QLabel(QString::fromUtf16(variantOf(m_period).prompt), frame);
     lblApri->setObjectName(QStringLiteral("lblApri"));
     lblApri->setFont(Theme::font(Theme::Face::Body, 10));
@@ -181,7 +182,7 @@ void PeriodSummaryWindow::buildTotals()
     panInfo = new QLabel(PeriodSummaryRules::countText(0), panel);
     panInfo->setObjectName(QStringLiteral("panInfo"));
     panInfo->setFont(Theme::font(Theme::Face::Body, 10));
-    panInfo->setStyleSheet(Theme::css(u"color:@houseBlue;"));
+    Looks::set(panInfo, Looks::Look::Title);
 
     auto *grid = new QGridLayout;
     grid->setHorizontalSpacing(12);

@@ -1,4 +1,5 @@
 #include "summaries/StatisticsWindow.h"
+#include "ui/Looks.h"
 #include "ui/WindowNames.h"
 #include "ui/FieldBehaviour.h"
 #include "ui/Help.h"
@@ -85,8 +86,7 @@ TfrmStatistiche::TfrmStatistiche(QWidget *parent)
     : AreaWindow(WindowNames::of<TfrmStatistiche>(), QStringLiteral(" Valtrena - Statistiche ricevute emesse"),
                  Presentation::Maximised, parent)
 {
-    setStyleSheet(Theme::cardPage(u"TfrmStatistiche", u"#panAvvio,#panContainer")
-        + Theme::css(u"#panInfo{background:@infoFill;border:1px solid @groupBorder;border-radius:4px;padding:4px 8px;color:@houseBlue;}"));
+    setStyleSheet(Theme::css(u"#panInfo{background:@infoFill;border:1px solid @groupBorder;border-radius:4px;padding:4px 8px;color:@houseBlue;}"));
     panAvvio = buildYearPanel();
     panContainer = buildChartPanel();
 
@@ -102,11 +102,12 @@ QFrame *TfrmStatistiche::buildYearPanel()
 {
     auto *panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("panAvvio"));
+    Looks::set(panel, Looks::Look::Card);
     panel->setFixedWidth(560);
 
     auto *title = new QLabel(QStringLiteral("Statistiche ricevute emesse"), panel);
     title->setFont(Theme::font(Theme::Face::Title, 20, QFont::Bold));
-    title->setStyleSheet(Theme::css(u"color:@houseBlue;border:none;"));
+    Looks::set(title, Looks::Look::Title);
     auto *lblApri = label(panel, "lblApri", QStringLiteral("Indicare l'anno solare e premere Apri."));
     lblApri->setFont(Theme::font(Theme::Face::Body, 11));
     lblApri->setStyleSheet(QStringLiteral("border:none;"));
@@ -162,11 +163,12 @@ QFrame *TfrmStatistiche::buildChartPanel()
 {
     auto *panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("panContainer"));
+    Looks::set(panel, Looks::Look::Card);
 
     lblTitolo = label(panel, "lblTitolo",
                       QStringLiteral("Rappresentazione grafica delle ricevute emesse nell'anno solare."));
     lblTitolo->setFont(Theme::font(Theme::Face::Title, 16, QFont::Bold));
-    lblTitolo->setStyleSheet(Theme::css(u"color:@houseBlue;border:none;"));
+    Looks::set(lblTitolo, Looks::Look::Title);
     auto *lblRigo04 = label(panel, "lblRigo04", QStringLiteral(
         "Il presente grafico statistico mostra gli incassi relativi a ciascun mese dell'anno in base alle ricevute emesse."));
     auto *lblRigo05 = label(panel, "lblRigo05", QStringLiteral(

@@ -1,6 +1,7 @@
 #include "ui/AreaWindow.h"
 #include "ui/FieldBehaviour.h"
 #include "ui/AppWindows.h"
+#include "ui/Looks.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -12,6 +13,8 @@ AreaWindow::AreaWindow(const QString &className, const QString &caption,
 {
     setObjectName(className);
     setWindowTitle(caption);
+    Looks::install();
+    Looks::set(this, Looks::Look::Page);
 }
 
 void AreaWindow::present()

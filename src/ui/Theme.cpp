@@ -48,6 +48,13 @@ constexpr std::array kSwatches{
     Swatch{Colour::Steel, "steel"_L1, 0x8CA6BF},
     Swatch{Colour::DarkGrey, "darkGrey"_L1, 0x444444},
     Swatch{Colour::Charcoal, "charcoal"_L1, 0x333333},
+    Swatch{Colour::PageTint, "pageTint"_L1, 0xDCE8F2},
+    Swatch{Colour::PageBottom, "pageBottom"_L1, 0xF7FAFC},
+    Swatch{Colour::BarBottom, "barBottom"_L1, 0xDCE6EF},
+    Swatch{Colour::BarRule, "barRule"_L1, 0xA9BED0},
+    Swatch{Colour::HoverFill, "hoverFill"_L1, 0xCFE0F2},
+    Swatch{Colour::CaptionInk, "captionInk"_L1, 0x26323D},
+    Swatch{Colour::StatusBar, "statusBar"_L1, 0x1F5F99},
 };
 
 constexpr bool swatchesInOrder()
@@ -58,7 +65,7 @@ constexpr bool swatchesInOrder()
     return true;
 }
 static_assert(swatchesInOrder(), "kSwatches must follow the order of Colour");
-static_assert(kSwatches.back().colour == Colour::Charcoal, "every Colour needs a swatch");
+static_assert(kSwatches.back().colour == Colour::StatusBar, "every Colour needs a swatch");
 
 struct Typeface {
     Face face;
@@ -137,66 +144,20 @@ QString css(QStringView sheet)
     return out;
 }
 
-QString card(QStringView cards, int radius)
-{
-    return css(QStringLiteral("%1{background:white;border:1px solid @cardBorder;border-radius:%2px;}")
-                   .arg(cards, QString::number(radius)));
-}
-
-QString cardPage(QStringView page, QStringView cards, int radius, QStringView pageBottom)
-{
-    return css(QStringLiteral("#%1{background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 @pageTop,stop:1 %2);}")
-                   .arg(page, pageBottom))
-           + card(cards, radius);
-}
-
 QString sheet(Sheet s)
 {
     switch (s) {
     case Sheet::Register:
         return css(
-            u"#TfrmRegistro{background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 #DCE8F2,stop:1 #F7FAFC);}"
-            u"#panPulsanti{background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 #FFFFFF,stop:1 #DCE6EF);"
-            u"border-bottom:1px solid #A9BED0;}"
-            u"#panPulsanti QToolButton{font-size:8pt;color:@ink;padding:2px 3px;}"
-            u"#shpSeparatore{color:@ruleBlue;}"
-            u"#lblPosizione{background:white;border:1px solid @steel;border-radius:4px;color:@ink;"
-            u"font:bold 12pt @bodyFace;}"
-            u"#panFoto,#panScheda{background:white;border:1px solid @ruleBlue;border-radius:8px;}"
-            u"#lblSezione{color:@houseBlue;border-bottom:2px solid @registerGold;padding-top:4px;}"
-            u"#lblCampo{color:#26323D;}"
-            u"#lblFotoTitolo{color:@houseBlue;}"
-            u"#panInfo{background:#1F5F99;color:white;padding:3px 10px;}");
+            u"#lblFotoTitolo{color:@houseBlue;}");
     case Sheet::Customers:
-        return cardPage(u"TfrmAnagrafica", u"QWidget[panel=\"true\"]", 8, u"#EAF2F8")
-            + css(u"QLabel[caption=\"plain\"]{color:@houseBlue;font-size:8pt;}"
-            u"QLabel[caption=\"red\"]{color:#C00000;font-size:8pt;font-weight:bold;}"
-            u"QLabel[caption=\"section\"]{color:#00808F;font-weight:bold;font-size:9pt;}"
-            u"QFrame[caption=\"rule\"]{color:#B8D3DF;}"
-            u"QToolButton[bar=\"true\"]{color:@houseBlue;font-size:8pt;padding:1px 2px;}"
-            u"#lblPosizione{background:@cardTint;border:1px solid @cardBorder;border-radius:4px;"
-            u"color:@houseBlue;font:bold 13pt @titleFace;}"
-            u"#panInfo{background:@cardTint;border:1px solid @cardBorder;border-radius:4px;color:@houseBlue;"
-            u"padding:2px 8px;}");
+        return css(u"QLineEdit,QComboBox{font:10pt @bodyFace;}"
+            u"#lblTitoloArea{color:@houseBlue;font:bold 15pt @titleFace;}");
     case Sheet::Receipts:
         return css(
-            u"#TfrmRicevute{background:#E9EFF5;}"
-            u"QLabel{color:#263238;}"
             u"QLineEdit,QComboBox{font:10pt @bodyFace;}"
-            u"#panToolbar{background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 #FFFFFF,stop:1 #DCE6F0);"
-            u"border-bottom:1px solid @editBorder;}"
-            u"#panToolbar QToolButton{font:8pt @bodyFace;color:@receiptInk;padding:1px 3px;}"
-            u"#panToolbar QToolButton:hover{background:#CFE0F2;border-radius:4px;}"
-            u"#shpSeparatore{color:#B0C2D4;}"
-            u"#lblPosizione{font:bold 11pt @bodyFace;color:@houseBlue;background:white;"
-            u"border:1px solid @editBorder;border-radius:3px;padding:2px 6px;}"
-            u"QFrame[card=\"true\"]{background:white;border:1px solid #B7C8DA;border-radius:6px;}"
-            u"QWidget[cardBar=\"true\"]{background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 #3E7CB1,stop:1 #2C5F8A);"
-            u"border-top-left-radius:5px;border-top-right-radius:5px;}"
-            u"QLabel[cardTitle=\"true\"]{font:bold 10pt @bodyFace;color:white;}"
             u"QGroupBox{background:white;border:none;margin:0;padding:0;}"
             u"QLabel[heading=\"true\"]{font:bold 8pt @bodyFace;color:#5A7088;}"
-            u"QLabel[totalsCaption=\"true\"]{font:9pt @bodyFace;color:#37474F;}"
             u"QLabel[computed=\"true\"]{font:bold 11pt @bodyFace;color:@receiptInk;background:#F3F7FB;"
             u"border:1px solid #C9D6E3;border-radius:3px;padding:3px 6px;min-height:20px;}"
             u"QLabel[grandTotal=\"true\"]{font:bold 14pt @bodyFace;color:@maroon;}"
@@ -206,12 +167,38 @@ QString sheet(Sheet s)
             u"border:1px solid @houseBlue;"
             u"background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 @buttonTop,stop:1 @buttonBottom);}"
             u"#cmdCalcola:hover{background:@houseBlue;}"
-            u"#chkSaldata{font:bold 10pt @bodyFace;color:#2E7D32;}"
-            u"#panInfo{font:9pt @bodyFace;color:@receiptInk;background:#DCE6F0;border-top:1px solid @editBorder;"
-            u"padding:4px 10px;min-height:16px;}");
+            u"#chkSaldata{font:bold 10pt @bodyFace;color:#2E7D32;}");
+    case Sheet::Application:
+        // The looks every window shares, chosen by a widget's "look" property.
+        return css(
+            u"[look=\"page\"],QDialog{background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 @pageTint,"
+            u"stop:1 @pageBottom);}"
+            u"[look=\"card\"]{background:white;border:1px solid @ruleBlue;border-radius:8px;}"
+            u"[look=\"toolbar\"]{background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 white,stop:1 @barBottom);"
+            u"border:none;border-bottom:1px solid @barRule;}"
+            u"[look=\"toolbar\"] QToolButton{font:8pt @bodyFace;color:@ink;padding:2px 3px;border:none;}"
+            u"[look=\"toolbar\"] QToolButton:hover{background:@hoverFill;border-radius:4px;}"
+            u"[look=\"toolbar\"] #shpSeparatore{color:@ruleBlue;}"
+            u"QLabel[look=\"position\"]{background:white;border:1px solid @steel;border-radius:4px;color:@ink;"
+            u"font:bold 12pt @bodyFace;}"
+            u"QLabel[look=\"heading\"]{color:@houseBlue;font:bold 10pt @bodyFace;border:none;"
+            u"border-bottom:2px solid @registerGold;padding-top:1px;}"
+            u"[look=\"headingBar\"]{background:white;border:none;border-bottom:2px solid @registerGold;}"
+            u"QLabel[look=\"headingText\"]{color:@houseBlue;font:bold 10pt @bodyFace;border:none;}"
+            u"QLabel[look=\"caption\"]{color:@captionInk;font:9pt @bodyFace;border:none;}"
+            u"QLabel[look=\"captionAlert\"]{color:#C00000;font:bold 9pt @bodyFace;border:none;}"
+            u"QLabel[look=\"title\"]{color:@houseBlue;border:none;}"
+            u"QLabel[look=\"status\"]{background:@statusBar;color:white;font:12pt @statusFace;padding:3px 10px;"
+            u"border:none;}"
+            u"[look=\"band\"]{background:qlineargradient(x1:0,y1:0,x2:1,y2:0,stop:0 @houseBlue,stop:1 @pageTop);"
+            u"color:white;}"
+            u"[look=\"band\"] QLabel{color:white;background:transparent;}"
+            u"[look=\"page\"] QLineEdit,QDialog QLineEdit{background:@fieldFill;border:1px solid @focusBorder;}"
+            u"[look=\"card\"] QGroupBox{font:bold 10pt @bodyFace;color:@houseBlue;border:1px solid @groupBorder;"
+            u"border-radius:6px;margin-top:12px;padding:14px 10px 8px 10px;}"
+            u"[look=\"card\"] QGroupBox::title{subcontrol-origin:margin;left:10px;padding:0 4px;}");
     case Sheet::MainMenu:
-        return cardPage(u"TfrmAvvio", u"#panMenu")
-            + css(u"QPushButton[area=\"true\"]{background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 @buttonTop,"
+        return css(u"QPushButton[area=\"true\"]{background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 @buttonTop,"
             u"stop:1 @buttonBottom);"
             u"color:white;font:bold 11pt @titleFace;border:none;border-radius:6px;padding:8px 14px;}"
             u"QPushButton[area=\"true\"]:hover{background:@houseBlue;}"

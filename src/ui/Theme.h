@@ -42,6 +42,13 @@ enum class Colour {
     Steel,         // the outline of a photo frame and of the register position
     DarkGrey,      // explanations under a title
     Charcoal,      // the legend of the charts
+    PageTint,      // top of the gradient behind every window's cards
+    PageBottom,
+    BarBottom,     // the toolbar's gradient, from white
+    BarRule,       // the line under the toolbar
+    HoverFill,     // a toolbar button under the mouse
+    CaptionInk,    // the captions of the fields
+    StatusBar,     // the hint line at the bottom of the area windows
 };
 
 // Typefaces of the original layouts; setUpFonts maps them to installed twins.
@@ -66,12 +73,6 @@ void setUpFonts();
 // A style sheet with its `@colour` and `@face` tokens replaced.
 QString css(QStringView sheet);
 
-// The area pages and choosers: a gradient from the house's light blue down to
-// `pageBottom` behind white cards with a soft outline. `page` is the window's
-// object name, `cards` a selector of the cards.
-QString cardPage(QStringView page, QStringView cards, int radius = 10, QStringView pageBottom = u"white");
-QString card(QStringView cards, int radius = 10);
-
 // The style sheets of the windows that carry a look of their own.
 enum class Sheet {
     Register,
@@ -84,6 +85,7 @@ enum class Sheet {
     Attachments,
     ExportGrid,
     ExportBanner,
+    Application,   // the shared looks, installed once for the whole program
 };
 QString sheet(Sheet s);
 

@@ -1,6 +1,7 @@
 #include "ui/Toolbar.h"
 #include "ui/FieldBehaviour.h"
 #include "ui/Icons.h"
+#include "ui/Looks.h"
 
 #include <QBoxLayout>
 #include <QFrame>
@@ -22,6 +23,7 @@ QToolButton *button(QWidget *bar, const char *name, const char *icon, const QStr
 
 QLabel *add(QWidget *bar, QBoxLayout *row, const QList<Item> &items, const Look &look)
 {
+    Looks::set(bar, Looks::Look::Toolbar);
     QLabel *position = nullptr;
     for (const Item &item : items) {
         if (!item.name) {
@@ -36,6 +38,7 @@ QLabel *add(QWidget *bar, QBoxLayout *row, const QList<Item> &items, const Look 
         } else if (!item.icon) {
             position = new QLabel(bar);
             position->setObjectName(QLatin1StringView(item.name));
+            Looks::set(position, Looks::Look::Position);
             position->setAlignment(Qt::AlignCenter);
             if (look.fixedPositionWidth)
                 position->setFixedWidth(look.position.width());

@@ -27,11 +27,11 @@ struct Item
 // What the windows' bars do not share: sizes, and what a separator is.
 struct Look
 {
-    int buttonWidth = 0;         // the least width of a button
-    int gap = 3;                 // the space each side of a separator
+    int buttonWidth = 56;        // the least width of a button
+    int gap = 4;                 // the space each side of a separator
     bool separatorLine = true;   // a drawn line, #shpSeparatore, between the two gaps
-    QSize position{48, 30};      // the position label: its least width, its height
-    bool fixedPositionWidth = false;
+    QSize position{72, 34};      // the position label: its least width, its height
+    bool fixedPositionWidth = true;
     QString positionTip;
 };
 

@@ -27,30 +27,6 @@ private slots:
         QCOMPARE(Theme::css(sheet), expected);
     }
 
-    // The choosers and area pages share one look; these are its exact rules.
-    void cardPagesDrawTheGradientAndTheCards_data()
-    {
-        QTest::addColumn<QString>("sheet");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("default card")
-            << Theme::cardPage(u"TfrmMenuRicevute", u"#panMenu")
-            << QStringLiteral("#TfrmMenuRicevute{background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 #408AB3,"
-                              "stop:1 white);}#panMenu{background:white;border:1px solid #9CB8CC;border-radius:10px;}");
-        QTest::newRow("two cards, rounder corners, own page bottom")
-            << Theme::cardPage(u"TfrmX", u"#panA,#panB", 8, u"#EAF2F8")
-            << QStringLiteral("#TfrmX{background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 #408AB3,stop:1 #EAF2F8);}"
-                              "#panA,#panB{background:white;border:1px solid #9CB8CC;border-radius:8px;}");
-        QTest::newRow("card alone")
-            << Theme::card(u"#panSelezione")
-            << QStringLiteral("#panSelezione{background:white;border:1px solid #9CB8CC;border-radius:10px;}");
-    }
-    void cardPagesDrawTheGradientAndTheCards()
-    {
-        QFETCH(QString, sheet);
-        QFETCH(QString, expected);
-        QCOMPARE(sheet, expected);
-    }
-
     void namedColoursAgreeWithTheirHex()
     {
         QCOMPARE(Theme::colour(Theme::Colour::HouseBlue), QColor(0x1F, 0x4E, 0x79));
@@ -71,6 +47,7 @@ private slots:
         QTest::newRow("attachments") << int(Theme::Sheet::Attachments);
         QTest::newRow("export grid") << int(Theme::Sheet::ExportGrid);
         QTest::newRow("export banner") << int(Theme::Sheet::ExportBanner);
+        QTest::newRow("application") << int(Theme::Sheet::Application);
     }
     void everySheetResolvesCompletely()
     {

@@ -1,4 +1,5 @@
 #include "Archives.h"
+#include "Samples.h"
 #include "Shooter.h"
 #include "ui/AppWindows.h"
 #include "ui/Controls.h"
@@ -109,6 +110,8 @@ QList<CustomerRecord> moreCustomers()
 }
 
 } // namespace
+
+CustomerRecord Samples::customer() { return sampleCustomer(); }
 
 void shootCustomers(Shooter &shoot)
 {

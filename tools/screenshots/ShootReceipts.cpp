@@ -1,4 +1,5 @@
 #include "Archives.h"
+#include "Samples.h"
 #include "Shooter.h"
 #include "ui/AppWindows.h"
 #include "ui/Controls.h"
@@ -117,6 +118,9 @@ void turnPage(QWidget *w, const char *arrow)
 }
 
 } // namespace
+
+void Samples::seedIssuer() { ::seedIssuer(); }
+void Samples::fillReceipt(QWidget *receiptWindow) { ::fillReceipt(receiptWindow); }
 
 void shootReceipts(Shooter &shoot)
 {

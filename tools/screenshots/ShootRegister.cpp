@@ -1,3 +1,4 @@
+#include "Samples.h"
 #include "Shooter.h"
 #include "register/book/RegisterBook.h"
 #include "register/print/RegisterBookDialog.h"
@@ -82,7 +83,7 @@ void fillCard(QWidget *w)
         {"txtQuotazione", "Oro 18 kt: 54,20 €/g - peso 23,0 g"}, {"txtCliente", "ROSSI MARIO"},
         {"txtCodFisc", "RSSMRA80A01H501U"}, {"txtDataNasc", "01/01/1980"}, {"txtLuogoNasc", "Roma"},
         {"txtProvNasc", "RM"}, {"txtSesso", "M"}, {"txtTipoDoc", "Carta d'identità elettronica"},
-        {"txtNumDoc", "CA12345AB"}, {"txtEnteRil", "Comune di Roma"}, {"txtDataRil", "02/02/2020"},
+        {"txtNumDoc", "CA12345AB"}, {"txtEnteRil", "Motorizzazione Civile di Milano"}, {"txtDataRil", "02/02/2020"},
         {"txtDataSca", "02/02/2030"}, {"txtDescrizione", "Collana oro giallo 18 kt, maglia grumetta"},
         {"txtValutazione", "Ottima"}, {"txtPrezzoVen", "1480,00"},
     };
@@ -99,6 +100,8 @@ void settle()
 }
 
 } // namespace
+
+void Samples::fillRegisterCard(QWidget *registerWindow) { fillCard(registerWindow); }
 
 void shootRegister(Shooter &shoot)
 {

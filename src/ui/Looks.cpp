@@ -1,0 +1,91 @@
+#include "ui/Looks.h"
+#include "ui/Theme.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QGridLayout>
+#include <QWidget>
+
+#include <algorithm>
+
+namespace Looks {
+
+namespace {
+
+const char *propertyValue(Look look)
+{
+    switch (look) {
+    case Look::Page: return "page";
+    case Look::Card: return "card";
+    case Look::Toolbar: return "toolbar";
+    case Look::Position: return "position";
+    case Look::Heading: return "heading";
+    case Look::HeadingBar: return "headingBar";
+    case Look::HeadingText: return "headingText";
+    case Look::Caption: return "caption";
+    case Look::CaptionAlert: return "captionAlert";
+    case Look::Title: return "title";
+    case Look::Status: return "status";
+    case Look::Band: return "band";
+    }
+    return "";
+}
+
+class RowSpreader : public QObject
+{
+public:
+    RowSpreader(QWidget *room, QGridLayout *grid, int maxSpacing)
+        : QObject(room), m_grid(grid), m_base(grid->verticalSpacing()), m_max(maxSpacing)
+    {
+        room->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Resize)
+            spread(static_cast<QWidget *>(watched)->size());
+        return false;
+    }
+
+private:
+    void spread(QSize room)
+    {
+        m_grid->setVerticalSpacing(m_base);
+        // Wrapped captions need more height in a narrower room.
+        const int needed = m_grid->hasHeightForWidth() ? m_grid->heightForWidth(room.width())
+                                                       : m_grid->minimumSize().height();
+        const int gaps = std::max(1, m_grid->rowCount() - 1);
+        const int extra = std::max(0, room.height() - needed) / gaps;
+        m_grid->setVerticalSpacing(std::min(m_base + extra, m_max));
+    }
+
+    QGridLayout *m_grid;
+    int m_base;
+    int m_max;
+};
+
+} // namespace
+
+void spreadRows(QWidget *room, QGridLayout *grid, int maxSpacing)
+{
+    new RowSpreader(room, grid, maxSpacing);
+}
+
+void set(QWidget *widget, Look look)
+{
+    widget->setProperty("look", QString::fromLatin1(propertyValue(look)));
+    // Plain widgets draw a style-sheet background only when asked to.
+    widget->setAttribute(Qt::WA_StyledBackground);
+}
+
+void install()
+{
+    auto *app = qobject_cast<QApplication *>(QCoreApplication::instance());
+    if (!app)
+        return;
+    static const QString sheet = Theme::sheet(Theme::Sheet::Application);
+    if (app->styleSheet() != sheet)
+        app->setStyleSheet(sheet);
+}
+
+} // namespace Looks

@@ -67,7 +67,7 @@ TfrmAvvio::TfrmAvvio(QWidget *parent)
         QStringLiteral("Registro operazioni, clienti e ricevute per il commercio di oro e preziosi"), panel);
     imgSottotitolo->setObjectName(QStringLiteral("imgSottotitolo"));
     imgSottotitolo->setFont(Theme::font(Theme::Face::Body, 12));
-    imgSottotitolo->setStyleSheet(Theme::css(u"color:@grey;"));
+    Looks::set(imgSottotitolo, Looks::Look::Explanation);
 
     auto *titles = new QVBoxLayout;
     titles->addWidget(imgTitolo);

@@ -65,7 +65,7 @@ TfrmMenuRicevute::TfrmMenuRicevute(QWidget *parent)
     lblInfo->setObjectName(QStringLiteral("lblInfo"));
     lblInfo->setWordWrap(true);
     lblInfo->setFont(Theme::font(Theme::Face::Body, 11));
-    lblInfo->setStyleSheet(Theme::css(u"color:@darkGrey;"));
+    Looks::set(lblInfo, Looks::Look::Explanation);
 
     auto *grpArchivio = new QGroupBox(QStringLiteral("Archivio ricevute:"), panel);
     grpArchivio->setObjectName(QStringLiteral("grpArchivio"));

@@ -1,6 +1,6 @@
 // The issuer, customer, receipt and totals panels of the receipt window.
-#include "ui/Looks.h"
 #include "ui/Icons.h"
+#include "ui/Looks.h"
 #include "ui/FieldBehaviour.h"
 #include "receipts/ReceiptForm.h"
 #include "receipts/ReceiptWindow.h"

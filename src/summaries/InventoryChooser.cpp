@@ -80,7 +80,7 @@ TfrmMenuRiepilogo::TfrmMenuRiepilogo(QWidget *parent)
     lblAttendere = new QLabel(QStringLiteral("Caricamento inventario in corso. Attendere..."), panel);
     lblAttendere->setObjectName(QStringLiteral("lblAttendere"));
     lblAttendere->setFont(Theme::font(Theme::Face::Body, 11, QFont::Bold));
-    lblAttendere->setStyleSheet(Theme::css(u"color:@teal;"));
+    Looks::set(lblAttendere, Looks::Look::Progress);
     // Keeps its room while hidden, so the panel does not jump when it shows.
     QSizePolicy keep = lblAttendere->sizePolicy();
     keep.setRetainSizeWhenHidden(true);

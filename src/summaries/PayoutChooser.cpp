@@ -140,7 +140,7 @@ TfrmMenuRiepCosti::TfrmMenuRiepCosti(QWidget *parent)
     lblAttendere = new QLabel(QStringLiteral("Caricamento riepilogo in corso. Attendere..."), page);
     lblAttendere->setObjectName(QStringLiteral("lblAttendere"));
     lblAttendere->setFont(Theme::font(Theme::Face::Body, 10, QFont::Bold));
-    lblAttendere->setStyleSheet(Theme::css(u"color:@maroon;"));
+    Looks::set(lblAttendere, Looks::Look::Emphasis);
     lblAttendere->hide();
     lblDataInizio = hidden(page, "lblDataInizio");
     lblDataFine = hidden(page, "lblDataFine");
@@ -244,7 +244,7 @@ QWidget *TfrmMenuRiepCosti::buildInterval(QWidget *parent, const QString &title,
     *yearLabel = new QLabel(QStringLiteral("ANNO"), group);
     (*yearLabel)->setObjectName(QLatin1StringView(year));
     (*yearLabel)->setFont(Theme::font(Theme::Face::Body, 20, QFont::Bold));
-    (*yearLabel)->setStyleSheet(Theme::css(u"color:@maroon;border:none;"));
+    Looks::set((*yearLabel), Looks::Look::Emphasis);
 
     auto *row = new QHBoxLayout(group);
     row->setSpacing(10);

@@ -56,7 +56,7 @@ TfrmRiepCosti::TfrmRiepCosti(QWidget *chooser) : ResultListDialog(payoutSpec(), 
     QWidget *panel = resultsPanel();
 
     titTipologia = named(panel, "titTipologia", QStringLiteral("- - -"));
-    titTipologia->setStyleSheet(Theme::css(u"color:@maroon;"));
+    Looks::set(titTipologia, Looks::Look::Emphasis);
     lblIntervallo = named(panel, "lblIntervallo", QStringLiteral("Dal gg/mm/aaaa al gg/mm/aaaa"));
     Looks::set(lblIntervallo, Looks::Look::Title);
     auto *header = new QGridLayout;
@@ -73,7 +73,7 @@ TfrmRiepCosti::TfrmRiepCosti(QWidget *chooser) : ResultListDialog(payoutSpec(), 
     lblTotCosti->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lblTotCosti->setMinimumWidth(140);
     lblTotCosti->setFont(Theme::font(Theme::Face::Body, 13, QFont::Bold));
-    lblTotCosti->setStyleSheet(Theme::css(u"color:@maroon;"));
+    Looks::set(lblTotCosti, Looks::Look::Emphasis);
     lblConta = named(panel, "lblConta", QStringLiteral("0"));
     lblConta->hide();
     auto *total = new QHBoxLayout;

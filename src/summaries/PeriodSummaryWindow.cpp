@@ -94,7 +94,7 @@ PeriodSummaryWindow::PeriodSummaryWindow(Period period, QWidget *parent)
     titTipologia = new QLabel(QString::fromUtf16(variantOf(period).defaultTitle), panel);
     titTipologia->setObjectName(QStringLiteral("titTipologia"));
     titTipologia->setFont(Theme::font(Theme::Face::Body, 11, QFont::Bold));
-    titTipologia->setStyleSheet(Theme::css(u"color:@maroon;"));
+    Looks::set(titTipologia, Looks::Look::Emphasis);
     auto *lblTipologia = new QLabel(QStringLiteral("Tipologia riepilogo:"), panel);
     lblTipologia->setObjectName(QStringLiteral("lblTipologia"));
     lblTipologia->setFont(Theme::font(Theme::Face::Body, 11, QFont::Bold));
@@ -128,7 +128,7 @@ QFrame *PeriodSummaryWindow::buildSelection()
     lblAnno = new QLabel(QStringLiteral("ANNO"), frame);
     lblAnno->setObjectName(QStringLiteral("lblAnno"));
     lblAnno->setFont(Theme::font(Theme::Face::Body, 28, QFont::Bold));
-    lblAnno->setStyleSheet(Theme::css(u"color:@maroon;"));
+    Looks::set(lblAnno, Looks::Look::Emphasis);
     auto *heading = new QLabel(QString::fromUtf16(variantOf(m_period).heading), frame);
     heading->setFont(Theme::font(Theme::Face::Title, 18, QFont::Bold));
     Looks::set(heading, Looks::Look::Title);
@@ -197,8 +197,8 @@ void PeriodSummaryWindow::buildTotals()
         caption->setFont(f);
         value->setFont(f);
         if (i == 0) {
-            caption->setStyleSheet(Theme::css(u"color:@maroon;"));
-            value->setStyleSheet(Theme::css(u"color:@maroon;"));
+            Looks::set(caption, Looks::Look::Emphasis);
+            Looks::set(value, Looks::Look::Emphasis);
         }
         grid->addWidget(caption, i, 0, Qt::AlignRight);
         grid->addWidget(value, i, 1);

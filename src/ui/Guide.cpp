@@ -1,4 +1,5 @@
 #include "ui/Guide.h"
+#include "ui/Looks.h"
 #include "ui/WindowNames.h"
 #include "ui/Dialogs.h"
 #include "ui/Icons.h"
@@ -27,7 +28,7 @@ TfrmGuida::TfrmGuida(QWidget *parent) : QDialog(parent)
     lblTitolo = new QLabel(QStringLiteral("Argomento della guida."), this);
     lblTitolo->setObjectName(QStringLiteral("lblTitolo"));
     lblTitolo->setFont(Theme::font(Theme::Face::Title, 16, QFont::Bold));
-    lblTitolo->setStyleSheet(Theme::css(u"color:@crimson;"));
+    Looks::set(lblTitolo, Looks::Look::Warning);
 
     txtGuida = new QPlainTextEdit(this);
     txtGuida->setObjectName(QStringLiteral("txtGuida"));

@@ -27,6 +27,10 @@ const char *propertyValue(Look look)
     case Look::Title: return "title";
     case Look::Status: return "status";
     case Look::Band: return "band";
+    case Look::Emphasis: return "emphasis";
+    case Look::Progress: return "progress";
+    case Look::Warning: return "warning";
+    case Look::Explanation: return "explanation";
     }
     return "";
 }

@@ -20,6 +20,10 @@ enum class Look {
     Title,        // a window's own title
     Status,       // the hint line at the bottom
     Band,         // the blue title band across the top of a dialog
+    Emphasis,     // amounts, years and kinds that must stand out
+    Progress,     // "please wait" and counts of what was found
+    Warning,      // what the user must not miss
+    Explanation,  // the quieter text under a title
 };
 
 // Gives `widget` the look; call before the widget is first shown.

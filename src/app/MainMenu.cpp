@@ -51,6 +51,7 @@ TfrmAvvio::TfrmAvvio(QWidget *parent)
     : AreaWindow(WindowNames::of<TfrmAvvio>(), QStringLiteral(" Valtrena"), Presentation::Maximised, parent)
 {
     setStyleSheet(Theme::sheet(Theme::Sheet::MainMenu));
+    Looks::set(this, Looks::Look::MenuPage);
 
     auto *panel = new QWidget(this);
     panel->setObjectName(QStringLiteral("panMenu"));

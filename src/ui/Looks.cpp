@@ -16,6 +16,7 @@ const char *propertyValue(Look look)
 {
     switch (look) {
     case Look::Page: return "page";
+    case Look::MenuPage: return "menuPage";
     case Look::Card: return "card";
     case Look::Toolbar: return "toolbar";
     case Look::Position: return "position";

@@ -9,6 +9,7 @@ namespace Looks {
 
 enum class Look {
     Page,         // the gradient behind a window's cards
+    MenuPage,     // the main menu's own, deeper gradient
     Card,         // a white panel with a soft outline
     Toolbar,      // the bar of image buttons at the top of an area window
     Position,     // the position label between Previous and Next

@@ -173,6 +173,7 @@ QString sheet(Sheet s)
         return css(
             u"[look=\"page\"],QDialog{background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 @pageTint,"
             u"stop:1 @pageBottom);}"
+            u"[look=\"menuPage\"]{background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 @pageTop,stop:1 white);}"
             u"[look=\"card\"]{background:white;border:1px solid @ruleBlue;border-radius:8px;}"
             u"[look=\"toolbar\"]{background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 white,stop:1 @barBottom);"
             u"border:none;border-bottom:1px solid @barRule;}"

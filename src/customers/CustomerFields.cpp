@@ -160,6 +160,8 @@ FieldKind kindOf(const Box &def)
         return FieldKind::amount(4, QStringLiteral("0,00"));
     if (def.flags & UpperCase)
         return FieldKind::upperCase();
+    if (def.flags & Digits)
+        return FieldKind::digits();
     return FieldKind::text();
 }
 
@@ -181,8 +183,6 @@ QWidget *makeBox(const Box &def, QWidget *parent)
         edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     if (def.flags & Trimmed)
         edit->installEventFilter(new TrimOnKeyRelease(edit));
-    if (def.flags & Digits)
-        FieldBehaviour::filterDigitKeys(edit);
     FieldKinds::apply(box, kind);
     if (def.stretch == 0) {
         box->ensurePolished();  // measure in the font the window's sheet gives

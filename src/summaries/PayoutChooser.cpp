@@ -1,4 +1,5 @@
 #include "summaries/PayoutChooser.h"
+#include "ui/FieldKind.h"
 #include "ui/Looks.h"
 #include "ui/WindowNames.h"
 #include "ui/Controls.h"
@@ -90,9 +91,7 @@ QLabel *hidden(QWidget *parent, const char *name)
 
 QLineEdit *field(QWidget *parent, const char *name, int maxLength)
 {
-    auto *f = new QLineEdit(parent);
-    f->setObjectName(QLatin1StringView(name));
-    f->setMaxLength(maxLength);
+    auto *f = FieldKinds::lineEdit(FieldKinds::make(parent, QLatin1StringView(name), FieldKind::text(), maxLength));
     f->setFont(Theme::font(Theme::Face::Body, 11));
     return f;
 }
@@ -199,7 +198,7 @@ QWidget *TfrmMenuRiepCosti::buildFilters(QWidget *parent)
     txtAnno = field(box, "txtAnno", 4);
     txtAnno->setFixedWidth(90);
     txtAnno->setFont(Theme::font(Theme::Face::Body, 12, QFont::Bold));
-    FieldBehaviour::filterDigitKeys(txtAnno);
+    FieldKinds::apply(txtAnno, FieldKind::digits());
     txtAnno->installEventFilter(this);
     txtEsecutore = field(box, "txtEsecutore", 120);
     txtCCP = field(box, "txtCCP", 16);

@@ -1,4 +1,5 @@
 #include "summaries/StatisticsWindow.h"
+#include "ui/FieldKind.h"
 #include "ui/Looks.h"
 #include "ui/WindowNames.h"
 #include "ui/FieldBehaviour.h"
@@ -112,13 +113,11 @@ QFrame *TfrmStatistiche::buildYearPanel()
     lblApri->setFont(Theme::font(Theme::Face::Body, 11));
     lblApri->setStyleSheet(QStringLiteral("border:none;"));
 
-    txtAnno = new QLineEdit(panel);
-    txtAnno->setObjectName(QStringLiteral("txtAnno"));
-    txtAnno->setMaxLength(4);
+    txtAnno = FieldKinds::lineEdit(FieldKinds::make(panel, QStringLiteral("txtAnno"), FieldKind::digits(), 4));
     txtAnno->setFont(Theme::font(Theme::Face::Body, 26, QFont::Bold));
     txtAnno->setAlignment(Qt::AlignCenter);
     txtAnno->setFixedWidth(170);
-    FieldBehaviour::filterDigitKeys(txtAnno);
+    FieldKinds::apply(txtAnno, FieldKind::digits());
 
     btnApri = button(panel, "btnApri", QStringLiteral("Apri"), QStringLiteral("chart"));
     btnApri->setMinimumWidth(130);

@@ -47,6 +47,9 @@ void apply(QWidget *field, const FieldKind &kind)
         });
         break;
     }
+    case FieldKind::Digits:
+        FieldBehaviour::filterDigitKeys(lineEdit(field));
+        break;
     case FieldKind::Text:
     case FieldKind::Date:
         break;

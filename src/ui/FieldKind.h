@@ -8,7 +8,7 @@ class QWidget;
 // vocabulary for the register, customer and receipt tables.
 struct FieldKind
 {
-    enum Type { Text, Amount, Date, UpperCase, Province };
+    enum Type { Text, Amount, Date, UpperCase, Province, Digits };
     Type type = Text;
     int decimals = 2;  // an amount's
     QString empty;     // what an empty amount reads once left
@@ -18,6 +18,7 @@ struct FieldKind
     static FieldKind date() { return {Date, 0, {}}; }
     static FieldKind upperCase() { return {UpperCase, 0, {}}; }
     static FieldKind province() { return {Province, 0, {}}; }
+    static FieldKind digits() { return {Digits, 0, {}}; }  // years, counts, card numbers
 };
 
 namespace FieldKinds {
@@ -27,7 +28,7 @@ namespace FieldKinds {
 QWidget *make(QWidget *parent, const QString &name, const FieldKind &kind, int maxLength);
 // The kind's behaviour: an amount's keys and its normalisation on leaving,
 // the capitals of upper-case and province fields (a province's also on
-// leaving). Text and dates get none
+// leaving), only digit keys in a digits field. Text and dates get none
 // here: how a date is typed is the window's own.
 void apply(QWidget *field, const FieldKind &kind);
 // The line edit of a field, a province box's included.

@@ -1,4 +1,5 @@
 #include "ui/NumberingDialog.h"
+#include "ui/FieldKind.h"
 #include "ui/WindowNames.h"
 #include "ui/Controls.h"
 #include "ui/FieldBehaviour.h"
@@ -71,7 +72,7 @@ TfrmNumerazione::TfrmNumerazione(QWidget *parent) : QDialog(parent)
     setFixedSize(sizeHint());
 
     FieldBehaviour::highlightWithRectangle(txtInizio);
-    FieldBehaviour::filterDigitKeys(txtInizio);
+    FieldKinds::apply(txtInizio, FieldKind::digits());
     txtInizio->installEventFilter(this);
     connect(btnApplica, &QPushButton::clicked, this, &TfrmNumerazione::btnApplicaClick);
     connect(btnAnnulla, &QPushButton::clicked, this, &TfrmNumerazione::btnAnnullaClick);

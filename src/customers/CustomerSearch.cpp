@@ -12,11 +12,11 @@ namespace {
 LineFormat searchLine()
 {
     using F = LineFormat;
-    return F({F::joined<CustomerRecord>(QString(), {"Cognome", "Nome"}, 28),
-              F::field<CustomerRecord>(QStringLiteral("  C.F. "), "CodFisc", 16),
-              F::field<CustomerRecord>(QStringLiteral("  Ditta: "), "Zona", 28),
-              F::field<CustomerRecord>(QStringLiteral("  Tel. "), "Recapito", 14),
-              F::field<CustomerRecord>(QStringLiteral("  Note: "), "Note", F::kRest)});
+    return F({F::joined<CustomerRecord>(QString(), {"Cognome", "Nome"}, 28, QStringLiteral("Cognome e nome")),
+              F::field<CustomerRecord>(QStringLiteral("  C.F. "), "CodFisc", 16, QStringLiteral("Codice fiscale")),
+              F::field<CustomerRecord>(QStringLiteral("  Ditta: "), "Zona", 28, QStringLiteral("Ditta")),
+              F::field<CustomerRecord>(QStringLiteral("  Tel. "), "Recapito", 14, QStringLiteral("Telefono")),
+              F::field<CustomerRecord>(QStringLiteral("  Note: "), "Note", F::kRest, QStringLiteral("Note"))});
 }
 
 SearchSpec searchSpec()

@@ -17,11 +17,12 @@ const QString kTitle = QStringLiteral("Riepilogo rate in scadenza o scadute");
 LineFormat dueLine()
 {
     using F = LineFormat;
-    return F({F::joined<CustomerRecord>(QString(), {"Cognome", "Nome"}, 30),
-              F::field<CustomerRecord>(QStringLiteral("  Tel. "), "Recapito", 12),
-              F::field<CustomerRecord>(QStringLiteral("  Scad. "), "Scadenza", 10),
-              F::field<CustomerRecord>(QStringLiteral("  Rata: € "), "Rata", 15),
-              F::field<CustomerRecord>(QStringLiteral("  Causale: "), "Acquisto", F::kRest)});
+    return F({F::joined<CustomerRecord>(QString(), {"Cognome", "Nome"}, 30, QStringLiteral("Cognome e nome")),
+              F::field<CustomerRecord>(QStringLiteral("  Tel. "), "Recapito", 12, QStringLiteral("Telefono")),
+              F::field<CustomerRecord>(QStringLiteral("  Scad. "), "Scadenza", 10, QStringLiteral("Scadenza")),
+              F::field<CustomerRecord>(QStringLiteral("  Rata: € "), "Rata", 15, QStringLiteral("Rata")),
+              F::field<CustomerRecord>(QStringLiteral("  Causale: "), "Acquisto", F::kRest,
+                                       QStringLiteral("Causale"))});
 }
 
 ListWindowSpec windowSpec()

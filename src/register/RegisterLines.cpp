@@ -12,10 +12,10 @@ namespace RegisterLines {
 const LineFormat &search()
 {
     static const Format f({
-        col(QString(), "Natura", 30),
-        col(QStringLiteral("  -  "), "Descrizione", 50),
-        col(QStringLiteral("  Cliente: "), "Cliente", 32),
-        col(QStringLiteral("  Importo: € "), "Importo", Format::kRest),
+        col(QString(), "Natura", 30, QStringLiteral("Natura e qualità")),
+        col(QStringLiteral("  -  "), "Descrizione", 50, QStringLiteral("Descrizione")),
+        col(QStringLiteral("  Cliente: "), "Cliente", 32, QStringLiteral("Cognome e nome cliente")),
+        col(QStringLiteral("  Importo: € "), "Importo", Format::kRest, QStringLiteral("Importo")),
     });
     return f;
 }
@@ -23,10 +23,10 @@ const LineFormat &search()
 const LineFormat &unsold()
 {
     static const Format f({
-        col(QString(), "Natura", 30),
-        col(QStringLiteral("  -  "), "Descrizione", 50),
-        col(QStringLiteral("  Valutazione: "), "Valutazione", 32),
-        col(QStringLiteral("  Prezzo: € "), "PrezzoVen", Format::kRest),
+        col(QString(), "Natura", 30, QStringLiteral("Natura e qualità")),
+        col(QStringLiteral("  -  "), "Descrizione", 50, QStringLiteral("Descrizione")),
+        col(QStringLiteral("  Valutazione: "), "Valutazione", 32, QStringLiteral("Valutazione")),
+        col(QStringLiteral("  Prezzo: € "), "PrezzoVen", Format::kRest, QStringLiteral("Prezzo")),
     });
     return f;
 }
@@ -34,11 +34,11 @@ const LineFormat &unsold()
 const LineFormat &inventory()
 {
     static const Format f({
-        col(QString(), "Natura", 30),
-        col(QStringLiteral("  "), "Descrizione", 50),
-        col(QStringLiteral("  Data: "), "Data", 10),
-        col(QStringLiteral("  Cliente: "), "Cliente", 30),
-        col(QStringLiteral("  € "), "Importo", Format::kRest),
+        col(QString(), "Natura", 30, QStringLiteral("Natura e qualità")),
+        col(QStringLiteral("  "), "Descrizione", 50, QStringLiteral("Descrizione")),
+        col(QStringLiteral("  Data: "), "Data", 10, QStringLiteral("Data")),
+        col(QStringLiteral("  Cliente: "), "Cliente", 30, QStringLiteral("Cognome e nome cliente")),
+        col(QStringLiteral("  € "), "Importo", Format::kRest, QStringLiteral("Importo")),
     });
     return f;
 }

@@ -242,3 +242,43 @@ QString LineFormat::build(const char *record) const
     }
     return line;
 }
+
+QList<int> LineFormat::columnStarts() const
+{
+    QList<int> starts;
+    int at = 0;
+    for (const Column &c : m_columns) {
+        at += int(c.before.size());
+        starts.append(at);
+        if (c.width != kRest)
+            at += c.width;
+    }
+    return starts;
+}
+
+QString LineFormat::heading() const
+{
+    const QList<int> starts = columnStarts();
+    QString text;
+    for (qsizetype i = 0; i < m_columns.size(); ++i) {
+        const QString &name = m_columns[i].heading;
+        if (name.isEmpty())
+            continue;
+        // A name longer than its column would hide the next one's start.
+        Q_ASSERT_X(i + 1 == m_columns.size() || starts[i] + name.size() < starts[i + 1], "LineFormat::heading",
+                   "a column name overruns the next column");
+        text.append(QString(qMax<qsizetype>(0, starts[i] - text.size()), u' '));
+        text.append(name);
+    }
+    return text;
+}
+
+int LineFormat::readableLength() const
+{
+    // Amounts such as "123456,00" and a little more; a longer last text
+    // (notes, causes) may scroll.
+    constexpr int kLastValueRoom = 12;
+    if (m_columns.isEmpty())
+        return 0;
+    return columnStarts().last() + int(qMax<qsizetype>(kLastValueRoom, m_columns.last().heading.size()));
+}

@@ -45,23 +45,36 @@ public:
         int width = kRest;
         int offset = 0;  // of a stored field, decoded straight into the line
         int capacity = 0;
+        QString heading;  // the column's name in the heading row above the list
     };
 
     LineFormat() = default;
     explicit LineFormat(QList<Column> columns) : m_columns(std::move(columns)) {}
     QString build(const char *record) const;
 
+    // Where each column's text starts in a line, in characters; the columns
+    // before the last have fixed widths, so this holds for every line.
+    QList<int> columnStarts() const;
+    // The heading row: each column's name where that column starts, blanks
+    // between; empty when no column has a name.
+    QString heading() const;
+    // How many characters of a line must be seen to read it up to its last
+    // value: the fixed columns and room for an amount or the last name.
+    int readableLength() const;
+    const QList<Column> &columns() const { return m_columns; }
+
     // A column holding one field of a record of type R.
     template <class R>
-    static Column field(const QString &before, const char *name, int width)
+    static Column field(const QString &before, const char *name, int width, const QString &heading = {})
     {
         const int index = RecordLayout<R>::indexOf(QString::fromLatin1(name));
         Q_ASSERT_X(index >= 0, "LineFormat::field", name);
-        return {before, {}, width, RecordLayout<R>::offsets()[index], R::kFields[index].capacity};
+        return {before, {}, width, RecordLayout<R>::offsets()[index], R::kFields[index].capacity, heading};
     }
     // A column of several fields, each trimmed, joined by one blank.
     template <class R>
-    static Column joined(const QString &before, std::initializer_list<const char *> names, int width)
+    static Column joined(const QString &before, std::initializer_list<const char *> names, int width,
+                         const QString &heading = {})
     {
         QList<int> indexes;
         for (const char *name : names)
@@ -84,7 +97,10 @@ public:
                     }
                     return text;
                 },
-                width};
+                width,
+                0,
+                0,
+                heading};
     }
 
 private:

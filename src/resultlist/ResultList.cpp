@@ -10,9 +10,17 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace {
+// The lines' own size, and the smallest they may shrink to so a line fits.
+constexpr qreal kLinePoints = 12;
+constexpr qreal kSmallestLinePoints = 9;
+constexpr qreal kPointStep = 0.5;
+constexpr int kHeadingPadding = 3;  // above and below the column names
+
 QLabel *instruction(QWidget *parent, const char *name, const QString &text)
 {
     auto *l = new QLabel(text, parent);
@@ -56,6 +64,23 @@ ResultList::ResultList(const ResultListOptions &options, QWidget *parent)
     lstRecords->viewport()->installEventFilter(this);
     txtTrova->installEventFilter(this);
 
+    // The column names, drawn like the lines and moved with them sideways.
+    panIntestazione = new QWidget(this);
+    panIntestazione->setObjectName(QStringLiteral("panIntestazione"));
+    panIntestazione->setAttribute(Qt::WA_StyledBackground);
+    panIntestazione->setStyleSheet(Theme::css(
+        u"#panIntestazione{background:@fixedColumn;border:1px solid @cardBorder;border-bottom:none;}"));
+    m_headingClip = new QWidget(panIntestazione);
+    lblIntestazione = new QLabel(m_headingClip);
+    lblIntestazione->setObjectName(QStringLiteral("lblIntestazione"));
+    lblIntestazione->setTextFormat(Qt::PlainText);
+    lblIntestazione->setStyleSheet(Theme::css(u"#lblIntestazione{color:@houseBlue;padding:0;margin:0;}"));
+    lblIntestazione->setFont(m_model->font());
+    panIntestazione->hide();
+    panIntestazione->installEventFilter(this);
+    lstRecords->installEventFilter(this);
+    connect(lstRecords->horizontalScrollBar(), &QScrollBar::valueChanged, this, &ResultList::placeHeading);
+
     auto *findRow = new QHBoxLayout;
     findRow->addWidget(txtTrova, 1);
     findRow->addWidget(btnTrova);
@@ -72,7 +97,56 @@ ResultList::ResultList(const ResultListOptions &options, QWidget *parent)
         layout->addWidget(lblRigo03);
     }
     layout->addLayout(findRow);
-    layout->addWidget(lstRecords, 1);
+    auto *listColumn = new QVBoxLayout;
+    listColumn->setSpacing(0);
+    listColumn->addWidget(panIntestazione);
+    listColumn->addWidget(lstRecords, 1);
+    layout->addLayout(listColumn, 1);
+}
+
+int ResultList::textMargin() const
+{
+    // As the item views draw a text: the focus frame's margin and one pixel.
+    return lstRecords->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, lstRecords) + 1;
+}
+
+void ResultList::setHeading(const QString &text, int readableLength)
+{
+    lblIntestazione->setText(text);
+    m_readableLength = text.isEmpty() ? 0 : readableLength;
+    panIntestazione->setVisible(!text.isEmpty());
+    fitFont();
+}
+
+void ResultList::fitFont()
+{
+    if (m_readableLength <= 0)
+        return;
+    QFont font = m_model->font();
+    const int room = lstRecords->viewport()->width() - 2 * textMargin();
+    const QString sample(m_readableLength, u'0');
+    qreal points = kLinePoints;
+    for (; points > kSmallestLinePoints; points -= kPointStep) {
+        font.setPointSizeF(points);
+        if (QFontMetricsF(font).horizontalAdvance(sample) <= room)
+            break;
+    }
+    font.setPointSizeF(points);
+    m_model->setFont(font);
+    lblIntestazione->setFont(font);
+    lblIntestazione->resize(lblIntestazione->sizeHint());
+    panIntestazione->setFixedHeight(lblIntestazione->height() + 2 * kHeadingPadding + 1);
+    placeHeading();
+}
+
+void ResultList::placeHeading()
+{
+    // The clip lies over the viewport's columns; the names start where an
+    // item's text starts, less what the list has scrolled.
+    const QWidget *viewport = lstRecords->viewport();
+    const int left = viewport->mapTo(this, QPoint()).x() - panIntestazione->mapTo(this, QPoint()).x();
+    m_headingClip->setGeometry(left, kHeadingPadding + 1, viewport->width(), lblIntestazione->height());
+    lblIntestazione->move(textMargin() - lstRecords->horizontalScrollBar()->value(), 0);
 }
 
 QString ResultList::emptyListText()
@@ -150,6 +224,12 @@ void ResultList::lstRecordsDblClick()
 
 bool ResultList::eventFilter(QObject *watched, QEvent *event)
 {
+    // The heading follows every change of the list's place and width.
+    if (event->type() == QEvent::Resize && watched == lstRecords->viewport())
+        fitFont();
+    const bool placed = event->type() == QEvent::Resize || event->type() == QEvent::Move;
+    if (placed && (watched == lstRecords || watched == panIntestazione))
+        placeHeading();
     if (watched == lstRecords->viewport() && event->type() == QEvent::MouseButtonDblClick) {
         lstRecordsDblClick();
         return true;

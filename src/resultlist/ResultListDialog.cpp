@@ -78,6 +78,12 @@ ResultListDialog::ResultListDialog(const ListWindowSpec &spec, QWidget *parent)
     }
 }
 
+void ResultListDialog::setSource(ListSource source)
+{
+    m_source = std::move(source);
+    m_list->setHeading(m_source.line.heading(), m_source.line.readableLength());
+}
+
 QPushButton *ResultListDialog::addButton(const QString &name, const QString &text)
 {
     auto *b = makeButton(m_results, name, text);

@@ -13,8 +13,9 @@
 //   Enter to Trova, item width, find-message kind), print variant and title,
 //   button texts, fixed size or maximised.
 // - LineFormat: the columns, e.g. LineFormat::field<RegisterRecord>(u"  -  "_qs,
-//   "Descrizione", 50), LineFormat::kRest for the last one; joined<R>() for
-//   "Cognome Nome".
+//   "Descrizione", 50, u"Descrizione"_qs), LineFormat::kRest for the last one;
+//   joined<R>() for "Cognome Nome". The last argument is the column's name in
+//   the heading row above the list (lblIntestazione), placed from the same widths.
 // - Fill where the window's rules say (formShow() override, constructor or a
 //   button); fillFromArchive() does the whole usual fill, or call list()->reset(),
 //   ArchiveScan::each/collect and list()->setLines(lines, records) yourself when
@@ -79,6 +80,7 @@ public:
 
     ResultList *list() const { return m_list; }
     const ListWindowSpec &spec() const { return m_spec; }
+    const LineFormat &lineFormat() const { return m_source.line; }  // what each line and the heading follow
     // What "Stampa" prints: the title, the lines and the window's totals.
     ListPrintout printout() const;
 
@@ -88,7 +90,8 @@ public slots:
     void lstRecordsDblClick();
 
 protected:
-    void setSource(ListSource source) { m_source = std::move(source); }
+    // The archive and its line; the list's heading row names the line's columns.
+    void setSource(ListSource source);
     const ListSource &source() const { return m_source; }
 
     // The usual fill: empties the find memory, reads the whole archive and

@@ -46,8 +46,22 @@ int ResultListModel::widestLine() const
     return QFontMetrics(m_font).horizontalAdvance(m_lines.at(longest)) + 16;
 }
 
+void ResultListModel::setFont(const QFont &font)
+{
+    if (font == m_font)
+        return;
+    m_font = font;
+    m_rowHeight = QFontMetrics(m_font).height() + 2;
+    if (!m_lines.isEmpty())
+        emit dataChanged(index(0), index(int(m_lines.size()) - 1), {Qt::FontRole, Qt::SizeHintRole});
+    const int asked = m_askedWidth;
+    m_itemWidth = -1;  // measured again in the new font
+    setItemWidth(asked);
+}
+
 void ResultListModel::setItemWidth(int pixels)
 {
+    m_askedWidth = pixels;
     pixels = qMax(pixels, widestLine());
     if (pixels == m_itemWidth)
         return;

@@ -23,6 +23,9 @@ public:
     // `pixels`, more where the longest line needs more to be read to its end.
     void setItemWidth(int pixels);
     int itemWidth() const { return m_itemWidth; }
+    // The lines' font; a change re-measures the rows and the item width.
+    const QFont &font() const { return m_font; }
+    void setFont(const QFont &font);
 
     int rowCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role) const override;
@@ -34,5 +37,6 @@ private:
     QList<int> m_records;
     QFont m_font;
     int m_itemWidth = 0;
+    int m_askedWidth = 0;
     int m_rowHeight;
 };

@@ -121,10 +121,12 @@ bool Filter::matches(const QString &natura, const QString &codFisc) const
 LineFormat line()
 {
     using F = LineFormat;
-    return F({F::field<RegisterRecord>(QString(), "Natura", 30),
-              F::field<RegisterRecord>(QStringLiteral("  -  "), "Descrizione", 50),
-              F::field<RegisterRecord>(QStringLiteral("  Cliente: "), "Cliente", 32),
-              F::field<RegisterRecord>(QStringLiteral("  Importo: € "), "Importo", F::kRest)});
+    return F({F::field<RegisterRecord>(QString(), "Natura", 30, QStringLiteral("Natura e qualità")),
+              F::field<RegisterRecord>(QStringLiteral("  -  "), "Descrizione", 50, QStringLiteral("Descrizione")),
+              F::field<RegisterRecord>(QStringLiteral("  Cliente: "), "Cliente", 32,
+                                       QStringLiteral("Cognome e nome cliente")),
+              F::field<RegisterRecord>(QStringLiteral("  Importo: € "), "Importo", F::kRest,
+                                       QStringLiteral("Importo"))});
 }
 
 SummarySums::Result collect(const QString &registerPath, const Filter &filter, const QDate &start,

@@ -48,13 +48,15 @@ QString title(Period period, const QString &chosen, const QString &year)
 LineFormat receiptLine()
 {
     using F = LineFormat;
-    return F({F::field<ReceiptRecord>(QStringLiteral("Ric. n. "), "NumRic", 12),
-              F::field<ReceiptRecord>(QStringLiteral("  Data: "), "Data", 10),
-              F::field<ReceiptRecord>(QStringLiteral("  "), "Cliente", 30),
-              F::field<ReceiptRecord>(QStringLiteral("  C.F. "), "CodFiscCliente", 16),
-              F::field<ReceiptRecord>(QStringLiteral("  Acconti: € "), "Acconti", 8),
-              F::field<ReceiptRecord>(QStringLiteral("  Bollo: "), "Tassa", 8),
-              F::field<ReceiptRecord>(QStringLiteral("  Totale: € "), "TotCorrispettivi", F::kRest)});
+    return F({F::field<ReceiptRecord>(QStringLiteral("Ric. n. "), "NumRic", 12, QStringLiteral("N. ricevuta")),
+              F::field<ReceiptRecord>(QStringLiteral("  Data: "), "Data", 10, QStringLiteral("Data")),
+              F::field<ReceiptRecord>(QStringLiteral("  "), "Cliente", 30, QStringLiteral("Cliente")),
+              F::field<ReceiptRecord>(QStringLiteral("  C.F. "), "CodFiscCliente", 16,
+                                      QStringLiteral("Codice fiscale")),
+              F::field<ReceiptRecord>(QStringLiteral("  Acconti: € "), "Acconti", 8, QStringLiteral("Acconti")),
+              F::field<ReceiptRecord>(QStringLiteral("  Bollo: "), "Tassa", 8, QStringLiteral("Bollo")),
+              F::field<ReceiptRecord>(QStringLiteral("  Totale: € "), "TotCorrispettivi", F::kRest,
+                                      QStringLiteral("Totale"))});
 }
 
 QList<SummarySums::Amount> totalledAmounts()

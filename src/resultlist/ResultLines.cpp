@@ -273,12 +273,3 @@ QString LineFormat::heading() const
     return text;
 }
 
-int LineFormat::readableLength() const
-{
-    // Amounts such as "123456,00" and a little more; a longer last text
-    // (notes, causes) may scroll.
-    constexpr int kLastValueRoom = 12;
-    if (m_columns.isEmpty())
-        return 0;
-    return columnStarts().last() + int(qMax<qsizetype>(kLastValueRoom, m_columns.last().heading.size()));
-}

@@ -58,9 +58,6 @@ public:
     // The heading row: each column's name where that column starts, blanks
     // between; empty when no column has a name.
     QString heading() const;
-    // How many characters of a line must be seen to read it up to its last
-    // value: the fixed columns and room for an amount or the last name.
-    int readableLength() const;
     const QList<Column> &columns() const { return m_columns; }
 
     // A column holding one field of a record of type R.

@@ -15,10 +15,6 @@
 #include <QVBoxLayout>
 
 namespace {
-// The lines' own size, and the smallest they may shrink to so a line fits.
-constexpr qreal kLinePoints = 12;
-constexpr qreal kSmallestLinePoints = 9;
-constexpr qreal kPointStep = 0.5;
 constexpr int kHeadingPadding = 3;  // above and below the column names
 
 QLabel *instruction(QWidget *parent, const char *name, const QString &text)
@@ -110,30 +106,10 @@ int ResultList::textMargin() const
     return lstRecords->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, lstRecords) + 1;
 }
 
-void ResultList::setHeading(const QString &text, int readableLength)
+void ResultList::setHeading(const QString &text)
 {
     lblIntestazione->setText(text);
-    m_readableLength = text.isEmpty() ? 0 : readableLength;
     panIntestazione->setVisible(!text.isEmpty());
-    fitFont();
-}
-
-void ResultList::fitFont()
-{
-    if (m_readableLength <= 0)
-        return;
-    QFont font = m_model->font();
-    const int room = lstRecords->viewport()->width() - 2 * textMargin();
-    const QString sample(m_readableLength, u'0');
-    qreal points = kLinePoints;
-    for (; points > kSmallestLinePoints; points -= kPointStep) {
-        font.setPointSizeF(points);
-        if (QFontMetricsF(font).horizontalAdvance(sample) <= room)
-            break;
-    }
-    font.setPointSizeF(points);
-    m_model->setFont(font);
-    lblIntestazione->setFont(font);
     lblIntestazione->resize(lblIntestazione->sizeHint());
     panIntestazione->setFixedHeight(lblIntestazione->height() + 2 * kHeadingPadding + 1);
     placeHeading();
@@ -225,8 +201,6 @@ void ResultList::lstRecordsDblClick()
 bool ResultList::eventFilter(QObject *watched, QEvent *event)
 {
     // The heading follows every change of the list's place and width.
-    if (event->type() == QEvent::Resize && watched == lstRecords->viewport())
-        fitFont();
     const bool placed = event->type() == QEvent::Resize || event->type() == QEvent::Move;
     if (placed && (watched == lstRecords || watched == panIntestazione))
         placeHeading();

@@ -45,11 +45,9 @@ public:
     QString selectedLine() const;  // empty when nothing is selected
     int selectedRecord() const;    // the selected line's record; -1 when none
     void focusFind();
-    // The heading row above the lines (the column names) and how many
-    // characters of a line should be readable without scrolling sideways:
-    // the lines' font steps down from its 12 points, never below 9, until
-    // that many fit the list.
-    void setHeading(const QString &text, int readableLength);
+    // The heading row above the lines: the column names, in the lines' own
+    // font; it scrolls sideways with them.
+    void setHeading(const QString &text);
     QLabel *heading() const { return lblIntestazione; }
     // Where a line's text starts inside its item, in pixels.
     int textMargin() const;
@@ -70,7 +68,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void fitFont();
     void placeHeading();
 
     ResultListOptions m_options;
@@ -85,5 +82,4 @@ private:
     QWidget *panIntestazione;  // the heading's strip, as wide as the list
     QWidget *m_headingClip;    // over the list's viewport: the heading scrolls inside it
     QLabel *lblIntestazione;
-    int m_readableLength = 0;
 };

@@ -81,7 +81,7 @@ ResultListDialog::ResultListDialog(const ListWindowSpec &spec, QWidget *parent)
 void ResultListDialog::setSource(ListSource source)
 {
     m_source = std::move(source);
-    m_list->setHeading(m_source.line.heading(), m_source.line.readableLength());
+    m_list->setHeading(m_source.line.heading());
 }
 
 QPushButton *ResultListDialog::addButton(const QString &name, const QString &text)

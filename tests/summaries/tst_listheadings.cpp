@@ -289,7 +289,7 @@ void TestListHeadings::headingMatchesTheLines()
     const QModelIndex first = view->model()->index(0, 0);
     const QFont lineFont = first.data(Qt::FontRole).value<QFont>();
     QCOMPARE(heading->font(), lineFont);
-    QVERIFY(lineFont.pointSizeF() >= 9);
+    QCOMPARE(lineFont.pointSizeF(), 12.0);  // the lines keep their own size; a long one scrolls
     const int margin = view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
     const int lineLeft = view->viewport()->mapTo(window, view->visualRect(first).topLeft()).x() + margin;
     const int headingLeft = heading->mapTo(window, heading->contentsRect().topLeft()).x();
@@ -311,10 +311,6 @@ void TestListHeadings::headingMatchesTheLines()
     QVERIFY(std::accumulate(headingInk.cbegin(), headingInk.cend(), 0.0) > 100);  // the text is there
     QCOMPARE(bestShift(headingInk, inkProfile(shot, QRect(viewLeft.x(), row.top(), width, row.height()))), 0);
 
-    // At 1366x768 the line can be read up to its last value without scrolling.
-    const QString readable = line.left(qMin<qsizetype>(line.size(), format.readableLength()));
-    QVERIFY2(margin + metrics.horizontalAdvance(readable) <= width,
-             qPrintable(QString::number(width) + u" px for " + readable));
 }
 
 void TestListHeadings::headingScrollsWithTheList()

@@ -5,6 +5,7 @@
 
 #include <memory>
 
+class CardChanges;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -78,6 +79,7 @@ private:
 
     ReceiptLines *m_lines = nullptr;
     std::unique_ptr<ArchiveNavigator> m_navigator;
+    CardChanges *m_changes = nullptr;
 
     QLineEdit *txtDitta = nullptr;
     QComboBox *txtProvDitta = nullptr;

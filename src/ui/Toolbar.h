@@ -1,4 +1,5 @@
 #pragma once
+#include <QKeySequence>
 #include <QList>
 #include <QSize>
 #include <QString>
@@ -12,7 +13,9 @@ class QWidget;
 // The toolbar of an area window, built from its table. One policy for every
 // window: a button shows its icon above its caption, is reached by Tab but
 // never takes the focus from a click, shows a pointing hand, and its hint is
-// its tooltip and goes to the window's hint line.
+// its tooltip and goes to the window's hint line. The commands every area
+// shares (New, Save, Find, Print, the four navigations, the guide) answer
+// the same keys in every window, named in their tooltips.
 namespace Toolbar {
 
 struct Item
@@ -61,6 +64,8 @@ QList<Item> bind(W *window, const QList<Command<W>> &commands)
 
 QToolButton *button(QWidget *bar, const char *name, const char *icon, const QString &caption,
                     const QString &hint);
+// The keys of the shared command a button named `name` gives; empty for the others.
+QKeySequence keysOf(const char *name);
 // Adds the items to `row` inside `bar`; gives the position label when the
 // items hold one, else nullptr.
 QLabel *add(QWidget *bar, QBoxLayout *row, const QList<Item> &items, const Look &look);

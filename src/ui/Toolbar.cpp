@@ -3,7 +3,6 @@
 #include "ui/Icons.h"
 
 #include <QAbstractItemView>
-#include <QApplication>
 #include <QBoxLayout>
 #include <QFrame>
 #include <QKeyEvent>
@@ -22,7 +21,7 @@ struct SharedKeys
 {
     const char *button;
     QKeyCombination keys;
-    bool moves;  // a navigation: repeats while held, and yields to a list or a multi-line text
+    bool moves;  // a navigation: repeats while held, and leaves the page keys to a list or a multi-line text
 };
 
 const SharedKeys kSharedKeys[] = {
@@ -46,32 +45,59 @@ const SharedKeys *sharedKeys(const char *name)
 }
 
 // A list, a table or a multi-line text scrolls with the page keys and goes
-// to its ends with Ctrl+Home and Ctrl+End; a one-line field has no pages.
-bool scrollsWithPageKeys(const QWidget *focus)
-{
-    return qobject_cast<const QAbstractItemView *>(focus) || qobject_cast<const QPlainTextEdit *>(focus)
-           || qobject_cast<const QTextEdit *>(focus);
-}
-
-// A one-line field takes Ctrl+Home and Ctrl+End for itself (they do what
-// Home and End do there); in an area window they go to the first and the
-// last record instead.
+// to its ends with Ctrl+Home and Ctrl+End: with the focus there, those keys
+// stay with it. A one-line field has no pages, and takes Ctrl+Home and
+// Ctrl+End only for what Home and End do there: in an area window they go
+// to the first and the last record instead.
 class NavigationKeys : public QObject
 {
 public:
     using QObject::QObject;
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::ShortcutOverride) {
-            const auto *key = static_cast<QKeyEvent *>(event);
-            const QKeyCombination pressed = key->keyCombination();
-            if (pressed == (Qt::CTRL | Qt::Key_Home) || pressed == (Qt::CTRL | Qt::Key_End)) {
-                event->ignore();
-                return true;
-            }
+        if (event->type() != QEvent::ShortcutOverride)
+            return false;
+        const QKeyCombination pressed = static_cast<QKeyEvent *>(event)->keyCombination();
+        const bool toEnds = pressed == (Qt::CTRL | Qt::Key_Home) || pressed == (Qt::CTRL | Qt::Key_End);
+        const bool page = pressed == QKeyCombination(Qt::Key_PageUp) || pressed == QKeyCombination(Qt::Key_PageDown);
+        if (!toEnds && !page)
+            return false;
+        if (scrolls(watched)) {
+            event->accept();
+            return true;
         }
-        return QObject::eventFilter(watched, event);
+        if (toEnds && qobject_cast<QLineEdit *>(watched)) {
+            event->ignore();
+            return true;
+        }
+        return false;
     }
+    static bool scrolls(const QObject *o)
+    {
+        return qobject_cast<const QAbstractItemView *>(o) || qobject_cast<const QPlainTextEdit *>(o)
+               || qobject_cast<const QTextEdit *>(o);
+    }
+};
+
+// The window's controls exist once it is shown for the first time.
+class OnFirstShow : public QObject
+{
+public:
+    OnFirstShow(QWidget *window, QObject *filter) : QObject(window), m_filter(filter) {}
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show) {
+            for (QWidget *w : static_cast<QWidget *>(watched)->findChildren<QWidget *>())
+                if (qobject_cast<QLineEdit *>(w) || NavigationKeys::scrolls(w))
+                    w->installEventFilter(m_filter);
+            watched->removeEventFilter(this);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QObject *m_filter;
 };
 
 void claimNavigationKeys(QWidget *window)
@@ -79,27 +105,7 @@ void claimNavigationKeys(QWidget *window)
     if (window->property("navigationKeys").toBool())
         return;
     window->setProperty("navigationKeys", true);
-    auto *filter = new NavigationKeys(window);
-    // The window's fields exist once it is shown for the first time.
-    class OnFirstShow : public QObject
-    {
-    public:
-        OnFirstShow(QWidget *window, QObject *filter) : QObject(window), m_filter(filter) {}
-        bool eventFilter(QObject *watched, QEvent *event) override
-        {
-            if (event->type() == QEvent::Show) {
-                for (QLineEdit *field : static_cast<QWidget *>(watched)->findChildren<QLineEdit *>())
-                    field->installEventFilter(m_filter);
-                watched->removeEventFilter(this);
-                deleteLater();
-            }
-            return false;
-        }
-
-    private:
-        QObject *m_filter;
-    };
-    window->installEventFilter(new OnFirstShow(window, filter));
+    window->installEventFilter(new OnFirstShow(window, new NavigationKeys(window)));
 }
 
 void addShortcut(QToolButton *b, const SharedKeys &shared)
@@ -107,31 +113,15 @@ void addShortcut(QToolButton *b, const SharedKeys &shared)
     auto *shortcut = new QShortcut(QKeySequence(shared.keys), b);
     shortcut->setContext(Qt::WindowShortcut);
     shortcut->setAutoRepeat(shared.moves);
-    const QKeyCombination keys = shared.keys;
-    const bool moves = shared.moves;
-    QObject::connect(shortcut, &QShortcut::activated, b, [b, keys, moves] {
-        QWidget *focus = QApplication::focusWidget();
-        if (moves && focus && scrollsWithPageKeys(focus)) {
-            QKeyEvent press(QEvent::KeyPress, keys.key(), keys.keyboardModifiers());
-            QCoreApplication::sendEvent(focus, &press);
-            return;
-        }
-        // As a click: whatever else listens to the button hears it too.
-        b->click();
-    });
-    b->setToolTip(b->toolTip() + QStringLiteral(" (") + QKeySequence(keys).toString(QKeySequence::NativeText)
+    // As a click: whatever else listens to the button hears it too.
+    QObject::connect(shortcut, &QShortcut::activated, b, &QToolButton::click);
+    b->setToolTip(b->toolTip() + QStringLiteral(" (") + QKeySequence(shared.keys).toString(QKeySequence::NativeText)
                   + u')');
-    if (moves)
+    if (shared.moves)
         claimNavigationKeys(b->window());
 }
 
 } // namespace
-
-QKeySequence keysOf(const char *name)
-{
-    const SharedKeys *shared = sharedKeys(name);
-    return shared ? QKeySequence(shared->keys) : QKeySequence();
-}
 
 QToolButton *button(QWidget *bar, const char *name, const char *icon, const QString &caption,
                     const QString &hint)

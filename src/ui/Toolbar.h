@@ -1,5 +1,4 @@
 #pragma once
-#include <QKeySequence>
 #include <QList>
 #include <QSize>
 #include <QString>
@@ -64,8 +63,6 @@ QList<Item> bind(W *window, const QList<Command<W>> &commands)
 
 QToolButton *button(QWidget *bar, const char *name, const char *icon, const QString &caption,
                     const QString &hint);
-// The keys of the shared command a button named `name` gives; empty for the others.
-QKeySequence keysOf(const char *name);
 // Adds the items to `row` inside `bar`; gives the position label when the
 // items hold one, else nullptr.
 QLabel *add(QWidget *bar, QBoxLayout *row, const QList<Item> &items, const Look &look);

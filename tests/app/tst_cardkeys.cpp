@@ -7,12 +7,17 @@
 #include "ui/CardChanges.h"
 #include "ui/Controls.h"
 #include "ui/RecordWindow.h"
+#include "ui/Toolbar.h"
 #include "register/PhotoFrame.h"
 #include "resultlist/ResultList.h"
 #include "storage/RecordFile.h"
 
 #include <QApplication>
+#include <QAbstractItemView>
 #include <QCalendarWidget>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QPlainTextEdit>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -244,6 +249,69 @@ private slots:
         press(QKeySequence(Qt::Key_PageDown));
         QCOMPARE(text(a, a.field), QStringLiteral("TRE"));
         QVERIFY(m_messages->isEmpty());
+    }
+
+    // The page keys go to a province list that is open, and move on from one that is closed.
+    void pageKeysInAProvinceList_data()
+    {
+        QTest::addColumn<bool>("open");
+        QTest::addColumn<QString>("position");
+        QTest::newRow("list open: it scrolls") << true << "2";
+        QTest::newRow("list closed: next receipt") << false << "3";
+    }
+    void pageKeysInAProvinceList()
+    {
+        QFETCH(bool, open);
+        QFETCH(QString, position);
+        const Area a = area(QStringLiteral("TfrmRicevute"));
+        this->open(a, 2);
+        auto *province = qobject_cast<QComboBox *>(TestSupport::control(window(a.window), QStringLiteral("txtProvCliente")));
+        QVERIFY(province && province->count() > 20);
+        province->setFocus();
+        if (open) {
+            province->showPopup();
+            QVERIFY(QTest::qWaitForWindowExposed(province->view()->window()));
+            const int before = province->view()->currentIndex().row();
+            QTest::keyClick(province->view(), Qt::Key_PageDown);
+            QVERIFY(province->view()->currentIndex().row() > before);
+            province->hidePopup();
+        } else {
+            press(QKeySequence(Qt::Key_PageDown));
+        }
+        QCOMPARE(text(a, QStringLiteral("lblPosizione")), position);
+    }
+
+    // A list or a multi-line text with the focus keeps the page keys and Ctrl+Home/End.
+    void multiLineTextKeepsThePageKeys()
+    {
+        QWidget w;
+        auto *row = new QHBoxLayout(&w);
+        int moves = 0;
+        Toolbar::add(&w, row, {{"cmdAvanti", "next", QStringLiteral("Avanti"), QStringLiteral("Avanti."), [&] { ++moves; }},
+                               {"cmdPrimo", "first", QStringLiteral("Prima"), QStringLiteral("Prima."), [&] { ++moves; }}},
+                     {});
+        auto *notes = new QPlainTextEdit(&w);
+        auto *field = new QLineEdit(&w);
+        row->addWidget(notes);
+        row->addWidget(field);
+        QStringList lines;
+        for (int i = 0; i < 200; ++i)
+            lines.append(QString::number(i));
+        notes->setPlainText(lines.join(u'\n'));
+        w.show();
+        QApplication::setActiveWindow(&w);
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        notes->setFocus();
+        press(QKeySequence(Qt::Key_PageDown));
+        QCOMPARE(moves, 0);
+        QVERIFY(notes->textCursor().blockNumber() > 0);
+        press(QKeySequence(Qt::CTRL | Qt::Key_Home));
+        QCOMPARE(moves, 0);
+        QCOMPARE(notes->textCursor().blockNumber(), 0);
+        field->setFocus();
+        press(QKeySequence(Qt::Key_PageDown));
+        press(QKeySequence(Qt::CTRL | Qt::Key_Home));
+        QCOMPARE(moves, 2);
     }
 
     // Tooltips name the keys; the hint line keeps the button's own text; Tab reaches every button.

@@ -8,6 +8,7 @@
 #include "ui/Controls.h"
 #include "ui/RecordWindow.h"
 #include "ui/Toolbar.h"
+#include "register/CameraSource.h"
 #include "register/PhotoFrame.h"
 #include "resultlist/ResultList.h"
 #include "storage/RecordFile.h"
@@ -451,6 +452,7 @@ private slots:
         QTest::addColumn<QString>("delivery");
         QTest::newRow("register calendar") << "TfrmRegistro" << "calendar";
         QTest::newRow("register photo from a file") << "TfrmRegistro" << "photo";
+        QTest::newRow("register photo from the camera") << "TfrmRegistro" << "camera";
         QTest::newRow("receipt customer import") << "TfrmRicevute" << "import";
         QTest::newRow("register customer import") << "TfrmRegistro" << "import";
     }
@@ -482,6 +484,25 @@ private slots:
             click(w, QStringLiteral("btnCaricaFoto"));
             QVERIFY(TestSupport::imageDifference(w->findChild<PhotoFrame *>(QStringLiteral("imgFoto"))->picture(),
                                                  picture) < 8);
+        } else if (delivery == u"camera") {
+            FedCameraSource *camera = nullptr;
+            CameraSource::setFactory([&camera](QObject *parent) { return camera = new FedCameraSource(parent); });
+            const auto restore = qScopeGuard([] { CameraSource::setFactory({}); });
+            QImage frame(QSize(64, 48), QImage::Format_RGB32);
+            frame.fill(Qt::blue);
+            modal.then([&camera, frame](QDialog *d) {
+                d->show();
+                click(d, QStringLiteral("btnAccendi"));
+                camera->feed(frame);
+                auto *live = d->findChild<PhotoFrame *>(QStringLiteral("imgCamera"));
+                if (!QTest::qWaitFor([&] { return live->picture() == frame; }))
+                    qWarning("the live view never showed the frame");
+                click(d, QStringLiteral("btnCattura"));
+                click(d, QStringLiteral("btnImportaFoto"));
+                return d->result();
+            });
+            click(w, QStringLiteral("btnAcquisisciFoto02"));
+            QCOMPARE(w->findChild<PhotoFrame *>(QStringLiteral("imgFoto02"))->picture(), frame);
         } else {
             modal.then([](QDialog *d) {
                 d->show();

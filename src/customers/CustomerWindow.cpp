@@ -3,6 +3,7 @@
 #include "ui/Controls.h"
 #include "ui/WindowNames.h"
 #include "ui/ArchiveNavigatorBinding.h"
+#include "ui/CardChanges.h"
 #include "ui/CodeChecks.h"
 #include "ui/Dialogs.h"
 #include "ui/FieldBehaviour.h"
@@ -143,6 +144,11 @@ TfrmAnagrafica::TfrmAnagrafica(QWidget *parent)
 
     m_navigator = std::make_unique<ArchiveNavigator>(
         lblPosizione, recordBinding<CustomerRecord>(this, [] { return DataFolder::file(FileNames::customerArchive()); }));
+    QList<QWidget *> attachments;
+    for (const char *name : kHiddenLabels)
+        attachments.append(findChild<QLabel *>(QLatin1StringView(name)));
+    m_changes = new CardChanges(this, attachments);
+    m_navigator->setChanges(m_changes);
 }
 
 TfrmAnagrafica::~TfrmAnagrafica() = default;
@@ -204,12 +210,18 @@ void TfrmAnagrafica::focusBox(const QString &name)
 void TfrmAnagrafica::formShow()
 {
     panInfo->setText(greeting());
-    cmdNuovoClick();
+    showBlankCard();
 }
 
 void TfrmAnagrafica::loadCard(int index) { m_navigator->load(index); }
 
 void TfrmAnagrafica::cmdNuovoClick()
+{
+    if (m_changes->ifMayLeave())
+        showBlankCard();
+}
+
+void TfrmAnagrafica::showBlankCard()
 {
     for (const QString &name : CustomerFields::boxNames())
         if (auto *combo = findChild<QComboBox *>(name))
@@ -217,6 +229,7 @@ void TfrmAnagrafica::cmdNuovoClick()
     Binder<CustomerRecord>::toWindow(this, CustomerCard::blank());
     m_navigator->clearPosition();
     focusBox(QStringLiteral("txtCognome"));
+    m_changes->reset();
 }
 
 void TfrmAnagrafica::cmdSalvaClick()

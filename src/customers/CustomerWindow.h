@@ -5,6 +5,7 @@
 #include <memory>
 
 class ArchiveNavigator;
+class CardChanges;
 class QLabel;
 class QLineEdit;
 
@@ -46,6 +47,8 @@ protected:
 
 private:
     QWidget *buildToolbar(QWidget *parent);
+    // New's blank card, without asking.
+    void showBlankCard();
     void connectBoxes();
     QString boxText(const QString &name) const;
     void focusBox(const QString &name);
@@ -53,4 +56,5 @@ private:
     QLabel *lblPosizione;
     QLabel *panInfo;
     std::unique_ptr<ArchiveNavigator> m_navigator;
+    CardChanges *m_changes = nullptr;
 };

@@ -4,6 +4,7 @@
 #include "storage/AmountText.h"
 #include "ui/Controls.h"
 #include "ui/ArchiveNavigatorBinding.h"
+#include "ui/CardChanges.h"
 #include "ui/CodeChecks.h"
 #include "ui/Dialogs.h"
 #include "ui/FieldBehaviour.h"
@@ -133,6 +134,8 @@ TfrmRicevute::TfrmRicevute(QWidget *parent)
         return Numbering::compose(lblInizio->text(), lblSolare->text(), count, Clock::today().year());
     });
     m_navigator = std::make_unique<ArchiveNavigator>(lblPosizione, std::move(binding));
+    m_changes = new CardChanges(this);
+    m_navigator->setChanges(m_changes);
 }
 
 TfrmRicevute::~TfrmRicevute() = default;
@@ -193,6 +196,7 @@ void TfrmRicevute::formShow()
         Messages::error(ArchiveTexts::ioFailure(), this);
     }
     clearReceipt();
+    m_changes->reset();
 }
 
 void TfrmRicevute::clearReceipt()
@@ -237,6 +241,8 @@ void TfrmRicevute::formClose()
 
 void TfrmRicevute::cmdNuovoClick()
 {
+    if (!m_changes->ifMayLeave())
+        return;
     runArchiveOperation([this] {
         const IniFile ini(DataFolder::file(FileNames::settings()));
         const QString start = ini.value(Numbering::receiptSection(), Numbering::startKey());
@@ -251,6 +257,7 @@ void TfrmRicevute::cmdNuovoClick()
         m_navigator->setProposedNumber(number);
         txtData->setText(DateText::today());
         txtCliente->setFocus();
+        m_changes->reset();
     });
 }
 

@@ -5,6 +5,7 @@
 
 #include <memory>
 
+class CardChanges;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -79,6 +80,7 @@ private:
 
     ReceiptLines *m_lines = nullptr;
     std::unique_ptr<ArchiveNavigator> m_navigator;
+    CardChanges *m_changes = nullptr;
 
     QLineEdit *txtDitta = nullptr;
     QComboBox *txtProvDitta = nullptr;

@@ -1,6 +1,7 @@
 #include "register/RegisterWindow.h"
 #include "ui/WindowNames.h"
 #include "ui/ArchiveNavigatorBinding.h"
+#include "ui/CardChanges.h"
 #include "ui/CodeChecks.h"
 #include "ui/Dialogs.h"
 #include "ui/FieldBehaviour.h"
@@ -47,6 +48,10 @@ TfrmRegistro::TfrmRegistro(QWidget *parent)
         return Numbering::compose(lblInizio->text(), lblSolare->text(), count, Clock::today().year());
     });
     m_navigator = std::make_unique<ArchiveNavigator>(lblPosizione, std::move(binding));
+    QList<QWidget *> alsoOnTheCard(m_attachmentLabels.cbegin(), m_attachmentLabels.cend());
+    alsoOnTheCard << imgFoto << imgFoto02;
+    m_changes = new CardChanges(this, alsoOnTheCard);
+    m_navigator->setChanges(m_changes);
     // After Save has run: the card now has its place among the others.
     if (auto *save = findChild<QWidget *>(QStringLiteral("cmdSalva")))
         connect(qobject_cast<QAbstractButton *>(save), &QAbstractButton::clicked, this,
@@ -55,7 +60,11 @@ TfrmRegistro::TfrmRegistro(QWidget *parent)
 
 TfrmRegistro::~TfrmRegistro() = default;
 
-void TfrmRegistro::formShow() { resetCard(); }
+void TfrmRegistro::formShow()
+{
+    resetCard();
+    m_changes->reset();
+}
 
 void TfrmRegistro::resizeEvent(QResizeEvent *event)
 {
@@ -85,6 +94,8 @@ bool TfrmRegistro::loadCard(int index) { return m_navigator->load(index); }
 
 void TfrmRegistro::cmdNuovoClick()
 {
+    if (!m_changes->ifMayLeave())
+        return;
     runArchiveOperation([this] {
         const IniFile ini(DataFolder::file(FileNames::settings()));
         lblInizio->setText(ini.value(Numbering::registerSection(), Numbering::startKey()));
@@ -98,6 +109,7 @@ void TfrmRegistro::cmdNuovoClick()
         m_navigator->setProposedNumber(txtNumScheda->text());
         txtData->setText(DateText::today());
         txtImporto->setFocus();
+        m_changes->reset();
     });
 }
 

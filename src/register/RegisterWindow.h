@@ -7,6 +7,7 @@
 #include <memory>
 
 class ArchiveNavigator;
+class CardChanges;
 class ComplianceStrip;
 class PhotoFrame;
 class QCheckBox;
@@ -28,7 +29,8 @@ public:
     // attachment labels, lblPosizione (index + 1) and the card's two photos.
     // The register search and the lists reach it through loadRecord.
     // Returns false when the card could not be read (the fixed input/output
-    // message has been shown and the window is as it was).
+    // message has been shown and the window is as it was) or the user kept
+    // the changed card on screen.
     Q_INVOKABLE bool loadCard(int index);
     void loadRecord(int index) override { loadCard(index); }
     // The picture a photo frame holds, at full resolution: which 0 is photo
@@ -102,6 +104,7 @@ private:
     void openCalendar(const QString &token);
 
     std::unique_ptr<ArchiveNavigator> m_navigator;
+    CardChanges *m_changes = nullptr;
     struct ComplianceState;
     std::unique_ptr<ComplianceState> m_compliance;
     ComplianceStrip *panConformita = nullptr;

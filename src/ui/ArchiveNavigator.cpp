@@ -1,4 +1,5 @@
 #include "ui/ArchiveNavigator.h"
+#include "ui/CardChanges.h"
 #include "storage/ArchiveTexts.h"
 #include "storage/RecordFile.h"
 #include "storage/RecordNumbers.h"
@@ -36,13 +37,19 @@ int ArchiveNavigator::position() const
 
 void ArchiveNavigator::clearPosition() { m_position->clear(); }
 
-void ArchiveNavigator::showRecord(RecordFile &file, int index)
+bool ArchiveNavigator::showRecord(RecordFile &file, int index)
 {
     const QByteArray bytes = file.read(index);
     file.close();
+    // Asked only when another record is really about to replace the card.
+    if (m_changes && !m_changes->ifMayLeave())
+        return false;
     m_binding.show(bytes, index);
     m_position->setText(QString::number(index + 1));
     m_proposed.clear();
+    if (m_changes)
+        m_changes->reset();
+    return true;
 }
 
 bool ArchiveNavigator::first()
@@ -55,8 +62,7 @@ bool ArchiveNavigator::first()
             Messages::information(ArchiveTexts::emptyArchive());
             return;
         }
-        showRecord(file, 0);
-        shown = true;
+        shown = showRecord(file, 0);
     }, m_binding.firstFailure);
     return shown;
 }
@@ -79,8 +85,7 @@ bool ArchiveNavigator::previous()
         const int p = position();
         // Past the end (the archive shrank under us) shows the last record.
         const int target = qBound(0, p - 2, count - 1);
-        showRecord(file, target);
-        shown = true;
+        shown = showRecord(file, target);
     });
     return shown;
 }
@@ -102,8 +107,7 @@ bool ArchiveNavigator::next()
             file.close();
             return;
         }
-        showRecord(file, p);
-        shown = true;
+        shown = showRecord(file, p);
     });
     return shown;
 }
@@ -119,18 +123,19 @@ bool ArchiveNavigator::last()
             Messages::information(ArchiveTexts::emptyArchive());
             return;
         }
-        showRecord(file, count - 1);
-        shown = true;
+        shown = showRecord(file, count - 1);
     });
     return shown;
 }
 
 bool ArchiveNavigator::load(int index)
 {
-    return runArchiveOperation([&] {
+    bool shown = false;
+    runArchiveOperation([&] {
         RecordFile file(m_binding.path(), m_binding.recordSize);
-        showRecord(file, index);
+        shown = showRecord(file, index);
     });
+    return shown;
 }
 
 bool ArchiveNavigator::store()
@@ -171,6 +176,8 @@ bool ArchiveNavigator::storeAndNotify(QWidget *window, const QString &renumbered
     const bool isNew = position() == 0;
     if (!store() || (afterStore && !afterStore()))
         return false;
+    if (m_changes)
+        m_changes->reset();
     const QString notice =
         !isNew ? QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.")
         : m_renumbered && !renumberedNotice.isEmpty() ? renumberedNotice.arg(m_binding.number.shown().trimmed())

@@ -6,6 +6,7 @@
 #include <QString>
 #include <functional>
 
+class CardChanges;
 class QLabel;
 class QWidget;
 
@@ -41,6 +42,9 @@ public:
         } number;
     };
     ArchiveNavigator(QLabel *position, Binding binding);
+    // The window's tracker of unsaved changes: showing another record asks
+    // first, and a record shown or stored is the clean card.
+    void setChanges(CardChanges *changes) { m_changes = changes; }
 
     // Each returns true when a record was shown or stored.
     bool first();
@@ -68,11 +72,13 @@ public:
     void clearPosition();
 
 private:
-    void showRecord(class RecordFile &file, int index);
+    // False when the user kept the changed card on screen.
+    bool showRecord(class RecordFile &file, int index);
     // Sets `takenBy` to the 1-based position holding the number, storing nothing.
     void storeNumbered(int position, int &takenBy);
     QLabel *m_position;
     Binding m_binding;
+    CardChanges *m_changes = nullptr;
     QString m_proposed;
     bool m_renumbered = false;
 };

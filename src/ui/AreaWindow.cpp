@@ -1,4 +1,5 @@
 #include "ui/AreaWindow.h"
+#include "ui/CardChanges.h"
 #include "ui/FieldBehaviour.h"
 #include "ui/AppWindows.h"
 #include "ui/Looks.h"
@@ -54,7 +55,10 @@ void AreaWindow::showEvent(QShowEvent *event)
 
 void AreaWindow::closeEvent(QCloseEvent *event)
 {
-    formClose();
     event->ignore();
+    // Esci and the close box alike: a changed card is left only when the user says so.
+    if (auto *changes = CardChanges::of(this); changes && !changes->ifMayLeave())
+        return;
+    formClose();
     hide();
 }

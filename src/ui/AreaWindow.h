@@ -3,7 +3,8 @@
 
 // An area window: created once, shown and hidden for the whole run. Closing
 // it (button or close box) shows the main menu and hides it, unless the
-// window says otherwise.
+// window says otherwise or the user keeps a changed card (CardChanges).
+// Esc never closes it.
 class AreaWindow : public QWidget
 {
     Q_OBJECT

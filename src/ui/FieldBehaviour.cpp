@@ -105,11 +105,13 @@ public:
     }
 };
 
+// The keys a field that takes only some characters still lets through;
+// Esc among them, so that it still closes the dialog.
 bool isEditingKey(int key)
 {
     return key == Qt::Key_Backspace || key == Qt::Key_Delete || key == Qt::Key_Left
         || key == Qt::Key_Right || key == Qt::Key_Tab || key == Qt::Key_Backtab
-        || key == Qt::Key_Return || key == Qt::Key_Enter;
+        || key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape;
 }
 
 class KeyFilter : public QObject

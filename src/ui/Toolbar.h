@@ -12,7 +12,9 @@ class QWidget;
 // The toolbar of an area window, built from its table. One policy for every
 // window: a button shows its icon above its caption, is reached by Tab but
 // never takes the focus from a click, shows a pointing hand, and its hint is
-// its tooltip and goes to the window's hint line.
+// its tooltip and goes to the window's hint line. The commands every area
+// shares (New, Save, Find, Print, the four navigations, the guide) answer
+// the same keys in every window, named in their tooltips.
 namespace Toolbar {
 
 struct Item

@@ -1,5 +1,6 @@
 #include "FaultKit.h"
 
+#include "ui/CardChanges.h"
 #include "ui/Controls.h"
 
 #include <QAbstractButton>
@@ -260,6 +261,9 @@ void pressAndCheck(QWidget *window, const MessageRecorder &recorder, Scene &scen
     QFETCH(QString, check);
     QFETCH(QString, archive);
 
+    // The card set up on screen stands for one just shown: nothing to abandon.
+    if (CardChanges *changes = CardChanges::of(window))
+        changes->reset();
     const auto before = snapshot(window);
     if (!scene.arm())
         QSKIP("this machine lets the test process write where it was made read-only");

@@ -66,7 +66,7 @@ QPixmap drawBadge(const QString &name, int size)
     f.setBold(true);
     f.setPixelSize(glyph.size() > 2 ? size * 0.30 : size * 0.55);
     p.setFont(f);
-    p.setPen(Qt::white);
+    p.setPen(Theme::colour(Theme::Colour::TextOnColour));
     p.drawText(r, Qt::AlignCenter, glyph);
     return pm;
 }

@@ -21,7 +21,7 @@ const QSize kShownSize(420, 260);
 QImage blankLogo()
 {
     QImage blank = Report::Pictures::defaultLogo();
-    blank.fill(Qt::white);
+    blank.fill(Theme::colour(Theme::Colour::Paper));
     return blank;
 }
 } // namespace

@@ -53,7 +53,7 @@ QWidget *heading(QWidget *parent, const QString &text)
     band->setAutoFillBackground(true);
     band->setStyleSheet(Theme::css(
         u"#panTitolo{background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 @pageTop,stop:1 @buttonBottom);}"
-        "#panTitolo QLabel{color:white;}"));
+        "#panTitolo QLabel{color:@textOnColour;}"));
     auto *icon = new QLabel(band);
     icon->setPixmap(Icons::pixmap(QStringLiteral("lock"), 40));
     auto *title = new QLabel(text, band);

@@ -15,7 +15,7 @@ QWidget *make(QWidget *parent, const QString &icon, const QString &title, const 
     banner->setAttribute(Qt::WA_StyledBackground);
     banner->setStyleSheet(Theme::css(
         u"#imgBanner{background:qlineargradient(x1:0,y1:0,x2:1,y2:0,stop:0 @houseBlue,stop:1 @pageTop);}"
-        "#imgBanner QLabel{color:white;background:transparent;}"));
+        "#imgBanner QLabel{color:@textOnColour;background:transparent;}"));
     auto *picture = new QLabel(banner);
     picture->setPixmap(Icons::pixmap(icon, 44));
     auto *heading = new QLabel(title, banner);

@@ -124,6 +124,28 @@ constexpr std::array kSwatches{
     Swatch{Colour::ChartPieEmpty, "chartPieEmpty"_L1, 0xEEF1F5},
     Swatch{Colour::ChartPieLeader, "chartPieLeader"_L1, 0x606060},
     Swatch{Colour::ChartIconEdge, "chartIconEdge"_L1, 0x404040},
+    Swatch{Colour::BadgeGreen, "badgeGreen"_L1, 0x2E7D32},
+    Swatch{Colour::BadgeBlue, "badgeBlue"_L1, 0x1565C0},
+    Swatch{Colour::BadgeSlate, "badgeSlate"_L1, 0x455A64},
+    Swatch{Colour::BadgePurple, "badgePurple"_L1, 0x6A1B9A},
+    Swatch{Colour::BadgeCharcoal, "badgeCharcoal"_L1, 0x37474F},
+    Swatch{Colour::BadgeTeal, "badgeTeal"_L1, 0x00838F},
+    Swatch{Colour::BadgeRed, "badgeRed"_L1, 0xC62828},
+    Swatch{Colour::BadgeSky, "badgeSky"_L1, 0x0277BD},
+    Swatch{Colour::BadgeExit, "badgeExit"_L1, 0xB71C1C},
+    Swatch{Colour::BadgeBrown, "badgeBrown"_L1, 0x5D4037},
+    Swatch{Colour::BadgeDeepTeal, "badgeDeepTeal"_L1, 0x00695C},
+    Swatch{Colour::BadgeOrange, "badgeOrange"_L1, 0xEF6C00},
+    Swatch{Colour::BadgeOlive, "badgeOlive"_L1, 0x558B2F},
+    Swatch{Colour::BadgeUmber, "badgeUmber"_L1, 0x4E342E},
+    Swatch{Colour::BadgePink, "badgePink"_L1, 0xAD1457},
+    Swatch{Colour::BadgeIndigo, "badgeIndigo"_L1, 0x283593},
+    Swatch{Colour::BadgeAmber, "badgeAmber"_L1, 0xF9A825},
+    Swatch{Colour::BadgeCocoa, "badgeCocoa"_L1, 0x6D4C41},
+    Swatch{Colour::BadgeCheck, "badgeCheck"_L1, 0x00897B},
+    Swatch{Colour::BadgeDelete, "badgeDelete"_L1, 0xD84315},
+    Swatch{Colour::BadgeSun, "badgeSun"_L1, 0xFF8F00},
+    Swatch{Colour::BadgeOther, "badgeOther"_L1, 0x546E7A},
 };
 
 constexpr bool swatchesInOrder()
@@ -134,7 +156,7 @@ constexpr bool swatchesInOrder()
     return true;
 }
 static_assert(swatchesInOrder(), "kSwatches must follow the order of Colour");
-static_assert(kSwatches.back().colour == Colour::ChartIconEdge, "every Colour needs a swatch");
+static_assert(kSwatches.back().colour == Colour::BadgeOther, "every Colour needs a swatch");
 
 struct Typeface {
     Face face;

@@ -122,6 +122,30 @@ enum class Colour {
     ChartPieEmpty,
     ChartPieLeader,     // the lines from slices to their marks
     ChartIconEdge,      // outline of the pie button's small pie
+
+    // The drawn badges of icons that have no picture file.
+    BadgeGreen,        // new, export, backup
+    BadgeBlue,         // save, logo
+    BadgeSlate,        // moving between cards
+    BadgePurple,       // find, chart
+    BadgeCharcoal,     // print, list, lock
+    BadgeTeal,         // preview
+    BadgeRed,          // PDF
+    BadgeSky,          // help, information
+    BadgeExit,         // exit
+    BadgeBrown,        // copyright
+    BadgeDeepTeal,     // web
+    BadgeOrange,       // e-mail
+    BadgeOlive,        // import
+    BadgeUmber,        // numbering
+    BadgePink,         // calendar
+    BadgeIndigo,       // camera
+    BadgeAmber,        // folder
+    BadgeCocoa,        // attachments
+    BadgeCheck,        // check
+    BadgeDelete,       // delete
+    BadgeSun,          // today
+    BadgeOther,        // any other name
 };
 
 // Typefaces of the original layouts; setUpFonts maps them to installed twins.

@@ -163,8 +163,9 @@ QColor colour(Colour c);
 QColor colour(Colour c, int alpha);
 QString hex(Colour c); // "#1F4E79"
 
-// The colours of a chart's series, one per point in month order; after the
-// twelfth they start again. Bars, slices and legend all take theirs here.
+// The statistics chart's series colours, one per month from January; after
+// the twelfth they start again. Each month's bar, slice and legend swatch
+// show the colour its point was given from here.
 QColor chartSeries(int i);
 
 QString family(Face f);

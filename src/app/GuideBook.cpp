@@ -11,9 +11,9 @@ using Style = Report::Booklet::TextStyle;
 const QColor kCrimson = Theme::colour(Theme::Colour::Crimson);
 const Style kBookTitle{Theme::family(Theme::Face::Title), 22, true, Theme::colour(Theme::Colour::HouseBlue), 4};
 const Style kContentsTitle{Theme::family(Theme::Face::Title), 14, true, Theme::colour(Theme::Colour::HouseBlue), 3};
-const Style kContentsLine{Theme::family(Theme::Face::Body), 11, false, Qt::black, 0};
+const Style kContentsLine{Theme::family(Theme::Face::Body), 11, false, Theme::colour(Theme::Colour::PrintInk), 0};
 const Style kChapterTitle{Theme::family(Theme::Face::Title), 16, true, kCrimson, 4};
-const Style kBody{Theme::family(Theme::Face::Body), 10, false, Qt::black, 0};
+const Style kBody{Theme::family(Theme::Face::Body), 10, false, Theme::colour(Theme::Colour::PrintInk), 0};
 const Style kPageNumber{Theme::family(Theme::Face::Body), 8, false, Theme::colour(Theme::Colour::Grey), 0};
 constexpr qreal kPictureHeightMm = 110;
 constexpr qreal kFooterMm = 8;  // kept free at the bottom of each page for its number

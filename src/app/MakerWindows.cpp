@@ -21,7 +21,7 @@ void build(QDialog *d, const QString &picture, const QString &headline, const QS
 {
     d->setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
                       | Qt::WindowCloseButtonHint);
-    d->setStyleSheet(QStringLiteral("QDialog{background:white;}"));
+    d->setStyleSheet(Theme::css(u"QDialog{background:@paper;}"));
     auto *pic = new QLabel(d);
     pic->setPixmap(Icons::pixmap(picture, 96));
     auto *title = new QLabel(headline, d);

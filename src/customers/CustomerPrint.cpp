@@ -2,6 +2,7 @@
 #include "customers/CustomerSheet.h"
 #include "report/Pictures.h"
 #include "report/ui/ReportDialogs.h"
+#include "ui/Theme.h"
 
 using namespace Report;
 
@@ -14,7 +15,7 @@ Object banner(const QString &name, QRectF mm, qreal pointSize, const QColor &fil
 {
     Object o = text(name, mm, pointSize, {}, Qt::AlignCenter);
     o.fill = fill;
-    o.textColour = Qt::white;
+    o.textColour = Theme::colour(Theme::Colour::TextOnColour);
     return o;
 }
 } // namespace
@@ -23,7 +24,7 @@ PageTemplate page(const CustomerRecord &card)
 {
     PageTemplate p(QStringLiteral("repScheda"), a4(QPageLayout::Portrait, 10));
     p.add(picture(QStringLiteral("imgLogo"), {3, 3, 17, 13}, Pictures::defaultLogo()));
-    p.add(banner(QStringLiteral("txtTitolo"), {23, 3, 165, 9}, 16, Colours::darkOrange));
+    p.add(banner(QStringLiteral("txtTitolo"), {23, 3, 165, 9}, 16, Theme::colour(Theme::Colour::CustomerBanner)));
     p.add(horizontalLine(QStringLiteral("linTitolo"), 23, 16, 165));
 
     const QList<CustomerSheet::Row> rows = CustomerSheet::rows(card);
@@ -31,15 +32,15 @@ PageTemplate page(const CustomerRecord &card)
         const qreal top = 24 + 10 * (n - 1);
         Object title = text(QStringLiteral("titCampo") + two(n), {3, top, 52, 6}, 9, rows[n - 1].title,
                             Qt::AlignLeft | Qt::AlignVCenter);
-        title.fill = Colours::teal;
-        title.textColour = Qt::white;
+        title.fill = Theme::colour(Theme::Colour::CustomerCaption);
+        title.textColour = Theme::colour(Theme::Colour::TextOnColour);
         p.add(title);
         p.add(text(QStringLiteral("txtCampo") + two(n), {60, top, 128, 6}, 10, rows[n - 1].value,
                    Qt::AlignLeft | Qt::AlignVCenter));
     }
 
     p.add(horizontalLine(QStringLiteral("linCalce"), 3, 265, 185));
-    p.add(banner(QStringLiteral("txtCalce"), {3, 269, 185, 6}, 10, Colours::darkOrange));
+    p.add(banner(QStringLiteral("txtCalce"), {3, 269, 185, 6}, 10, Theme::colour(Theme::Colour::CustomerBanner)));
     p.setText(QStringLiteral("txtTitolo"), CustomerSheet::title());
     p.setText(QStringLiteral("txtCalce"), CustomerSheet::footer());
     return p;

@@ -1,4 +1,5 @@
 #include "register/Placeholder.h"
+#include "ui/Theme.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -8,17 +9,17 @@ namespace {
 void paintBackdrop(QPainter &p, const QRectF &area)
 {
     QRadialGradient backdrop(area.center() + QPointF(0, -30), area.width() * 0.75);
-    backdrop.setColorAt(0, QColor(0xFB, 0xF8, 0xF3));
-    backdrop.setColorAt(0.6, QColor(0xE4, 0xDE, 0xD5));
-    backdrop.setColorAt(1, QColor(0xB9, 0xB1, 0xA6));
+    backdrop.setColorAt(0, Theme::colour(Theme::Colour::PlaceholderBackdrop));
+    backdrop.setColorAt(0.6, Theme::colour(Theme::Colour::PlaceholderBackdropMid));
+    backdrop.setColorAt(1, Theme::colour(Theme::Colour::PlaceholderBackdropEdge));
     p.fillRect(area, backdrop);
 }
 
 void paintShadow(QPainter &p, const QPointF &centre)
 {
     QRadialGradient shadow(centre, 70);
-    shadow.setColorAt(0, QColor(0, 0, 0, 90));
-    shadow.setColorAt(1, QColor(0, 0, 0, 0));
+    shadow.setColorAt(0, Theme::colour(Theme::Colour::Shadow, 90));
+    shadow.setColorAt(1, Theme::colour(Theme::Colour::Shadow, 0));
     p.save();
     p.translate(centre);
     p.scale(1.0, 0.18);
@@ -32,16 +33,16 @@ void paintShadow(QPainter &p, const QPointF &centre)
 void paintBand(QPainter &p, const QRectF &ring)
 {
     QLinearGradient gold(ring.topLeft(), ring.topRight());
-    gold.setColorAt(0.0, QColor(0x8A, 0x62, 0x12));
-    gold.setColorAt(0.25, QColor(0xF6, 0xD3, 0x65));
-    gold.setColorAt(0.45, QColor(0xFF, 0xF4, 0xC2));
-    gold.setColorAt(0.7, QColor(0xC9, 0x97, 0x2B));
-    gold.setColorAt(1.0, QColor(0x6E, 0x4B, 0x0C));
+    gold.setColorAt(0.0, Theme::colour(Theme::Colour::PlaceholderGoldDeep));
+    gold.setColorAt(0.25, Theme::colour(Theme::Colour::PlaceholderGoldBright));
+    gold.setColorAt(0.45, Theme::colour(Theme::Colour::PlaceholderGoldShine));
+    gold.setColorAt(0.7, Theme::colour(Theme::Colour::PlaceholderGold));
+    gold.setColorAt(1.0, Theme::colour(Theme::Colour::PlaceholderGoldDark));
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QBrush(gold), 15, Qt::SolidLine, Qt::RoundCap));
     p.drawEllipse(ring);
     // Inner edge of the band, a thin darker line for depth.
-    p.setPen(QPen(QColor(0x7A, 0x55, 0x10, 150), 1.5));
+    p.setPen(QPen(Theme::colour(Theme::Colour::PlaceholderGoldEdge, 150), 1.5));
     p.drawEllipse(ring.adjusted(7.5, 7.5, -7.5, -7.5));
 }
 
@@ -49,7 +50,7 @@ void paintStone(QPainter &p, const QPointF &top)
 {
     // Claws holding the stone.
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0xC9, 0x97, 0x2B));
+    p.setBrush(Theme::colour(Theme::Colour::PlaceholderGold));
     p.drawRoundedRect(QRectF(top.x() - 19, top.y() - 6, 38, 12), 4, 4);
 
     const QPointF crownLeft(top.x() - 26, top.y() - 18);
@@ -66,15 +67,15 @@ void paintStone(QPainter &p, const QPointF &top)
     stone.lineTo(crownLeft);
     stone.closeSubpath();
     QLinearGradient ice(tableLeft, tip);
-    ice.setColorAt(0, Qt::white);
-    ice.setColorAt(0.5, QColor(0xCF, 0xE8, 0xF7));
-    ice.setColorAt(1, QColor(0x86, 0xB4, 0xD6));
+    ice.setColorAt(0, Theme::colour(Theme::Colour::PlaceholderStoneLight));
+    ice.setColorAt(0.5, Theme::colour(Theme::Colour::PlaceholderStoneMid));
+    ice.setColorAt(1, Theme::colour(Theme::Colour::PlaceholderStoneDeep));
     p.setBrush(ice);
-    p.setPen(QPen(QColor(0x6D, 0x93, 0xB3), 1));
+    p.setPen(QPen(Theme::colour(Theme::Colour::PlaceholderStoneEdge), 1));
     p.drawPath(stone);
 
     // Facets.
-    p.setPen(QPen(QColor(0x8F, 0xB7, 0xD3), 0.8));
+    p.setPen(QPen(Theme::colour(Theme::Colour::PlaceholderFacet), 0.8));
     p.drawLine(crownLeft, crownRight);
     p.drawLine(tableLeft, QPointF(top.x() - 8, top.y() - 18));
     p.drawLine(tableRight, QPointF(top.x() + 8, top.y() - 18));
@@ -82,7 +83,7 @@ void paintStone(QPainter &p, const QPointF &top)
     p.drawLine(QPointF(top.x() + 8, top.y() - 18), tip);
 
     // A sparkle.
-    p.setPen(QPen(Qt::white, 1.5));
+    p.setPen(QPen(Theme::colour(Theme::Colour::PlaceholderStoneLight), 1.5));
     const QPointF s(top.x() - 6, top.y() - 26);
     p.drawLine(s + QPointF(-6, 0), s + QPointF(6, 0));
     p.drawLine(s + QPointF(0, -6), s + QPointF(0, 6));
@@ -90,11 +91,11 @@ void paintStone(QPainter &p, const QPointF &top)
 
 void paintCaption(QPainter &p, const QRectF &area)
 {
-    QFont f(QStringLiteral("Verdana"));
+    QFont f = Theme::font(Theme::Face::Body);
     f.setPixelSize(13);
     f.setItalic(true);
     p.setFont(f);
-    p.setPen(QColor(0x6B, 0x63, 0x58));
+    p.setPen(Theme::colour(Theme::Colour::PlaceholderCaption));
     p.drawText(area.adjusted(0, 0, -12, -10), Qt::AlignRight | Qt::AlignBottom,
                QStringLiteral("Nessuna foto"));
 }

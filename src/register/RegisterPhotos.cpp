@@ -60,7 +60,7 @@ QPixmap sideMarker(QChar side)
     f.setBold(true);
     f.setPixelSize(14);
     p.setFont(f);
-    p.setPen(Qt::white);
+    p.setPen(Theme::colour(Theme::Colour::TextOnColour));
     p.drawText(QRectF(0, 0, 26, 26), Qt::AlignCenter, QString(side));
     return pm;
 }

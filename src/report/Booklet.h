@@ -15,10 +15,10 @@ class Booklet : public Document
 public:
     struct TextStyle
     {
-        QString fontFamily = QStringLiteral("Verdana");
+        QString fontFamily = Theme::family(Theme::Face::Body);
         qreal pointSize = 10;
         bool bold = false;
-        QColor colour = Qt::black;
+        QColor colour = Theme::colour(Theme::Colour::PrintInk);
         qreal spaceAfterMm = 0;  // below the block
     };
 

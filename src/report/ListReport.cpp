@@ -1,5 +1,6 @@
 #include "report/ListReport.h"
 #include "report/ObjectPainter.h"
+#include "ui/Theme.h"
 
 #include <cmath>
 
@@ -13,10 +14,10 @@ constexpr qreal kFooterBandMm = 8;
 Object banner(const QString &name, QRectF mm, qreal pointSize, const QString &text)
 {
     Object o = Report::text(name, mm, pointSize, text, Qt::AlignCenter);
-    o.fontFamily = QStringLiteral("Verdana");
+    o.fontFamily = Theme::family(Theme::Face::Body);
     o.bold = true;
-    o.textColour = Qt::white;
-    o.fill = Colours::slateGrey;
+    o.textColour = Theme::colour(Theme::Colour::TextOnColour);
+    o.fill = Theme::colour(Theme::Colour::PrintSlate);
     return o;
 }
 } // namespace
@@ -27,7 +28,7 @@ ListReport::ListReport(const QString &name) : m_name(name)
     m_title.objects.append(banner(QStringLiteral("txtTitolo"), QRectF(2, 1, 273, 5), 9,
                                   QStringLiteral("Riepilogo")));
     m_text = text(QStringLiteral("txtRiepilogo"), QRectF(3, 0, 273, lineHeightMm()), 8);
-    m_text.fontFamily = QStringLiteral("Courier New");
+    m_text.fontFamily = Theme::family(Theme::Face::Fixed);
     m_footer.height = kFooterBandMm;
     m_footer.objects.append(banner(QStringLiteral("txtPagina"), QRectF(3, 2, 272, 5), 8,
                                    QStringLiteral("Stampa eseguita in data [DATE]")));

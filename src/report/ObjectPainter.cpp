@@ -1,4 +1,5 @@
 #include "report/ObjectPainter.h"
+#include "ui/Theme.h"
 
 #include <QFontMetricsF>
 #include <QPaintDevice>
@@ -58,7 +59,7 @@ void paintPicture(QPainter &painter, const Object &o, const QRectF &box)
 
 QPen thinPen(const Scale &scale)
 {
-    QPen pen(Qt::black);
+    QPen pen(Theme::colour(Theme::Colour::PrintInk));
     pen.setWidthF(kLineWidthMm * scale.x);
     pen.setCapStyle(Qt::FlatCap);
     pen.setJoinStyle(Qt::MiterJoin);
@@ -97,8 +98,7 @@ QFont fontOf(const Object &o)
     QFont font(o.fontFamily);
     font.setPointSizeF(o.pointSize);
     font.setBold(o.bold);
-    font.setStyleHint(o.fontFamily.contains(QStringLiteral("Courier")) ? QFont::TypeWriter
-                                                                       : QFont::SansSerif);
+    font.setStyleHint(o.fontFamily == Theme::family(Theme::Face::Fixed) ? QFont::TypeWriter : QFont::SansSerif);
     return font;
 }
 

@@ -1,5 +1,6 @@
 #include "report/Pictures.h"
 #include "storage/DataFolder.h"
+#include "ui/Theme.h"
 
 #include <QImageReader>
 #include <QLinearGradient>
@@ -9,9 +10,6 @@
 namespace Report::Pictures {
 
 namespace {
-const QColor kDeepBlue(0x0B, 0x3D, 0x91);
-const QColor kBrightBlue(0x2F, 0x7B, 0xE0);
-
 // A euro sign drawn as strokes, so it does not depend on an installed font:
 // an open ring and two bars, filling `box` (kept square).
 void paintEuro(QPainter &painter, const QRectF &box, const QBrush &brush)
@@ -44,8 +42,8 @@ void paintEuro(QPainter &painter, const QRectF &box, const QBrush &brush)
 QLinearGradient blueGradient(const QRectF &box)
 {
     QLinearGradient gradient(box.topLeft(), box.bottomRight());
-    gradient.setColorAt(0, kBrightBlue);
-    gradient.setColorAt(1, kDeepBlue);
+    gradient.setColorAt(0, Theme::colour(Theme::Colour::LogoBright));
+    gradient.setColorAt(1, Theme::colour(Theme::Colour::LogoDeep));
     return gradient;
 }
 } // namespace
@@ -53,7 +51,7 @@ QLinearGradient blueGradient(const QRectF &box)
 QImage defaultLogo()
 {
     QImage image(297, 184, QImage::Format_RGB32);
-    image.fill(Qt::white);
+    image.fill(Theme::colour(Theme::Colour::Paper));
     QPainter painter(&image);
     const QRectF box(0, 0, 297, 184);
     paintEuro(painter, box.adjusted(50, 8, -50, -8), blueGradient(box));
@@ -74,10 +72,10 @@ namespace {
 // A sheet of paper with a few lines of text on it.
 void paintSheet(QPainter &painter, const QRectF &sheet)
 {
-    painter.setPen(QPen(QColor(0x90, 0x9A, 0xA6), sheet.width() * 0.03));
-    painter.setBrush(Qt::white);
+    painter.setPen(QPen(Theme::colour(Theme::Colour::SheetEdge), sheet.width() * 0.03));
+    painter.setBrush(Theme::colour(Theme::Colour::Paper));
     painter.drawRect(sheet);
-    painter.setPen(QPen(QColor(0xB0, 0xBC, 0xC8), sheet.height() * 0.04));
+    painter.setPen(QPen(Theme::colour(Theme::Colour::SheetLines), sheet.height() * 0.04));
     for (int i = 1; i <= 4; ++i) {
         const qreal y = sheet.top() + sheet.height() * (0.1 + 0.18 * i);
         painter.drawLine(QPointF(sheet.left() + sheet.width() * 0.18, y),
@@ -89,15 +87,15 @@ void paintPrinter(QPainter &painter, qreal s)
 {
     paintSheet(painter, QRectF(0.28 * s, 0.06 * s, 0.44 * s, 0.36 * s));
     QLinearGradient body(0, 0.34 * s, 0, 0.78 * s);
-    body.setColorAt(0, QColor(0x78, 0x86, 0x94));
-    body.setColorAt(1, QColor(0x37, 0x47, 0x4F));
+    body.setColorAt(0, Theme::colour(Theme::Colour::PrinterTop));
+    body.setColorAt(1, Theme::colour(Theme::Colour::PrinterBottom));
     painter.setPen(Qt::NoPen);
     painter.setBrush(body);
     painter.drawRoundedRect(QRectF(0.08 * s, 0.34 * s, 0.84 * s, 0.42 * s), 0.06 * s, 0.06 * s);
-    painter.setBrush(QColor(0x26, 0x32, 0x38));
+    painter.setBrush(Theme::colour(Theme::Colour::PrinterSlot));
     painter.drawRect(QRectF(0.2 * s, 0.62 * s, 0.6 * s, 0.06 * s));
     paintSheet(painter, QRectF(0.24 * s, 0.66 * s, 0.52 * s, 0.28 * s));
-    painter.setBrush(QColor(0x43, 0xA0, 0x47));
+    painter.setBrush(Theme::colour(Theme::Colour::PrinterLamp));
     painter.drawEllipse(QPointF(0.82 * s, 0.44 * s), 0.035 * s, 0.035 * s);
 }
 
@@ -105,10 +103,10 @@ void paintPreview(QPainter &painter, qreal s)
 {
     paintSheet(painter, QRectF(0.14 * s, 0.06 * s, 0.58 * s, 0.78 * s));
     const QPointF centre(0.6 * s, 0.56 * s);
-    painter.setPen(QPen(QColor(0x4E, 0x34, 0x2E), 0.1 * s, Qt::SolidLine, Qt::RoundCap));
+    painter.setPen(QPen(Theme::colour(Theme::Colour::LensHandle), 0.1 * s, Qt::SolidLine, Qt::RoundCap));
     painter.drawLine(centre + QPointF(0.14 * s, 0.14 * s), centre + QPointF(0.3 * s, 0.3 * s));
-    painter.setPen(QPen(QColor(0x00, 0x83, 0x8F), 0.06 * s));
-    painter.setBrush(QColor(0xB2, 0xEB, 0xF2, 0xA0));
+    painter.setPen(QPen(Theme::colour(Theme::Colour::LensRim), 0.06 * s));
+    painter.setBrush(Theme::colour(Theme::Colour::LensGlass, 0xA0));
     painter.drawEllipse(centre, 0.2 * s, 0.2 * s);
 }
 
@@ -116,14 +114,14 @@ void paintPdf(QPainter &painter, qreal s)
 {
     paintSheet(painter, QRectF(0.18 * s, 0.06 * s, 0.64 * s, 0.86 * s));
     painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0xC6, 0x28, 0x28));
+    painter.setBrush(Theme::colour(Theme::Colour::PdfBand));
     const QRectF band(0.08 * s, 0.56 * s, 0.64 * s, 0.26 * s);
     painter.drawRoundedRect(band, 0.04 * s, 0.04 * s);
-    QFont font(QStringLiteral("DejaVu Sans"));
+    QFont font = Theme::font(Theme::Face::Glyphs);
     font.setBold(true);
     font.setPixelSize(qMax(6, qRound(0.18 * s)));
     painter.setFont(font);
-    painter.setPen(Qt::white);
+    painter.setPen(Theme::colour(Theme::Colour::TextOnColour));
     painter.drawText(band, Qt::AlignCenter, QStringLiteral("PDF"));
 }
 } // namespace

@@ -1,23 +1,12 @@
 #pragma once
+#include "ui/Theme.h"
+
 #include <QColor>
 #include <QImage>
 #include <QRectF>
 #include <QString>
 
 namespace Report {
-
-// Colours the printed pages use by name.
-namespace Colours {
-inline const QColor lightSteelBlue{0xB0, 0xC4, 0xDE};
-inline const QColor lavender{0xE6, 0xE6, 0xFA};
-inline const QColor gold{0xFF, 0xD7, 0x00};
-inline const QColor aliceBlue{0xF0, 0xF8, 0xFF};
-inline const QColor beige{0xF5, 0xF5, 0xDC};
-inline const QColor white{0xFF, 0xFF, 0xFF};
-inline const QColor slateGrey{0x70, 0x80, 0x90};
-inline const QColor darkOrange{0xFF, 0x8C, 0x00};
-inline const QColor teal{0x00, 0x80, 0x80};
-}
 
 enum class Kind { Text, Picture, Rectangle, Line };
 
@@ -31,21 +20,24 @@ struct Object
     QRectF mm;
     // Text objects: never wrapped, clipped at their box.
     QString text;
-    QString fontFamily = QStringLiteral("Arial");
+    QString fontFamily = Theme::family(Theme::Face::Title);
     qreal pointSize = 8;
     bool bold = false;
-    QColor textColour = Qt::black;
+    QColor textColour = Theme::colour(Theme::Colour::PrintInk);
     Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop;
     // Whether "[DATE]" and "[TIME]" are filled at print time; otherwise the
     // text prints literally.
     bool variables = false;
-    // Text and rectangles: background; invalid means transparent.
+    // Text and rectangles: background; invalid (noFill) means transparent.
     QColor fill;
     // Rectangles draw their thin black outline; text objects have none.
     bool outline = false;
     // Picture objects: scaled into the box keeping proportions, centred.
     QImage picture;
 };
+
+// The fill of an object that lets the page show through.
+inline const QColor noFill;
 
 // Builders that keep templates readable as tables.
 Object text(const QString &name, QRectF mm, qreal pointSize, const QString &fixedText = {},

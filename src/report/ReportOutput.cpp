@@ -1,4 +1,5 @@
 #include "report/ReportOutput.h"
+#include "ui/Theme.h"
 
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -61,7 +62,7 @@ QImage renderPage(const Document &document, int index, qreal dpi, const QDateTim
                  QImage::Format_RGB32);
     image.setDotsPerMeterX(qRound(dpi * kInchPerMetre));
     image.setDotsPerMeterY(qRound(dpi * kInchPerMetre));
-    image.fill(Qt::white);
+    image.fill(Theme::colour(Theme::Colour::Paper));
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);

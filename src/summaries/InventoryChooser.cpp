@@ -24,7 +24,7 @@ TfrmMenuRiepilogo::TfrmMenuRiepilogo(QWidget *parent)
                  Presentation::Maximised, parent)
 {
     setStyleSheet(Theme::css(u"#btnVisualizza{background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 @buttonTop,stop:1 @buttonBottom);"
-        "color:white;font:bold 11pt @titleFace;border:none;border-radius:6px;padding:8px 26px;}"
+        "color:@textOnColour;font:bold 11pt @titleFace;border:none;border-radius:6px;padding:8px 26px;}"
         "#btnVisualizza:hover{background:@houseBlue;}"));
 
     auto *panel = new QWidget(this);

@@ -1,4 +1,5 @@
 #include "summaries/StatisticsChartParts.h"
+#include "ui/Theme.h"
 
 #include <QFontMetricsF>
 #include <QLinearGradient>
@@ -59,7 +60,8 @@ QPolygonF quad(QPointF a, QPointF b, QPointF c, QPointF d) { return QPolygonF({a
 
 } // namespace
 
-void ChartParts::paintBars(QPainter &p, const QRectF &plot, const StatisticsChartData &chart)
+void ChartParts::paintBars(QPainter &p, const QRectF &plot, const StatisticsChartData &chart,
+                           StatisticsChartPlaces *places)
 {
     const int count = qMax(1, int(chart.points.size()));
     double largest = 0;
@@ -83,15 +85,15 @@ void ChartParts::paintBars(QPainter &p, const QRectF &plot, const StatisticsChar
 
     // The walls and the floor of the box the bars stand in.
     QLinearGradient wall(0, topY, 0, floorY);
-    wall.setColorAt(0, QColor(0xF7, 0xF9, 0xFC));
-    wall.setColorAt(1, QColor(0xDD, 0xE5, 0xEE));
-    p.setPen(QPen(QColor(0xA8, 0xB4, 0xC0), 1));
+    wall.setColorAt(0, Theme::colour(Theme::Colour::ChartWallTop));
+    wall.setColorAt(1, Theme::colour(Theme::Colour::ChartWallBottom));
+    p.setPen(QPen(Theme::colour(Theme::Colour::ChartWallEdge), 1));
     p.setBrush(wall);
     p.drawRect(QRectF(QPointF(axisLeft, topY) + back, QPointF(right, floorY) + back));
-    p.setBrush(QColor(0xD0, 0xDA, 0xE4));
+    p.setBrush(Theme::colour(Theme::Colour::ChartSideWall));
     p.drawPolygon(quad({axisLeft, topY}, QPointF(axisLeft, topY) + back, QPointF(axisLeft, floorY) + back,
                        {axisLeft, floorY}));
-    p.setBrush(QColor(0xC4, 0xCE, 0xD8));
+    p.setBrush(Theme::colour(Theme::Colour::ChartFloor));
     p.drawPolygon(quad({axisLeft, floorY}, QPointF(axisLeft, floorY) + back, QPointF(right, floorY) + back,
                        {right, floorY}));
 
@@ -99,11 +101,11 @@ void ChartParts::paintBars(QPainter &p, const QRectF &plot, const StatisticsChar
     p.setFont(font(12));
     for (double v = 0; v <= scale.top + scale.step / 2; v += scale.step) {
         const qreal y = yOf(v);
-        p.setPen(QPen(QColor(0xB0, 0xBC, 0xC8), 1, v == 0 ? Qt::SolidLine : Qt::DashLine));
+        p.setPen(QPen(Theme::colour(Theme::Colour::ChartGrid), 1, v == 0 ? Qt::SolidLine : Qt::DashLine));
         p.drawLine(QPointF(axisLeft, y), QPointF(axisLeft, y) + back);
         p.drawLine(QPointF(axisLeft, y) + back, QPointF(right, y) + back);
         // Level with the line on the back wall, where the eye reads the bars' height.
-        p.setPen(QColor(0x40, 0x40, 0x40));
+        p.setPen(Theme::colour(Theme::Colour::ChartAxisText));
         p.drawText(QRectF(plot.left(), y - depth - 10, axisLeft - plot.left() - 8, 20),
                    Qt::AlignRight | Qt::AlignVCenter, valueText(v));
     }
@@ -117,12 +119,12 @@ void ChartParts::paintBars(QPainter &p, const QRectF &plot, const StatisticsChar
         const qreal y = yOf(qMax(0.0, point.value)) - inset;
         const qreal base = floorY - inset;
 
-        QLinearGradient front(x, 0, x + barWidth, 0);
-        front.setColorAt(0, shade(point.colour, 118));
-        front.setColorAt(1, point.colour);
+        const QRectF front(x, y, barWidth, base - y);
         p.setPen(outline());
-        p.setBrush(front);
-        p.drawRect(QRectF(x, y, barWidth, base - y));
+        p.setBrush(point.colour);
+        p.drawRect(front);
+        if (point.value > 0)
+            place(places ? &places->faces : nullptr, p, i, front.center());
         p.setBrush(shade(point.colour, 72));
         p.drawPolygon(quad({x + barWidth, y}, QPointF(x + barWidth, y) + barBack,
                            QPointF(x + barWidth, base) + barBack, {x + barWidth, base}));
@@ -133,13 +135,13 @@ void ChartParts::paintBars(QPainter &p, const QRectF &plot, const StatisticsChar
         const QPointF topCentre = QPointF(x + barWidth / 2, y) + barBack / 2;
         const QString text = valueText(point.value);
         const QRectF box = markRect(p, topCentre - QPointF(0, markHeight / 2 + 8), text);
-        p.setPen(QPen(QColor(0x80, 0x80, 0x80), 1));
+        p.setPen(QPen(Theme::colour(Theme::Colour::ChartMarkBorder), 1));
         p.drawLine(topCentre, QPointF(topCentre.x(), box.bottom()));
         drawMark(p, box, text);
 
         // The month under its bar.
         p.setFont(labels.font);
-        p.setPen(QColor(0x20, 0x20, 0x20));
+        p.setPen(Theme::colour(Theme::Colour::ChartText));
         const qreal centre = axisLeft + (i + 0.5) * slot;
         if (!labels.slanted) {
             p.drawText(QRectF(centre - slot / 2, floorY + 4, slot, labels.height - 4), Qt::AlignHCenter | Qt::AlignTop,

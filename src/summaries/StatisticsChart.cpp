@@ -1,4 +1,5 @@
 #include "summaries/StatisticsChart.h"
+#include "ui/Theme.h"
 
 #include <QPainter>
 
@@ -30,7 +31,7 @@ void StatisticsChart::setKind(StatisticsChartData::Kind kind)
 QImage StatisticsChart::picture(const QSize &size) const
 {
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::white);
+    image.fill(Theme::colour(Theme::Colour::Paper));
     QPainter p(&image);
     paintOn(p, QRectF(QPointF(0, 0), QSizeF(size)));
     return image;

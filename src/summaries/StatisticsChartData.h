@@ -1,6 +1,7 @@
 #pragma once
 #include <QColor>
 #include <QList>
+#include <QPointF>
 #include <QString>
 
 // What the statistics chart shows: one series of labelled, coloured points
@@ -22,9 +23,25 @@ struct StatisticsChartData
     QString legendTitle = QStringLiteral("Incassi:");
 };
 
+// Where a painted chart shows each point's colour, in the painter's device
+// coordinates: the middle of its legend swatch and a spot inside its bar's
+// front or its slice (points without a bar or slice have none).
+struct StatisticsChartPlaces
+{
+    struct Place
+    {
+        int point;
+        QPointF at;
+    };
+    QList<Place> swatches;
+    QList<Place> faces;
+};
+
 class QPainter;
 class QRectF;
 
 // Paints the whole chart (title, plot, marks, legend, footnote) into
 // `target`; screen, image and printer share this one picture, scaled.
-void paintStatisticsChart(QPainter &painter, const QRectF &target, const StatisticsChartData &chart);
+// `places`, when given, receives where the points' colours were drawn.
+void paintStatisticsChart(QPainter &painter, const QRectF &target, const StatisticsChartData &chart,
+                          StatisticsChartPlaces *places = nullptr);

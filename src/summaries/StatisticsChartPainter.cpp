@@ -30,10 +30,10 @@ QRectF markRect(QPainter &p, const QPointF &anchor, const QString &text)
 void drawMark(QPainter &p, const QRectF &box, const QString &text)
 {
     p.setFont(font(12, true));
-    p.setPen(QPen(QColor(0x80, 0x80, 0x80), 1));
-    p.setBrush(QColor(0xFF, 0xFF, 0xE1));
+    p.setPen(QPen(Theme::colour(Theme::Colour::ChartMarkBorder), 1));
+    p.setBrush(Theme::colour(Theme::Colour::ChartMarkFill));
     p.drawRoundedRect(box, 3, 3);
-    p.setPen(QColor(0x20, 0x20, 0x20));
+    p.setPen(Theme::colour(Theme::Colour::ChartText));
     p.drawText(box, Qt::AlignCenter, text);
 }
 
@@ -42,7 +42,13 @@ QColor shade(const QColor &colour, int light)
     return light >= 100 ? colour.lighter(light) : colour.darker(10000 / qMax(1, light));
 }
 
-QPen outline() { return QPen(QColor(0, 0, 0, 110), 1); }
+QPen outline() { return QPen(Theme::colour(Theme::Colour::ChartOutline, 110), 1); }
+
+void place(QList<StatisticsChartPlaces::Place> *into, const QPainter &p, int point, const QPointF &at)
+{
+    if (into)
+        into->append({point, p.transform().map(at)});
+}
 
 } // namespace ChartParts
 
@@ -52,7 +58,8 @@ using namespace ChartParts;
 
 // The legend: its title, then one swatch and label per point, in as many
 // rows as the width needs. Returns the height used.
-qreal paintLegend(QPainter &p, const QRectF &area, const StatisticsChartData &chart, bool draw)
+qreal paintLegend(QPainter &p, const QRectF &area, const StatisticsChartData &chart, bool draw,
+                  StatisticsChartPlaces *places = nullptr)
 {
     const QFont titleFont = font(14, true);
     const QFont itemFont = font(13);
@@ -74,12 +81,12 @@ qreal paintLegend(QPainter &p, const QRectF &area, const StatisticsChartData &ch
 
     const qreal boxWidth = titleWidth + perRow * itemWidth + 16;
     const QRectF box(area.center().x() - boxWidth / 2, area.top(), boxWidth, height);
-    p.setPen(QPen(QColor(0xB8, 0xC4, 0xD0), 1));
-    p.setBrush(QColor(0xFF, 0xFF, 0xFF, 230));
+    p.setPen(QPen(Theme::colour(Theme::Colour::ChartLegendBorder), 1));
+    p.setBrush(Theme::colour(Theme::Colour::ChartLegendFill, 230));
     p.drawRoundedRect(box, 6, 6);
 
     p.setFont(titleFont);
-    p.setPen(QColor(0x1F, 0x4E, 0x79));
+    p.setPen(Theme::colour(Theme::Colour::HouseBlue));
     p.drawText(QRectF(box.left() + 10, box.top() + 6, titleWidth, rowHeight), Qt::AlignVCenter, chart.legendTitle);
 
     p.setFont(itemFont);
@@ -90,7 +97,8 @@ qreal paintLegend(QPainter &p, const QRectF &area, const StatisticsChartData &ch
         p.setPen(outline());
         p.setBrush(chart.points[i].colour);
         p.drawRect(sw);
-        p.setPen(QColor(0x20, 0x20, 0x20));
+        place(places ? &places->swatches : nullptr, p, i, sw.center());
+        p.setPen(Theme::colour(Theme::Colour::ChartText));
         p.drawText(QRectF(sw.right() + gap, y, itemWidth - swatch - gap, rowHeight), Qt::AlignVCenter,
                    chart.points[i].label);
     }
@@ -99,7 +107,8 @@ qreal paintLegend(QPainter &p, const QRectF &area, const StatisticsChartData &ch
 
 } // namespace
 
-void paintStatisticsChart(QPainter &painter, const QRectF &target, const StatisticsChartData &chart)
+void paintStatisticsChart(QPainter &painter, const QRectF &target, const StatisticsChartData &chart,
+                          StatisticsChartPlaces *places)
 {
     if (target.width() < 1 || target.height() < 1)
         return;
@@ -113,33 +122,33 @@ void paintStatisticsChart(QPainter &painter, const QRectF &target, const Statist
     const QRectF area(0, 0, target.width() / scale, target.height() / scale);
 
     QLinearGradient background(area.topLeft(), area.bottomLeft());
-    background.setColorAt(0, Qt::white);
-    background.setColorAt(1, QColor(0xE8, 0xEF, 0xF6));
-    p.setPen(QPen(QColor(0x9C, 0xB8, 0xCC), 1.5));
+    background.setColorAt(0, Theme::colour(Theme::Colour::ChartBackdrop));
+    background.setColorAt(1, Theme::colour(Theme::Colour::ChartBackdropBottom));
+    p.setPen(QPen(Theme::colour(Theme::Colour::ChartFrame), 1.5));
     p.setBrush(background);
     p.drawRoundedRect(area.adjusted(1, 1, -1, -1), 8, 8);
 
     const QRectF inner = area.adjusted(20, 14, -20, -12);
     p.setFont(font(27, true));
-    p.setPen(QColor(0xD0, 0x44, 0x98));
+    p.setPen(Theme::colour(Theme::Colour::ChartTitle));
     const qreal titleHeight = QFontMetricsF(p.font()).height() + 10;
     p.drawText(QRectF(inner.left(), inner.top(), inner.width(), titleHeight), Qt::AlignCenter, chart.title);
 
     p.setFont(font(15, true));
     const qreal footHeight = QFontMetricsF(p.font()).height() + 6;
-    p.setPen(QColor(0x72, 0x94, 0xF9));
+    p.setPen(Theme::colour(Theme::Colour::ChartFootnote));
     p.drawText(QRectF(inner.left(), inner.bottom() - footHeight, inner.width(), footHeight), Qt::AlignCenter,
                chart.footnote);
 
     const qreal legendHeight = paintLegend(p, inner, chart, false);
     const QRectF legendArea(inner.left(), inner.bottom() - footHeight - legendHeight - 6, inner.width(), legendHeight);
-    paintLegend(p, legendArea, chart, true);
+    paintLegend(p, legendArea, chart, true, places);
 
     const QRectF plot(inner.left(), inner.top() + titleHeight + 8, inner.width(),
                       legendArea.top() - inner.top() - titleHeight - 22);
     if (chart.kind == StatisticsChartData::Kind::Pie)
-        paintPie(p, plot, chart);
+        paintPie(p, plot, chart, places);
     else
-        paintBars(p, plot, chart);
+        paintBars(p, plot, chart, places);
     p.restore();
 }

@@ -1,4 +1,5 @@
 #include "summaries/StatisticsChartParts.h"
+#include "ui/Theme.h"
 
 #include <QPainterPath>
 #include <QPolygonF>
@@ -87,7 +88,8 @@ void spread(QList<Mark *> &side)
 
 } // namespace
 
-void ChartParts::paintPie(QPainter &p, const QRectF &plot, const StatisticsChartData &chart)
+void ChartParts::paintPie(QPainter &p, const QRectF &plot, const StatisticsChartData &chart,
+                          StatisticsChartPlaces *places)
 {
     double total = 0;
     for (const auto &point : chart.points)
@@ -99,8 +101,8 @@ void ChartParts::paintPie(QPainter &p, const QRectF &plot, const StatisticsChart
 
     if (total <= 0) {
         // No takings: an empty grey disc, so the chart still has its shape.
-        paintRim(p, disc, 0, -360, QColor(0xDD, 0xE2, 0xE8));
-        p.setBrush(QColor(0xEE, 0xF1, 0xF5));
+        paintRim(p, disc, 0, -360, Theme::colour(Theme::Colour::ChartPieEmptyRim));
+        p.setBrush(Theme::colour(Theme::Colour::ChartPieEmpty));
         p.drawEllipse(disc.rect());
         return;
     }
@@ -121,12 +123,12 @@ void ChartParts::paintPie(QPainter &p, const QRectF &plot, const StatisticsChart
         QPainterPath path(disc.centre);
         path.arcTo(disc.rect(), s.start, -s.span);
         path.closeSubpath();
-        QRadialGradient light(disc.centre, disc.rx, disc.centre - QPointF(disc.rx * 0.3, disc.ry * 0.5));
-        light.setColorAt(0, shade(colour, 122));
-        light.setColorAt(1, colour);
         p.setPen(outline());
-        p.setBrush(light);
+        p.setBrush(colour);
         p.drawPath(path);
+        const qreal mid = qDegreesToRadians(s.start - s.span / 2);
+        place(places ? &places->faces : nullptr, p, s.point,
+              disc.centre + QPointF(0.65 * disc.rx * qCos(mid), -0.65 * disc.ry * qSin(mid)));
     }
 
     // Value marks outside the pie, joined to the middle of their slice.
@@ -151,7 +153,7 @@ void ChartParts::paintPie(QPainter &p, const QRectF &plot, const StatisticsChart
     spread(rightSide);
     for (const Mark &m : marks) {
         const QPointF join(m.left ? m.box.right() : m.box.left(), m.box.center().y());
-        p.setPen(QPen(QColor(0x60, 0x60, 0x60), 1));
+        p.setPen(QPen(Theme::colour(Theme::Colour::ChartPieLeader), 1));
         p.drawLine(m.edge, join);
         drawMark(p, m.box, m.text);
     }

@@ -1,6 +1,7 @@
 #include "summaries/StatisticsPrinting.h"
 #include "ui/Messages.h"
 #include "ui/Modal.h"
+#include "ui/Theme.h"
 #include "storage/AmountText.h"
 #include "summaries/StatisticsChart.h"
 
@@ -45,7 +46,7 @@ QImage pageImage(const StatisticsChart &chart, int dpi)
     QImage image(kPage.fullRectPixels(dpi).size(), QImage::Format_ARGB32_Premultiplied);
     image.setDotsPerMeterX(qRound(dpi / 0.0254));
     image.setDotsPerMeterY(qRound(dpi / 0.0254));
-    image.fill(Qt::white);
+    image.fill(Theme::colour(Theme::Colour::Paper));
     QPainter painter(&image);
     chart.paintOn(painter, QRectF(kPage.paintRectPixels(dpi)));
     return image;

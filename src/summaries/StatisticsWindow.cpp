@@ -31,17 +31,15 @@ struct Month
 {
     const char *memo;
     const char16_t *label;
-    QRgb colour;
 };
 
-// The twelve points of the chart, in month order.
+// The twelve points of the chart, in month order; their colours are the
+// chart series' of the Theme.
 constexpr Month kMonths[] = {
-    {"memGennaio", u"Gennaio", 0xFFFF0000},     {"memFebbraio", u"Febbraio", 0xFF0000FF},
-    {"memMarzo", u"Marzo", 0xFFFFE4C4},         {"memAprile", u"Aprile", 0xFFFF00FF},
-    {"memMaggio", u"Maggio", 0xFFC0DCC0},       {"memGiugno", u"Giugno", 0xFFFFFF00},
-    {"memLuglio", u"Luglio", 0xFF00FF00},       {"memAgosto", u"Agosto", 0xFFC0C0C0},
-    {"memSettembre", u"Settembre", 0xFFF0FBFF}, {"memOttobre", u"Ottobre", 0xFF87CEEB},
-    {"memNovembre", u"Novembre", 0xFF800000},   {"memDicembre", u"Dicembre", 0xFF008000},
+    {"memGennaio", u"Gennaio"},     {"memFebbraio", u"Febbraio"}, {"memMarzo", u"Marzo"},
+    {"memAprile", u"Aprile"},       {"memMaggio", u"Maggio"},     {"memGiugno", u"Giugno"},
+    {"memLuglio", u"Luglio"},       {"memAgosto", u"Agosto"},     {"memSettembre", u"Settembre"},
+    {"memOttobre", u"Ottobre"},     {"memNovembre", u"Novembre"}, {"memDicembre", u"Dicembre"},
 };
 
 QPushButton *button(QWidget *parent, const char *name, const QString &text, const QString &icon)
@@ -61,13 +59,12 @@ QIcon pieIcon()
     pm.fill(Qt::transparent);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(0x40, 0x40, 0x40), 1.5));
+    p.setPen(QPen(Theme::colour(Theme::Colour::ChartIconEdge), 1.5));
     const QRectF r(4, 4, 36, 36);
-    const QRgb colours[] = {0xFFFF0000, 0xFF0000FF, 0xFFFFE4C4, 0xFFFF00FF};
     const int spans[] = {130, 90, 80, 60};
     int start = 90 * 16;
     for (int i = 0; i < 4; ++i) {
-        p.setBrush(QColor::fromRgba(colours[i]));
+        p.setBrush(Theme::chartSeries(i));
         p.drawPie(r, start, -spans[i] * 16);
         start -= spans[i] * 16;
     }
@@ -268,7 +265,7 @@ QList<ReceiptDateCut::Unplaced> TfrmStatistiche::fillChart(const QString &year)
     ChartStats->clear();
     for (std::size_t i = 0; i < rounded.size(); ++i) {
         memMonths[int(i)]->setText(AmountText::formatGeneral(rounded[i]));
-        ChartStats->addPoint(QString::fromUtf16(kMonths[i].label), QColor::fromRgba(kMonths[i].colour), rounded[i]);
+        ChartStats->addPoint(QString::fromUtf16(kMonths[i].label), Theme::chartSeries(int(i)), rounded[i]);
     }
     return unplaced;
 }

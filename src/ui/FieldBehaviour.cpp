@@ -49,7 +49,7 @@ protected:
         QPainter p(this);
         QLinearGradient outline(0, 0, 0, height());
         outline.setColorAt(0, Theme::colour(Theme::Colour::FocusGold));
-        outline.setColorAt(1, Qt::white);
+        outline.setColorAt(1, Theme::colour(Theme::Colour::FocusFoot));
         p.fillRect(rect(), outline);
         p.fillRect(rect().adjusted(2, 2, -2, -2), Theme::colour(Theme::Colour::FocusFill));
     }

@@ -17,31 +17,32 @@ namespace {
 struct Badge
 {
     const char16_t *glyph;
-    QRgb colour;
+    Theme::Colour colour;
 };
 
 // Drawn faces for the names no bundled picture covers yet.
 Badge badgeFor(const QString &name)
 {
+    using C = Theme::Colour;
     static const QHash<QString, Badge> table = {
-        {QStringLiteral("new"), {u"+", 0xFF2E7D32}},      {QStringLiteral("save"), {u"\u2713", 0xFF1565C0}},
-        {QStringLiteral("first"), {u"\u23EE", 0xFF455A64}}, {QStringLiteral("previous"), {u"\u25C0", 0xFF455A64}},
-        {QStringLiteral("next"), {u"\u25B6", 0xFF455A64}},  {QStringLiteral("last"), {u"\u23ED", 0xFF455A64}},
-        {QStringLiteral("find"), {u"?", 0xFF6A1B9A}},      {QStringLiteral("print"), {u"P", 0xFF37474F}},
-        {QStringLiteral("preview"), {u"A", 0xFF00838F}},   {QStringLiteral("pdf"), {u"PDF", 0xFFC62828}},
-        {QStringLiteral("help"), {u"?", 0xFF0277BD}},      {QStringLiteral("exit"), {u"\u2715", 0xFFB71C1C}},
-        {QStringLiteral("info"), {u"i", 0xFF0277BD}},      {QStringLiteral("copyright"), {u"\u00A9", 0xFF5D4037}},
-        {QStringLiteral("web"), {u"www", 0xFF00695C}},     {QStringLiteral("email"), {u"@", 0xFFEF6C00}},
-        {QStringLiteral("import"), {u"\u21B5", 0xFF558B2F}}, {QStringLiteral("excel"), {u"XLS", 0xFF2E7D32}},
-        {QStringLiteral("numbering"), {u"#", 0xFF4E342E}},  {QStringLiteral("calendar"), {u"31", 0xFFAD1457}},
-        {QStringLiteral("camera"), {u"\u25C9", 0xFF283593}}, {QStringLiteral("folder"), {u"\u25A4", 0xFFF9A825}},
-        {QStringLiteral("attach"), {u"\u2709", 0xFF6D4C41}}, {QStringLiteral("check"), {u"\u2714", 0xFF00897B}},
-        {QStringLiteral("delete"), {u"\u2716", 0xFFD84315}}, {QStringLiteral("today"), {u"\u2600", 0xFFFF8F00}},
-        {QStringLiteral("logo"), {u"\u20AC", 0xFF1565C0}},  {QStringLiteral("chart"), {u"\u2587", 0xFF6A1B9A}},
-        {QStringLiteral("list"), {u"\u2630", 0xFF37474F}},  {QStringLiteral("lock"), {u"\u26BF", 0xFF37474F}},
-        {QStringLiteral("backup"), {u"\u21E9", 0xFF2E7D32}},
+        {QStringLiteral("new"), {u"+", C::BadgeGreen}}, {QStringLiteral("save"), {u"\u2713", C::BadgeBlue}},
+        {QStringLiteral("first"), {u"\u23EE", C::BadgeSlate}}, {QStringLiteral("previous"), {u"\u25C0", C::BadgeSlate}},
+        {QStringLiteral("next"), {u"\u25B6", C::BadgeSlate}}, {QStringLiteral("last"), {u"\u23ED", C::BadgeSlate}},
+        {QStringLiteral("find"), {u"?", C::BadgePurple}}, {QStringLiteral("print"), {u"P", C::BadgeCharcoal}},
+        {QStringLiteral("preview"), {u"A", C::BadgeTeal}}, {QStringLiteral("pdf"), {u"PDF", C::BadgeRed}},
+        {QStringLiteral("help"), {u"?", C::BadgeSky}}, {QStringLiteral("exit"), {u"\u2715", C::BadgeExit}},
+        {QStringLiteral("info"), {u"i", C::BadgeSky}}, {QStringLiteral("copyright"), {u"\u00A9", C::BadgeBrown}},
+        {QStringLiteral("web"), {u"www", C::BadgeDeepTeal}}, {QStringLiteral("email"), {u"@", C::BadgeOrange}},
+        {QStringLiteral("import"), {u"\u21B5", C::BadgeOlive}}, {QStringLiteral("excel"), {u"XLS", C::BadgeGreen}},
+        {QStringLiteral("numbering"), {u"#", C::BadgeUmber}}, {QStringLiteral("calendar"), {u"31", C::BadgePink}},
+        {QStringLiteral("camera"), {u"\u25C9", C::BadgeIndigo}}, {QStringLiteral("folder"), {u"\u25A4", C::BadgeAmber}},
+        {QStringLiteral("attach"), {u"\u2709", C::BadgeCocoa}}, {QStringLiteral("check"), {u"\u2714", C::BadgeCheck}},
+        {QStringLiteral("delete"), {u"\u2716", C::BadgeDelete}}, {QStringLiteral("today"), {u"\u2600", C::BadgeSun}},
+        {QStringLiteral("logo"), {u"\u20AC", C::BadgeBlue}}, {QStringLiteral("chart"), {u"\u2587", C::BadgePurple}},
+        {QStringLiteral("list"), {u"\u2630", C::BadgeCharcoal}}, {QStringLiteral("lock"), {u"\u26BF", C::BadgeCharcoal}},
+        {QStringLiteral("backup"), {u"\u21E9", C::BadgeGreen}},
     };
-    return table.value(name, Badge{u"\u2022", 0xFF546E7A});
+    return table.value(name, Badge{u"\u2022", C::BadgeOther});
 }
 
 QPixmap drawBadge(const QString &name, int size)
@@ -53,7 +54,7 @@ QPixmap drawBadge(const QString &name, int size)
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF r(1, 1, size - 2, size - 2);
     QLinearGradient g(r.topLeft(), r.bottomLeft());
-    const QColor base = QColor::fromRgba(b.colour);
+    const QColor base = Theme::colour(b.colour);
     g.setColorAt(0, base.lighter(135));
     g.setColorAt(1, base);
     QPainterPath path;
@@ -66,7 +67,7 @@ QPixmap drawBadge(const QString &name, int size)
     f.setBold(true);
     f.setPixelSize(glyph.size() > 2 ? size * 0.30 : size * 0.55);
     p.setFont(f);
-    p.setPen(Qt::white);
+    p.setPen(Theme::colour(Theme::Colour::TextOnColour));
     p.drawText(r, Qt::AlignCenter, glyph);
     return pm;
 }

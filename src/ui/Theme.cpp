@@ -55,6 +55,104 @@ constexpr std::array kSwatches{
     Swatch{Colour::HoverFill, "hoverFill"_L1, 0xCFE0F2},
     Swatch{Colour::CaptionInk, "captionInk"_L1, 0x26323D},
     Swatch{Colour::StatusBar, "statusBar"_L1, 0x1F5F99},
+    Swatch{Colour::Paper, "paper"_L1, 0xFFFFFF},
+    Swatch{Colour::PrintInk, "printInk"_L1, 0x000000},
+    Swatch{Colour::TextOnColour, "textOnColour"_L1, 0xFFFFFF},
+    Swatch{Colour::FocusFoot, "focusFoot"_L1, 0xFFFFFF},
+    Swatch{Colour::CardSection, "cardSection"_L1, 0xB0C4DE},
+    Swatch{Colour::CardBand, "cardBand"_L1, 0xE6E6FA},
+    Swatch{Colour::CardGold, "cardGold"_L1, 0xFFD700},
+    Swatch{Colour::ReceiptCustomerBox, "receiptCustomerBox"_L1, 0xF0F8FF},
+    Swatch{Colour::ReceiptShopBox, "receiptShopBox"_L1, 0xF5F5DC},
+    Swatch{Colour::PrintSlate, "printSlate"_L1, 0x708090},
+    Swatch{Colour::CustomerBanner, "customerBanner"_L1, 0xFF8C00},
+    Swatch{Colour::CustomerCaption, "customerCaption"_L1, 0x008080},
+    Swatch{Colour::LogoBright, "logoBright"_L1, 0x2F7BE0},
+    Swatch{Colour::LogoDeep, "logoDeep"_L1, 0x0B3D91},
+    Swatch{Colour::SheetEdge, "sheetEdge"_L1, 0x909AA6},
+    Swatch{Colour::SheetLines, "sheetLines"_L1, 0xB0BCC8},
+    Swatch{Colour::PrinterTop, "printerTop"_L1, 0x788694},
+    Swatch{Colour::PrinterBottom, "printerBottom"_L1, 0x37474F},
+    Swatch{Colour::PrinterSlot, "printerSlot"_L1, 0x263238},
+    Swatch{Colour::PrinterLamp, "printerLamp"_L1, 0x43A047},
+    Swatch{Colour::LensHandle, "lensHandle"_L1, 0x4E342E},
+    Swatch{Colour::LensRim, "lensRim"_L1, 0x00838F},
+    Swatch{Colour::LensGlass, "lensGlass"_L1, 0xB2EBF2},
+    Swatch{Colour::PdfBand, "pdfBand"_L1, 0xC62828},
+    Swatch{Colour::Shadow, "shadow"_L1, 0x000000},
+    Swatch{Colour::PlaceholderBackdrop, "placeholderBackdrop"_L1, 0xFBF8F3},
+    Swatch{Colour::PlaceholderBackdropMid, "placeholderBackdropMid"_L1, 0xE4DED5},
+    Swatch{Colour::PlaceholderBackdropEdge, "placeholderBackdropEdge"_L1, 0xB9B1A6},
+    Swatch{Colour::PlaceholderGoldDeep, "placeholderGoldDeep"_L1, 0x8A6212},
+    Swatch{Colour::PlaceholderGoldBright, "placeholderGoldBright"_L1, 0xF6D365},
+    Swatch{Colour::PlaceholderGoldShine, "placeholderGoldShine"_L1, 0xFFF4C2},
+    Swatch{Colour::PlaceholderGold, "placeholderGold"_L1, 0xC9972B},
+    Swatch{Colour::PlaceholderGoldDark, "placeholderGoldDark"_L1, 0x6E4B0C},
+    Swatch{Colour::PlaceholderGoldEdge, "placeholderGoldEdge"_L1, 0x7A5510},
+    Swatch{Colour::PlaceholderStoneLight, "placeholderStoneLight"_L1, 0xFFFFFF},
+    Swatch{Colour::PlaceholderStoneMid, "placeholderStoneMid"_L1, 0xCFE8F7},
+    Swatch{Colour::PlaceholderStoneDeep, "placeholderStoneDeep"_L1, 0x86B4D6},
+    Swatch{Colour::PlaceholderStoneEdge, "placeholderStoneEdge"_L1, 0x6D93B3},
+    Swatch{Colour::PlaceholderFacet, "placeholderFacet"_L1, 0x8FB7D3},
+    Swatch{Colour::PlaceholderCaption, "placeholderCaption"_L1, 0x6B6358},
+    Swatch{Colour::CheckFiscalLight, "checkFiscalLight"_L1, 0x66BB6A},
+    Swatch{Colour::CheckFiscalDark, "checkFiscalDark"_L1, 0x2E7D32},
+    Swatch{Colour::CheckVatLight, "checkVatLight"_L1, 0xFFB74D},
+    Swatch{Colour::CheckVatDark, "checkVatDark"_L1, 0xE65100},
+    Swatch{Colour::CheckCardLight, "checkCardLight"_L1, 0x42A5F5},
+    Swatch{Colour::CheckCardDark, "checkCardDark"_L1, 0x0D47A1},
+    Swatch{Colour::CheckIbanLight, "checkIbanLight"_L1, 0x4DB6AC},
+    Swatch{Colour::CheckIbanDark, "checkIbanDark"_L1, 0x00695C},
+    Swatch{Colour::CheckOtherLight, "checkOtherLight"_L1, 0x90A4AE},
+    Swatch{Colour::CheckOtherDark, "checkOtherDark"_L1, 0x37474F},
+    Swatch{Colour::CheckChipLight, "checkChipLight"_L1, 0xFFE082},
+    Swatch{Colour::CheckChipDark, "checkChipDark"_L1, 0xC99A2E},
+    Swatch{Colour::CheckChipEdge, "checkChipEdge"_L1, 0x9E7A20},
+    Swatch{Colour::CheckMark, "checkMark"_L1, 0x00897B},
+    Swatch{Colour::ChartBackdrop, "chartBackdrop"_L1, 0xFFFFFF},
+    Swatch{Colour::ChartBackdropBottom, "chartBackdropBottom"_L1, 0xE8EFF6},
+    Swatch{Colour::ChartFrame, "chartFrame"_L1, 0x9CB8CC},
+    Swatch{Colour::ChartTitle, "chartTitle"_L1, 0xD04498},
+    Swatch{Colour::ChartFootnote, "chartFootnote"_L1, 0x7294F9},
+    Swatch{Colour::ChartText, "chartText"_L1, 0x202020},
+    Swatch{Colour::ChartAxisText, "chartAxisText"_L1, 0x404040},
+    Swatch{Colour::ChartOutline, "chartOutline"_L1, 0x000000},
+    Swatch{Colour::ChartMarkFill, "chartMarkFill"_L1, 0xFFFFE1},
+    Swatch{Colour::ChartMarkBorder, "chartMarkBorder"_L1, 0x808080},
+    Swatch{Colour::ChartLegendFill, "chartLegendFill"_L1, 0xFFFFFF},
+    Swatch{Colour::ChartLegendBorder, "chartLegendBorder"_L1, 0xB8C4D0},
+    Swatch{Colour::ChartWallTop, "chartWallTop"_L1, 0xF7F9FC},
+    Swatch{Colour::ChartWallBottom, "chartWallBottom"_L1, 0xDDE5EE},
+    Swatch{Colour::ChartWallEdge, "chartWallEdge"_L1, 0xA8B4C0},
+    Swatch{Colour::ChartSideWall, "chartSideWall"_L1, 0xD0DAE4},
+    Swatch{Colour::ChartFloor, "chartFloor"_L1, 0xC4CED8},
+    Swatch{Colour::ChartGrid, "chartGrid"_L1, 0xB0BCC8},
+    Swatch{Colour::ChartPieEmptyRim, "chartPieEmptyRim"_L1, 0xDDE2E8},
+    Swatch{Colour::ChartPieEmpty, "chartPieEmpty"_L1, 0xEEF1F5},
+    Swatch{Colour::ChartPieLeader, "chartPieLeader"_L1, 0x606060},
+    Swatch{Colour::ChartIconEdge, "chartIconEdge"_L1, 0x404040},
+    Swatch{Colour::BadgeGreen, "badgeGreen"_L1, 0x2E7D32},
+    Swatch{Colour::BadgeBlue, "badgeBlue"_L1, 0x1565C0},
+    Swatch{Colour::BadgeSlate, "badgeSlate"_L1, 0x455A64},
+    Swatch{Colour::BadgePurple, "badgePurple"_L1, 0x6A1B9A},
+    Swatch{Colour::BadgeCharcoal, "badgeCharcoal"_L1, 0x37474F},
+    Swatch{Colour::BadgeTeal, "badgeTeal"_L1, 0x00838F},
+    Swatch{Colour::BadgeRed, "badgeRed"_L1, 0xC62828},
+    Swatch{Colour::BadgeSky, "badgeSky"_L1, 0x0277BD},
+    Swatch{Colour::BadgeExit, "badgeExit"_L1, 0xB71C1C},
+    Swatch{Colour::BadgeBrown, "badgeBrown"_L1, 0x5D4037},
+    Swatch{Colour::BadgeDeepTeal, "badgeDeepTeal"_L1, 0x00695C},
+    Swatch{Colour::BadgeOrange, "badgeOrange"_L1, 0xEF6C00},
+    Swatch{Colour::BadgeOlive, "badgeOlive"_L1, 0x558B2F},
+    Swatch{Colour::BadgeUmber, "badgeUmber"_L1, 0x4E342E},
+    Swatch{Colour::BadgePink, "badgePink"_L1, 0xAD1457},
+    Swatch{Colour::BadgeIndigo, "badgeIndigo"_L1, 0x283593},
+    Swatch{Colour::BadgeAmber, "badgeAmber"_L1, 0xF9A825},
+    Swatch{Colour::BadgeCocoa, "badgeCocoa"_L1, 0x6D4C41},
+    Swatch{Colour::BadgeCheck, "badgeCheck"_L1, 0x00897B},
+    Swatch{Colour::BadgeDelete, "badgeDelete"_L1, 0xD84315},
+    Swatch{Colour::BadgeSun, "badgeSun"_L1, 0xFF8F00},
+    Swatch{Colour::BadgeOther, "badgeOther"_L1, 0x546E7A},
 };
 
 constexpr bool swatchesInOrder()
@@ -65,7 +163,7 @@ constexpr bool swatchesInOrder()
     return true;
 }
 static_assert(swatchesInOrder(), "kSwatches must follow the order of Colour");
-static_assert(kSwatches.back().colour == Colour::StatusBar, "every Colour needs a swatch");
+static_assert(kSwatches.back().colour == Colour::BadgeOther, "every Colour needs a swatch");
 
 struct Typeface {
     Face face;
@@ -101,9 +199,27 @@ QColor colour(Colour c)
     return QColor::fromRgb(kSwatches[static_cast<std::size_t>(c)].rgb);
 }
 
+QColor colour(Colour c, int alpha)
+{
+    QColor translucent = colour(c);
+    translucent.setAlpha(alpha);
+    return translucent;
+}
+
 QString hex(Colour c)
 {
     return colour(c).name(QColor::HexRgb).toUpper();
+}
+
+QColor chartSeries(int i)
+{
+    // January to December, as the shop's charts have always shown them.
+    static constexpr std::array<QRgb, 12> kSeries{
+        0xFF0000, 0x0000FF, 0xFFE4C4, 0xFF00FF, 0xC0DCC0, 0xFFFF00,
+        0x00FF00, 0xC0C0C0, 0xF0FBFF, 0x87CEEB, 0x800000, 0x008000,
+    };
+    const int n = int(kSeries.size());
+    return QColor::fromRgb(kSeries[std::size_t((i % n + n) % n)]);
 }
 
 QString family(Face f)

@@ -112,16 +112,16 @@ private slots:
             QVERIFY(title && value);
             QCOMPARE(title->mm, QRectF(3, 24 + 10 * (n - 1), 52, 6));
             QCOMPARE(value->mm, QRectF(60, 24 + 10 * (n - 1), 128, 6));
-            QCOMPARE(title->fill, Report::Colours::teal);
+            QCOMPARE(title->fill, QColor(0x00, 0x80, 0x80));
             QCOMPARE(title->textColour, QColor(Qt::white));
             QCOMPARE(value->pointSize, 10.0);
         }
         QVERIFY(!page.object(QStringLiteral("titCampo25")));
         QCOMPARE(page.object(QStringLiteral("txtTitolo"))->mm, QRectF(23, 3, 165, 9));
-        QCOMPARE(page.object(QStringLiteral("txtTitolo"))->fill, Report::Colours::darkOrange);
+        QCOMPARE(page.object(QStringLiteral("txtTitolo"))->fill, QColor(0xFF, 0x8C, 0x00));
         QCOMPARE(page.object(QStringLiteral("txtTitolo"))->pointSize, 16.0);
         QCOMPARE(page.object(QStringLiteral("txtCalce"))->mm, QRectF(3, 269, 185, 6));
-        QCOMPARE(page.object(QStringLiteral("txtCalce"))->fill, Report::Colours::darkOrange);
+        QCOMPARE(page.object(QStringLiteral("txtCalce"))->fill, QColor(0xFF, 0x8C, 0x00));
         QCOMPARE(page.object(QStringLiteral("imgLogo"))->mm, QRectF(3, 3, 17, 13));
     }
 };

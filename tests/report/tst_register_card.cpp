@@ -248,9 +248,9 @@ void TestRegisterCard::fillsAndPhotosOnThePage()
     StandInRegister window;
     TfrmStampaReg dialog(&window);
     const QImage image = renderPage(dialog.preparedPage(), 0, 254, Clock::now());
-    QCOMPARE(pixelAt(image, 150, 45.5), Colours::lightSteelBlue);  // Shape1, right of its title
-    QCOMPARE(pixelAt(image, 185, 38), Colours::lavender);          // shpBanca
-    QCOMPARE(pixelAt(image, 185, 273), Colours::gold);             // Shape23
+    QCOMPARE(pixelAt(image, 150, 45.5), QColor(0xB0, 0xC4, 0xDE));  // Shape1, right of its title
+    QCOMPARE(pixelAt(image, 185, 38), QColor(0xE6, 0xE6, 0xFA));  // shpBanca
+    QCOMPARE(pixelAt(image, 185, 273), QColor(0xFF, 0xD7, 0x00));  // Shape23
     QCOMPARE(pixelAt(image, 185, 245), QColor(Qt::white));         // Shape4 has no fill
     // Photo A, 4:3 in an 89 x 60 mm box: 80 mm wide, centred, 4.5 mm each side.
     QCOMPARE(pixelAt(image, 4 + 2, 172), QColor(Qt::white));

@@ -6,15 +6,18 @@
 #include "summaries/StatisticsSums.h"
 #include "summaries/StatisticsWindow.h"
 #include "resultlist/UnreadableRecord.h"
+#include "ui/Theme.h"
 #include "TestSupport.h"
 
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTest>
 
 namespace {
@@ -58,6 +61,8 @@ private slots:
     void copies_data();
     void copies();
     void openFillsTheChartAndKeepsItAcrossKinds();
+    void legendSwatchesShowTheColoursOfTheirBars_data();
+    void legendSwatchesShowTheColoursOfTheirBars();
     void yearFieldTakesFourDigitsOnly();
     void printingPresetsCopiesAndPrintsLandscape();
     void printingStopsOnNoOrCancel();
@@ -198,6 +203,54 @@ void TestStatistics::openFillsTheChartAndKeepsItAcrossKinds()
     QCOMPARE(chart->kind(), StatisticsChartData::Kind::Pie);
     QVERIFY(chart->points().isEmpty());
     QVERIFY(window.findChild<QWidget *>(QStringLiteral("panAvvio"))->isVisible());
+}
+
+void TestStatistics::legendSwatchesShowTheColoursOfTheirBars_data()
+{
+    QTest::addColumn<bool>("pie");
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("bars") << false << QSize(800, 600);
+    QTest::newRow("bars, wide: legend on one row") << false << QSize(1800, 600);
+    QTest::newRow("bars, printed page") << false << QSize(1403, 992);
+    QTest::newRow("pie") << true << QSize(800, 600);
+    QTest::newRow("pie, wide") << true << QSize(1800, 700);
+}
+
+// The pixels, not the palette calls: whatever shading the bars and slices
+// get, the swatch beside a month's name shows the colour of its bar.
+void TestStatistics::legendSwatchesShowTheColoursOfTheirBars()
+{
+    QFETCH(bool, pie);
+    QFETCH(QSize, size);
+    StatisticsChartData chart;
+    chart.kind = pie ? StatisticsChartData::Kind::Pie : StatisticsChartData::Kind::Bars;
+    // Every month gets a bar and a slice wide enough to look inside.
+    const double values[] = {1373, 1274, 1588, 1085, 520, 1121, 681, 651, 923, 1580, 2276, 4368};
+    for (int i = 0; i < 12; ++i)
+        chart.points.append({QStringLiteral("Mese %1").arg(i + 1), Theme::chartSeries(i), values[i]});
+
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    StatisticsChartPlaces places;
+    {
+        QPainter painter(&image);
+        paintStatisticsChart(painter, QRectF(QPointF(0, 0), QSizeF(size)), chart, &places);
+    }
+    QCOMPARE(places.swatches.size(), 12);
+    QCOMPARE(places.faces.size(), 12);
+    QSet<QRgb> seen;
+    for (int i = 0; i < 12; ++i) {
+        QCOMPARE(places.swatches[i].point, i);
+        QCOMPARE(places.faces[i].point, i);
+        const QPoint swatch = places.swatches[i].at.toPoint();
+        const QPoint face = places.faces[i].at.toPoint();
+        QVERIFY(image.rect().contains(swatch) && image.rect().contains(face));
+        const QString legendColour = image.pixelColor(swatch).name(QColor::HexArgb);
+        QCOMPARE(image.pixelColor(face).name(QColor::HexArgb), legendColour);
+        QCOMPARE(legendColour, Theme::chartSeries(i).name(QColor::HexArgb));
+        seen.insert(image.pixel(swatch));
+    }
+    QCOMPARE(seen.size(), 12);
 }
 
 void TestStatistics::yearFieldTakesFourDigitsOnly()

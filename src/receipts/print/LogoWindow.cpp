@@ -21,7 +21,7 @@ const QSize kShownSize(420, 260);
 QImage blankLogo()
 {
     QImage blank = Report::Pictures::defaultLogo();
-    blank.fill(Qt::white);
+    blank.fill(Theme::colour(Theme::Colour::Paper));
     return blank;
 }
 } // namespace
@@ -36,7 +36,7 @@ TfrmLogo::TfrmLogo(QWidget *parent) : QDialog(parent)
     imgLogo->setObjectName(QStringLiteral("imgLogo"));
     imgLogo->setFixedSize(kShownSize + QSize(12, 12));
     imgLogo->setAlignment(Qt::AlignCenter);
-    imgLogo->setStyleSheet(Theme::css(u"QLabel { background: white; border: 1px solid @frameGrey; }"));
+    imgLogo->setStyleSheet(Theme::css(u"QLabel { background: @paper; border: 1px solid @frameGrey; }"));
 
     auto *hint = new QLabel(QStringLiteral("Il logo viene stampato sulle ricevute e sulle schede del "
                                            "registro. Scegliere un'immagine JPEG o Bitmap."),

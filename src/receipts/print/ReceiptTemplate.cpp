@@ -1,5 +1,6 @@
 #include "receipts/print/ReceiptTemplate.h"
 #include "ui/Controls.h"
+#include "ui/Theme.h"
 
 using namespace Report;
 
@@ -24,7 +25,7 @@ void addCopy(PageTemplate &page, bool customerCopy, bool fillNumberBox)
 {
     const QString sfx = customerCopy ? QStringLiteral("_A") : QStringLiteral("_B");
     const qreal dx = customerCopy ? 0 : 140;
-    const QColor tint = customerCopy ? Colours::aliceBlue : Colours::beige;
+    const QColor tint = Theme::colour(customerCopy ? Theme::Colour::ReceiptCustomerBox : Theme::Colour::ReceiptShopBox);
     const auto n = [&sfx](const char16_t *name) -> QString { return s(name) + sfx; };
     const auto add = [&page](const Object &o) { page.add(o); };
     const auto r = [dx](qreal left, qreal top, qreal width, qreal height) {
@@ -37,7 +38,7 @@ void addCopy(PageTemplate &page, bool customerCopy, bool fillNumberBox)
     add(verticalLine(n(u"lineRight"), 145 + dx, 10, 188));
     add(picture(n(u"imgLogo"), r(12, 12, 60, 38)));
 
-    add(rectangle(n(u"shpNumRic"), r(74, 12, 69, 11), fillNumberBox ? tint : QColor()));
+    add(rectangle(n(u"shpNumRic"), r(74, 12, 69, 11), fillNumberBox ? tint : noFill));
     Object number = text(n(u"txtNumRic"), r(76, 13, 65, 4), 9);
     number.bold = true;
     add(number);
@@ -48,7 +49,7 @@ void addCopy(PageTemplate &page, bool customerCopy, bool fillNumberBox)
     add(vcentred(n(u"txtCliente"), r(75.9, 30, 65, 4.8), 8));
     add(vcentred(n(u"txtViaCliente"), r(76, 35, 65, 4.8), 8));
     add(vcentred(n(u"txtCittaCliente"), r(76, 40, 65, 4.8), 8));
-    add(rectangle(n(u"shpCodFiscCliente"), r(74, 47, 69, 7), Colours::white));
+    add(rectangle(n(u"shpCodFiscCliente"), r(74, 47, 69, 7), Theme::colour(Theme::Colour::Paper)));
     add(vcentred(n(u"txtCodFiscCliente"), r(76, 48.3, 65, 4.8), 7));
     add(vcentred(n(u"txtRiferimenti"), r(74, 54.4, 69, 4.4), 7));
     add(vcentred(n(u"txtPagamento"), r(74, 58.4, 69, 4.4), 7));
@@ -64,7 +65,7 @@ void addCopy(PageTemplate &page, bool customerCopy, bool fillNumberBox)
     add(rectangle(n(u"shpCopia"), r(74, 68, 69, 6), tint));
     add(centredText(n(u"titCopia"), r(75, 69, 67.1, 3.8), 8,
                     customerCopy ? s(u"COPIA PER IL CLIENTE") : s(u"COPIA PER LA DITTA EMITTENTE")));
-    add(rectangle(n(u"shpDatiContratto"), r(12, 75.8, 131, 4.6), Colours::white));
+    add(rectangle(n(u"shpDatiContratto"), r(12, 75.8, 131, 4.6), Theme::colour(Theme::Colour::Paper)));
     add(text(n(u"txtNote"), r(13, 76.6, 129, 3), 7));
 
     // The lines: on the customer copy lines 17 to 30 make room for the stamp box.
@@ -77,7 +78,7 @@ void addCopy(PageTemplate &page, bool customerCopy, bool fillNumberBox)
                     s(u"PRODOTTI E SERVIZI FORNITI")));
     add(centredText(n(u"titImporto"), QRectF(amountLeft, 83, customerCopy ? 19.8 : 25.8, 3.2), 7,
                     s(u"IMPORTO")));
-    add(rectangle(n(u"shpDatiImmobile"), r(12, 87, 130.8, 91.8), Colours::white));
+    add(rectangle(n(u"shpDatiImmobile"), r(12, 87, 130.8, 91.8), Theme::colour(Theme::Colour::Paper)));
     add(verticalLine(n(u"linColonna"), customerCopy ? 120.5 : 254.5, 82, 96.8));
     for (int line = 1; line <= kLines; ++line) {
         const qreal top = 88 + 3 * (line - 1);
@@ -88,14 +89,14 @@ void addCopy(PageTemplate &page, bool customerCopy, bool fillNumberBox)
                  Qt::AlignRight | Qt::AlignTop));
     }
     if (customerCopy) {
-        add(rectangle(n(u"shpBollo"), r(13, 136.8, 55, 41), Colours::white));
+        add(rectangle(n(u"shpBollo"), r(13, 136.8, 55, 41), Theme::colour(Theme::Colour::Paper)));
         add(centredText(n(u"titBolloVigente"), r(16, 153.6, 49.1, 3.8), 8, s(u"BOLLO VIGENTE")));
         add(centredText(n(u"titOvePrevisto"), r(16, 158, 49.1, 3.8), 8, s(u"(ove previsto)")));
     }
 
     add(rectangle(n(u"shpTitFirma"), r(12, 180, 64, 3.4), tint));
     add(centredText(n(u"titFirma"), r(13, 180.2, 61.8, 2.8), 6, s(u"FIRMA PER QUIETANZA")));
-    add(rectangle(n(u"shpFirma"), r(12, 183.5, 64, 12.5), Colours::white));
+    add(rectangle(n(u"shpFirma"), r(12, 183.5, 64, 12.5), Theme::colour(Theme::Colour::Paper)));
     add(horizontalLine(n(u"linFirma"), 14.6 + dx, 193.8, 58.6));
     add(rectangle(n(u"shpQuietanza"), r(78, 180, 65, 16), tint));
     add(text(n(u"titTotImporti"), r(79, 180.8, 37, 3.2), 7, s(u"TOTALE CORRISPETTIVI:")));

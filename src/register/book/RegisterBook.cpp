@@ -1,5 +1,6 @@
 #include "register/book/RegisterBook.h"
 #include "report/ObjectPainter.h"
+#include "ui/Theme.h"
 #include "storage/AmountText.h"
 #include "storage/DataFolder.h"
 #include "storage/DateText.h"
@@ -99,7 +100,7 @@ QFont valueFont()
 qreal cell(QList<Object> &out, qreal left, qreal top, qreal width, const QString &label, const QString &value)
 {
     Object l = textAt(QStringLiteral("lblCampo"), left, top, kLabel, kLine, 7, label, true);
-    l.textColour = Report::Colours::slateGrey;
+    l.textColour = Theme::colour(Theme::Colour::PrintSlate);
     out.append(l);
     const qreal valueWidth = width - kLabel;
     const QStringList lines = wrap(printable(value), valueFont(), valueWidth);
@@ -255,7 +256,7 @@ qreal RegisterBook::layOutCard(int index, QList<Object> &out, QList<Photo> &phot
     const qsizetype first = out.size();
     out.append(Report::rectangle(QStringLiteral("shpScheda"), QRectF(0, 0, kWidth, 0)));
     out.last().outline = true;
-    Object bar = Report::rectangle(QStringLiteral("shpTitolo"), QRectF(0, 0, kWidth, kBar), Report::Colours::lavender);
+    Object bar = Report::rectangle(QStringLiteral("shpTitolo"), QRectF(0, 0, kWidth, kBar), Theme::colour(Theme::Colour::CardBand));
     out.append(bar);
     out.append(textAt(QStringLiteral("txtScheda"), kPad, 1, kWidth / 2, kBar - 1, 9,
                       QStringLiteral("Scheda n. ") + printable(r.NumScheda), true));

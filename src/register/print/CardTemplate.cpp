@@ -1,5 +1,6 @@
 #include "register/print/CardTemplate.h"
 #include "ui/Controls.h"
+#include "ui/Theme.h"
 #include "report/ObjectPainter.h"
 #include "report/Pictures.h"
 
@@ -12,8 +13,8 @@ using namespace Report;
 namespace CardTemplate {
 
 namespace {
-const QColor &blue = Colours::lightSteelBlue;
-const QColor &lavender = Colours::lavender;
+const QColor blue = Theme::colour(Theme::Colour::CardSection);
+const QColor lavender = Theme::colour(Theme::Colour::CardBand);
 
 QString s(const char16_t *text) { return QString::fromUtf16(text); }
 } // namespace
@@ -108,7 +109,7 @@ Report::PageTemplate make(Variant variant)
              s(u"I dati personali del Cliente saranno trattati nel rispetto della normativa sulla privacy "
                u"esclusivamente per l'erogazione del servizio e non saranno forniti a terzi o utilizzati "
                u"per l'invio di pubblicità.")));
-    add(rectangle(s(u"Shape23"), {1.0, 270.0, 188.0, 5.8}, Colours::gold));
+    add(rectangle(s(u"Shape23"), {1.0, 270.0, 188.0, 5.8}, Theme::colour(Theme::Colour::CardGold)));
     add(centredText(s(u"txtCalce"), {2.0, 271.0, 185.8, 4.2}, 8, s(u"Data e ora stampa")));
     return page;
 }

@@ -55,8 +55,8 @@ ResultList::ResultList(const ResultListOptions &options, QWidget *parent)
     lstRecords->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     lstRecords->setAlternatingRowColors(false);
     lstRecords->setStyleSheet(Theme::css(
-        u"QListView{background:white;border:1px solid @cardBorder;}"
-        "QListView::item:selected{background:@houseBlue;color:white;}"));
+        u"QListView{background:@paper;border:1px solid @cardBorder;}"
+        "QListView::item:selected{background:@houseBlue;color:@textOnColour;}"));
     lstRecords->viewport()->installEventFilter(this);
     txtTrova->installEventFilter(this);
 

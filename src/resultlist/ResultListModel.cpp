@@ -86,7 +86,7 @@ QVariant ResultListModel::data(const QModelIndex &index, int role) const
     case Qt::FontRole:
         return m_font;
     case Qt::ForegroundRole:
-        return QBrush(Qt::black);
+        return QBrush(Theme::colour(Theme::Colour::PrintInk));
     case Qt::SizeHintRole:
         if (m_itemWidth > 0)
             return QSize(m_itemWidth, m_rowHeight);

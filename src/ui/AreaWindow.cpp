@@ -1,6 +1,7 @@
 #include "ui/AreaWindow.h"
 #include "ui/CardChanges.h"
 #include "ui/FieldBehaviour.h"
+#include "ui/Help.h"
 #include "ui/AppWindows.h"
 #include "ui/Looks.h"
 
@@ -47,6 +48,7 @@ void AreaWindow::showEvent(QShowEvent *event)
     if (!m_oneLine) {
         // Every control exists by now; what the window shows first is kept on one line too.
         FieldBehaviour::keepOneLine(this);
+        Help::bindKey(this);
         m_oneLine = true;
     }
     if (!event->spontaneous())

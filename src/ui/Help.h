@@ -13,4 +13,7 @@ void add(const QString &windowClass, const HelpTopic &topic);
 HelpTopic of(const QString &windowClass);
 // Opens the guide window with the entry of `window`'s own class.
 void open(QWidget *window);
+// F1 presses the window's guide button (cmdGuida or imgGuida), unless the
+// window already has F1 of its own; a window without the button has no F1.
+void bindKey(QWidget *window);
 }

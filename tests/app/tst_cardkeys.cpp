@@ -229,6 +229,26 @@ private slots:
         QVERIFY2(m_messages->isEmpty(), qPrintable(m_messages->texts().join(u'|')));
     }
 
+    // F1 is the guide in every area window that has a guide button (the
+    // payout chooser has none, and no guide entry).
+    void f1OpensTheGuideEverywhere_data()
+    {
+        QTest::addColumn<QString>("window");
+        for (const char *w : {"TfrmAvvio", "TfrmMenuRicevute", "TfrmMenuRiepilogo", "TfrmStatistiche", "TfrmSegnalazioni"})
+            QTest::newRow(w) << QString::fromLatin1(w);
+    }
+    void f1OpensTheGuideEverywhere()
+    {
+        QFETCH(QString, window);
+        QWidget *w = this->window(window);
+        w->show();
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        ModalScript modal;
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : w, Qt::Key_F1);
+        QCOMPARE(modal.seen(), QStringList{QStringLiteral("TfrmGuida")});
+    }
+
     void saveKeyStoresTheCard_data()
     {
         QTest::addColumn<QString>("window");

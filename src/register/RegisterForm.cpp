@@ -25,6 +25,9 @@ constexpr auto Centre = Qt::AlignCenter;
 constexpr auto Right = Qt::AlignRight | Qt::AlignVCenter;
 
 const FieldKind kAmount = FieldKind::amount(2, QStringLiteral("0,00"));
+// From this width of the card's room on, the card takes two columns.
+constexpr int kTwoColumnWidth = 1150;
+constexpr int kMostRowSpacing = 28;  // how far spare height opens the card's rows
 const QString kDateHint = QStringLiteral(
     "Fai clic su questo campo e premi un tasto qualsiasi per importare una data dal calendario.");
 } // namespace
@@ -61,7 +64,7 @@ const QList<TfrmRegistro::CardField> &TfrmRegistro::cardFields()
         {&T::txtProvNasc, "txtProvNasc", QStringLiteral("Prov."), 2, Centre, "txtSesso", FieldKind::upperCase(), 3},
         {&T::txtSesso, "txtSesso", QStringLiteral("Sesso:"), 1, Centre, "txtTipoDoc", FieldKind::upperCase(), 2},
         {&T::txtTipoDoc, "txtTipoDoc", QStringLiteral("Tipo documento:"), 50, Left, "txtNumDoc", FieldKind::text(), 0},
-        {&T::txtNumDoc, "txtNumDoc", QStringLiteral("Numero:"), 50, Left, "txtEnteRil", FieldKind::text(), 0},
+        {&T::txtNumDoc, "txtNumDoc", QStringLiteral("Numero:"), 50, Left, "txtEnteRil", FieldKind::text(), 14},
         {&T::txtEnteRil, "txtEnteRil", QStringLiteral("Ente rilascio:"), 50, Left, "txtDataRil", FieldKind::text(), 0},
         {&T::txtDataRil, "txtDataRil", QStringLiteral("Data rilascio:"), 10, Centre, "txtDataSca", FieldKind::text(), 10},
         {&T::txtDataSca, "txtDataSca", QStringLiteral("Data scadenza:"), 10, Centre, "txtCompratore", FieldKind::text(), 10},
@@ -227,11 +230,9 @@ QWidget *TfrmRegistro::buildCard()
     card->setObjectName(QStringLiteral("panScheda"));
     Looks::set(card, Looks::Look::Card);
     const QFont fieldFont = Theme::font(Theme::Face::Body, 12, QFont::Bold);
-    const QFont labelFont = Theme::font(Theme::Face::Body, 9);
     const QFontMetrics fieldMetrics(fieldFont);
 
     QHash<QString, QWidget *> controls;
-    QHash<QString, QString> labels;
     for (const CardField &f : cardFields()) {
         auto *field = new QLineEdit(card);
         field->setObjectName(QLatin1StringView(f.name));
@@ -251,7 +252,6 @@ QWidget *TfrmRegistro::buildCard()
         this->*(f.member) = field;
         m_textFields.append(field);
         controls.insert(field->objectName(), field);
-        labels.insert(field->objectName(), f.label);
     }
 
     auto *impCliente = Icons::hintedButton(card, "impCliente", "import", 24,
@@ -273,55 +273,9 @@ QWidget *TfrmRegistro::buildCard()
     imgVenduto->setPixmap(Icons::pixmap(QStringLiteral("sold"), 28));
     controls.insert(imgVenduto->objectName(), imgVenduto);
 
-    // One grid for the whole card, so every first label lines up.
-    auto *grid = new QGridLayout(card);
-    grid->setContentsMargins(16, 6, 16, 12);
-    grid->setHorizontalSpacing(10);
-    grid->setVerticalSpacing(4);
-    grid->setColumnStretch(1, 1);
-    int line = 0;
-    QList<QWidget *> tabOrder;
-    for (const Section &section : cardSections()) {
-        auto *title = new QLabel(section.title, card);
-        title->setObjectName(QStringLiteral("lblSezione"));
-        Looks::set(title, Looks::Look::Heading);
-        grid->addWidget(title, line++, 0, 1, 2);
-        for (const QStringList &names : section.rows) {
-            auto *row = new QHBoxLayout;
-            row->setSpacing(8);
-            bool stretched = false;
-            for (qsizetype i = 0; i < names.size(); ++i) {
-                QWidget *control = controls.value(names[i]);
-                if (control->focusPolicy() != Qt::NoFocus)
-                    tabOrder.append(control);
-                const QString label = labels.value(names[i]);
-                if (i == 0) {
-                    auto *first = fieldLabel(card, label);
-                    first->setFont(labelFont);
-                    first->setWordWrap(true);
-                    first->setFixedWidth(195);
-                    grid->addWidget(first, line, 0);
-                } else if (!label.isEmpty()) {
-                    auto *inner = fieldLabel(card, label);
-                    inner->setFont(labelFont);
-                    row->addSpacing(6);
-                    row->addWidget(inner);
-                }
-                const bool fills = qobject_cast<QLineEdit *>(control) && control->maximumWidth() == QWIDGETSIZE_MAX;
-                stretched = stretched || fills;
-                row->addWidget(control, fills ? 1 : 0);
-            }
-            if (!stretched)
-                row->addStretch();
-            grid->addLayout(row, line++, 1);
-        }
-    }
-    // Tab follows the card as it is laid out; Enter keeps its own chain.
-    for (qsizetype i = 1; i < tabOrder.size(); ++i)
-        QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
-
-    // Spare height opens the rows up; what is left stays below the last one.
-    grid->setRowStretch(line, 1);
+    m_card = card;
+    m_cardControls = controls;
+    layCard(false);
 
     auto *scroll = new QScrollArea(this);
     scroll->setObjectName(QStringLiteral("scrScheda"));
@@ -331,6 +285,98 @@ QWidget *TfrmRegistro::buildCard()
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->setAutoFillBackground(false);
     scroll->viewport()->setAutoFillBackground(false);
-    Looks::spreadRows(scroll->viewport(), grid, 18);
+    Looks::onWidthCrossing(scroll->viewport(), kTwoColumnWidth, this, [this, scroll](bool wide) {
+        layCard(wide);
+        Looks::spreadRows(scroll->viewport(), static_cast<QGridLayout *>(m_card->layout()), kMostRowSpacing);
+    });
+    Looks::spreadRows(scroll->viewport(), static_cast<QGridLayout *>(card->layout()), kMostRowSpacing);
     return scroll;
+}
+
+void TfrmRegistro::layCard(bool wide)
+{
+    QHash<QString, QString> labels;
+    for (const CardField &f : cardFields())
+        labels.insert(QLatin1StringView(f.name), f.label);
+    delete m_card->layout();
+    qDeleteAll(m_cardCaptions);
+    m_cardCaptions.clear();
+    auto caption = [this](const QString &text) {
+        QLabel *l = fieldLabel(m_card, text);
+        m_cardCaptions.append(l);
+        return l;
+    };
+
+    auto *grid = new QGridLayout(m_card);
+    grid->setContentsMargins(16, 6, 16, 12);
+    grid->setHorizontalSpacing(wide ? 28 : 10);
+    grid->setVerticalSpacing(4);
+    QList<QWidget *> tabOrder;
+    // One column: one grid for the whole card, so every first caption lines
+    // up. Two: the first two sections on the left, the others on the right.
+    int lines[2] = {0, 0};
+    const QList<Section> &sections = cardSections();
+    for (qsizetype s = 0; s < sections.size(); ++s) {
+        const int column = wide && s >= 2 ? 1 : 0;
+        int &line = lines[column];
+        auto *title = new QLabel(sections[s].title, m_card);
+        title->setObjectName(QStringLiteral("lblSezione"));
+        Looks::set(title, Looks::Look::Heading);
+        m_cardCaptions.append(title);
+        if (wide)
+            grid->addWidget(title, line++, column);
+        else
+            grid->addWidget(title, line++, 0, 1, 2);
+        for (const QStringList &names : sections[s].rows) {
+            auto *row = new QHBoxLayout;
+            row->setSpacing(8);
+            bool stretched = false;
+            for (qsizetype i = 0; i < names.size(); ++i) {
+                QWidget *control = m_cardControls.value(names[i]);
+                control->show();
+                if (control->focusPolicy() != Qt::NoFocus)
+                    tabOrder.append(control);
+                const QString label = labels.value(names[i]);
+                const bool fills = qobject_cast<QLineEdit *>(control) && control->maximumWidth() == QWIDGETSIZE_MAX;
+                stretched = stretched || fills;
+                if (wide) {
+                    auto *cell = new QVBoxLayout;
+                    cell->setSpacing(1);
+                    cell->addStretch();
+                    if (!label.isEmpty())
+                        cell->addWidget(caption(label));
+                    cell->addWidget(control);
+                    row->addLayout(cell, fills ? 1 : 0);
+                    continue;
+                }
+                if (i == 0) {
+                    QLabel *first = caption(label);
+                    first->setWordWrap(true);
+                    first->setFixedWidth(195);
+                    grid->addWidget(first, line, 0);
+                } else if (!label.isEmpty()) {
+                    row->addSpacing(6);
+                    row->addWidget(caption(label));
+                }
+                row->addWidget(control, fills ? 1 : 0);
+            }
+            if (!stretched)
+                row->addStretch();
+            grid->addLayout(row, line++, wide ? column : 1);
+        }
+    }
+    if (wide) {
+        // The object's long descriptions get the wider column.
+        grid->setColumnStretch(0, 3);
+        grid->setColumnStretch(1, 2);
+    } else {
+        grid->setColumnStretch(1, 1);
+    }
+    for (QWidget *c : std::as_const(m_cardCaptions))
+        c->show();
+    // Tab follows the card as it is laid out; Enter keeps its own chain.
+    for (qsizetype i = 1; i < tabOrder.size(); ++i)
+        QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    // Spare height opens the rows up; what is left stays below the last one.
+    grid->setRowStretch(std::max(lines[0], lines[1]), 1);
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include <QHash>
 #include "ui/AreaWindow.h"
 #include "ui/RecordWindow.h"
 
@@ -11,6 +12,7 @@ class CardChanges;
 class ComplianceStrip;
 class PhotoFrame;
 class QCheckBox;
+class QFrame;
 class QLabel;
 class QLineEdit;
 
@@ -87,6 +89,9 @@ private:
     void buildForm();
     QWidget *buildToolbar();
     QWidget *buildCard();
+    // Lays the card out in one column of captioned rows, or on a wide screen
+    // in two columns with the captions above the fields.
+    void layCard(bool wide);
     QWidget *buildPhotoPanel();
     QWidget *buildPhotoSide(QChar side, PhotoFrame *frame);
     void fitPhotoFrames();
@@ -143,6 +148,9 @@ private:
     QList<QLabel *> m_attachmentLabels;  // lblFile01..03, lblDesc01..03
     QLabel *panInfo = nullptr;
     QList<QLineEdit *> m_textFields;  // the 26 fields of the card, in file order
+    QFrame *m_card = nullptr;
+    QHash<QString, QWidget *> m_cardControls;  // by name, as the card's rows name them
+    QList<QWidget *> m_cardCaptions;           // the captions and headings of the current layout
 
     PhotoFrame *imgFoto = nullptr;
     PhotoFrame *imgFoto02 = nullptr;

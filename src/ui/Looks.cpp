@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QGridLayout>
+#include <QPointer>
 #include <QWidget>
 
 #include <algorithm>
@@ -40,7 +41,7 @@ class RowSpreader : public QObject
 {
 public:
     RowSpreader(QWidget *room, QGridLayout *grid, int maxSpacing)
-        : QObject(room), m_grid(grid), m_base(grid->verticalSpacing()), m_max(maxSpacing)
+        : QObject(grid), m_grid(grid), m_base(grid->verticalSpacing()), m_max(maxSpacing)
     {
         room->installEventFilter(this);
     }
@@ -69,7 +70,44 @@ private:
     int m_max;
 };
 
+class WidthWatch : public QObject
+{
+public:
+    WidthWatch(QWidget *room, int width, QObject *context, std::function<void(bool)> relayout)
+        : QObject(room), m_width(width), m_context(context), m_relayout(std::move(relayout))
+    {
+        room->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::Resize)
+            return false;
+        const bool wide = static_cast<QWidget *>(watched)->width() >= m_width;
+        if (wide != m_wide) {
+            m_wide = wide;
+            // Not inside the resize: the new layout is made once it is over.
+            QMetaObject::invokeMethod(m_context, [self = QPointer<WidthWatch>(this), wide] {
+                if (self && wide == self->m_wide)
+                    self->m_relayout(wide);
+            }, Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    int m_width;
+    QObject *m_context;
+    std::function<void(bool)> m_relayout;
+    bool m_wide = false;
+};
+
 } // namespace
+
+void onWidthCrossing(QWidget *room, int width, QObject *context, std::function<void(bool wide)> relayout)
+{
+    new WidthWatch(room, width, context, std::move(relayout));
+}
 
 void spreadRows(QWidget *room, QGridLayout *grid, int maxSpacing)
 {

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <functional>
+
 class QGridLayout;
+class QObject;
 class QWidget;
 
 // The shared looks of the windows, drawn by the application style sheet
@@ -34,7 +37,12 @@ void set(QWidget *widget, Look look);
 // for `grid`, such as a scroll area's viewport) is taller than the rows
 // need, the spare height goes between them, up to `maxSpacing`, instead of
 // collecting at the bottom.
+// The spreading ends with the grid.
 void spreadRows(QWidget *room, QGridLayout *grid, int maxSpacing = 24);
+
+// Calls `relayout(wide)` on `context`'s thread, after the event, whenever
+// `room` becomes at least `width` wide or narrower again.
+void onWidthCrossing(QWidget *room, int width, QObject *context, std::function<void(bool wide)> relayout);
 
 // Installs the application style sheet once; every window constructor that
 // relies on the looks calls it, so tools and tests see what the program shows.

@@ -28,10 +28,10 @@ class WindowFitTest : public QObject
     std::unique_ptr<MessageRecorder> m_messages;
     QList<QWidget *> m_windows;
 
-    QWidget *filled(const QString &name)
+    QWidget *filled(const QString &name, QSize screen = QSize(1366, 768))
     {
         QWidget *w = AppWindows::get(name);
-        w->resize(1366, 768);
+        w->resize(screen);
         w->show();
         if (name == u"TfrmRegistro") {
             Samples::fillRegisterCard(w);
@@ -41,7 +41,9 @@ class WindowFitTest : public QObject
         } else {
             Samples::fillReceipt(w);
         }
-        QTest::qWait(30);
+        // A new size lays out in steps: the photos, then the card's columns.
+        for (int settle = 0; settle < 3; ++settle)
+            QTest::qWait(30);
         return w;
     }
 
@@ -87,17 +89,20 @@ private slots:
     }
     void cleanupTestCase() { qDeleteAll(m_windows); }
 
-    void noTextCutOffAt1366_data()
+    void noTextCutOff_data()
     {
         QTest::addColumn<QString>("window");
-        QTest::newRow("register") << QStringLiteral("TfrmRegistro");
-        QTest::newRow("customers") << QStringLiteral("TfrmAnagrafica");
-        QTest::newRow("receipts") << QStringLiteral("TfrmRicevute");
+        QTest::addColumn<QSize>("screen");
+        QTest::newRow("register") << QStringLiteral("TfrmRegistro") << QSize(1366, 768);
+        QTest::newRow("customers") << QStringLiteral("TfrmAnagrafica") << QSize(1366, 768);
+        QTest::newRow("receipts") << QStringLiteral("TfrmRicevute") << QSize(1366, 768);
+        QTest::newRow("register in two columns") << QStringLiteral("TfrmRegistro") << QSize(1920, 1080);
     }
-    void noTextCutOffAt1366()
+    void noTextCutOff()
     {
         QFETCH(QString, window);
-        QWidget *w = filled(window);
+        QFETCH(QSize, screen);
+        QWidget *w = filled(window, screen);
         int checked = 0;
         for (QLineEdit *edit : w->findChildren<QLineEdit *>()) {
             if (!edit->isVisibleTo(w) || edit->text().isEmpty())
@@ -117,9 +122,16 @@ private slots:
                      qPrintable(QStringLiteral("%1: \"%2\" needs %3 px, has %4")
                                     .arg(label->objectName(), label->text()).arg(width).arg(label->contentsRect().width())));
         }
-        // The register card fits without scrolling.
-        if (auto *card = w->findChild<QScrollArea *>(QStringLiteral("scrScheda")))
+        // The register card fits without scrolling, in one column on the
+        // small screen and in two on the large one.
+        if (auto *card = w->findChild<QScrollArea *>(QStringLiteral("scrScheda"))) {
             QVERIFY(!card->verticalScrollBar()->isVisible());
+            QList<int> headingColumns;
+            for (QLabel *heading : card->findChildren<QLabel *>(QStringLiteral("lblSezione")))
+                if (!headingColumns.contains(heading->x()))
+                    headingColumns.append(heading->x());
+            QCOMPARE(headingColumns.size(), screen.width() > 1600 ? 2 : 1);
+        }
         w->hide();
     }
 

@@ -171,8 +171,7 @@ QWidget *TfrmAnagrafica::buildToolbar(QWidget *parent)
     row->addWidget(title);
     row->addStretch(1);
 
-    Toolbar::Look look;
-    lblPosizione = Toolbar::add(bar, row, Toolbar::bind(this, commands()), look);
+    lblPosizione = Toolbar::add(bar, row, Toolbar::bind(this, commands()));
     return bar;
 }
 

@@ -54,9 +54,8 @@ QWidget *TfrmRicevute::buildToolbar()
     auto *layout = new QHBoxLayout(bar);
     layout->setContentsMargins(6, 3, 6, 3);
     layout->setSpacing(1);
-    Toolbar::Look look;
-    look.positionTip = QStringLiteral("Posizione della ricevuta in archivio");
-    lblPosizione = Toolbar::add(bar, layout, Toolbar::bind(this, commands()), look);
+    lblPosizione = Toolbar::add(bar, layout, Toolbar::bind(this, commands()),
+                                QStringLiteral("Posizione della ricevuta in archivio"));
     layout->addStretch();
     return bar;
 }

@@ -172,7 +172,6 @@ QLabel *fieldLabel(QWidget *parent, const QString &text)
 
 void TfrmRegistro::buildForm()
 {
-    setStyleSheet(Theme::sheet(Theme::Sheet::Register));
 
     auto *body = new QHBoxLayout;
     body->setContentsMargins(10, 8, 10, 8);
@@ -216,11 +215,10 @@ QWidget *TfrmRegistro::buildToolbar()
     row->setContentsMargins(8, 4, 8, 4);
     row->setSpacing(2);
 
-    Toolbar::Look look;
-    look.positionTip = QStringLiteral("Posizione della scheda in archivio");
-    lblPosizione = Toolbar::add(bar, row, Toolbar::bind(this, toolbarButtons()), look);
+    lblPosizione = Toolbar::add(bar, row, Toolbar::bind(this, toolbarButtons()),
+                                QStringLiteral("Posizione della scheda in archivio"));
     row->addStretch();
-    Toolbar::add(bar, row, Toolbar::bind(this, closingButtons()), look);
+    Toolbar::add(bar, row, Toolbar::bind(this, closingButtons()));
     return bar;
 }
 

@@ -263,9 +263,6 @@ QString css(QStringView sheet)
 QString sheet(Sheet s)
 {
     switch (s) {
-    case Sheet::Register:
-        return css(
-            u"#lblFotoTitolo{color:@houseBlue;}");
     case Sheet::Customers:
         return css(u"QLineEdit,QComboBox{font:10pt @bodyFace;}"
             u"#lblTitoloArea{color:@houseBlue;font:bold 15pt @titleFace;}");

@@ -186,7 +186,6 @@ QString css(QStringView sheet);
 
 // The style sheets of the windows that carry a look of their own.
 enum class Sheet {
-    Register,
     Customers,
     Receipts,
     MainMenu,

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QShortcut>
+#include <QSize>
 #include <QTextEdit>
 #include <QToolButton>
 
@@ -137,36 +138,33 @@ QToolButton *button(QWidget *bar, const char *name, const char *icon, const QStr
     return b;
 }
 
-QLabel *add(QWidget *bar, QBoxLayout *row, const QList<Item> &items, const Look &look)
+QLabel *add(QWidget *bar, QBoxLayout *row, const QList<Item> &items, const QString &positionTip)
 {
+    // One bar for every window: its sizes and its separators.
+    constexpr int kButtonWidth = 56;
+    constexpr int kGap = 4;  // each side of a separator's line
+    constexpr QSize kPosition(72, 34);
     Looks::set(bar, Looks::Look::Toolbar);
     QLabel *position = nullptr;
     for (const Item &item : items) {
         if (!item.name) {
-            row->addSpacing(look.gap);
-            if (look.separatorLine) {
-                auto *line = new QFrame(bar);
-                line->setFrameShape(QFrame::VLine);
-                line->setObjectName(QStringLiteral("shpSeparatore"));
-                row->addWidget(line);
-            }
-            row->addSpacing(look.gap);
+            row->addSpacing(kGap);
+            auto *line = new QFrame(bar);
+            line->setFrameShape(QFrame::VLine);
+            line->setObjectName(QStringLiteral("shpSeparatore"));
+            row->addWidget(line);
+            row->addSpacing(kGap);
         } else if (!item.icon) {
             position = new QLabel(bar);
             position->setObjectName(QLatin1StringView(item.name));
             Looks::set(position, Looks::Look::Position);
             position->setAlignment(Qt::AlignCenter);
-            if (look.fixedPositionWidth)
-                position->setFixedWidth(look.position.width());
-            else
-                position->setMinimumWidth(look.position.width());
-            position->setFixedHeight(look.position.height());
-            position->setToolTip(look.positionTip);
+            position->setFixedSize(kPosition);
+            position->setToolTip(positionTip);
             row->addWidget(position);
         } else {
             QToolButton *b = button(bar, item.name, item.icon, item.caption, item.hint);
-            if (look.buttonWidth > 0)
-                b->setMinimumWidth(look.buttonWidth);
+            b->setMinimumWidth(kButtonWidth);
             QObject::connect(b, &QToolButton::clicked, bar, item.action);
             row->addWidget(b);
         }

@@ -1,6 +1,5 @@
 #pragma once
 #include <QList>
-#include <QSize>
 #include <QString>
 #include <functional>
 
@@ -24,17 +23,6 @@ struct Item
     QString caption;
     QString hint;
     std::function<void()> action;
-};
-
-// What the windows' bars do not share: sizes, and what a separator is.
-struct Look
-{
-    int buttonWidth = 56;        // the least width of a button
-    int gap = 4;                 // the space each side of a separator
-    bool separatorLine = true;   // a drawn line, #shpSeparatore, between the two gaps
-    QSize position{72, 34};      // the position label: its least width, its height
-    bool fixedPositionWidth = true;
-    QString positionTip;
 };
 
 // A window's table names its handlers; bind() ties them to the window.
@@ -65,6 +53,6 @@ QToolButton *button(QWidget *bar, const char *name, const char *icon, const QStr
                     const QString &hint);
 // Adds the items to `row` inside `bar`; gives the position label when the
 // items hold one, else nullptr.
-QLabel *add(QWidget *bar, QBoxLayout *row, const QList<Item> &items, const Look &look);
+QLabel *add(QWidget *bar, QBoxLayout *row, const QList<Item> &items, const QString &positionTip = {});
 
 } // namespace Toolbar

@@ -1,6 +1,7 @@
 // The keys the three card windows share, and the question before a changed
 // card is thrown away, through the program's own windows.
 #include "Archives.h"
+#include "CameraScript.h"
 #include "TestSupport.h"
 #include "app/Startup.h"
 #include "ui/AppWindows.h"
@@ -510,17 +511,7 @@ private slots:
             const auto restore = qScopeGuard([] { CameraSource::setFactory({}); });
             QImage frame(QSize(64, 48), QImage::Format_RGB32);
             frame.fill(Qt::blue);
-            modal.then([&camera, frame](QDialog *d) {
-                d->show();
-                click(d, QStringLiteral("btnAccendi"));
-                camera->feed(frame);
-                auto *live = d->findChild<PhotoFrame *>(QStringLiteral("imgCamera"));
-                if (!QTest::qWaitFor([&] { return live->picture() == frame; }))
-                    qWarning("the live view never showed the frame");
-                click(d, QStringLiteral("btnCattura"));
-                click(d, QStringLiteral("btnImportaFoto"));
-                return d->result();
-            });
+            modal.then(takePhoto(&camera, frame));
             click(w, QStringLiteral("btnAcquisisciFoto02"));
             QCOMPARE(w->findChild<PhotoFrame *>(QStringLiteral("imgFoto02"))->picture(), frame);
         } else {

@@ -37,7 +37,6 @@ private slots:
     void everySheetResolvesCompletely_data()
     {
         QTest::addColumn<int>("sheet");
-        QTest::newRow("register") << int(Theme::Sheet::Register);
         QTest::newRow("customers") << int(Theme::Sheet::Customers);
         QTest::newRow("receipts") << int(Theme::Sheet::Receipts);
         QTest::newRow("main menu") << int(Theme::Sheet::MainMenu);

@@ -1,6 +1,7 @@
 // One purchase from the login to the sale, through the program's own windows
 // in one process: what a shop owner does on an ordinary day.
 #include "Archives.h"
+#include "CameraScript.h"
 #include "PdfTools.h"
 #include "TestSupport.h"
 #include "app/Startup.h"
@@ -61,22 +62,6 @@ CustomerRecord customer()
     c.ProvRes = QStringLiteral("RM");
     c.Pagamento = QStringLiteral("Contanti");
     return c;
-}
-
-// The camera dialog as the operator uses it: switch on, one frame, capture, import.
-ModalScript::Step takePhoto(FedCameraSource *const *camera, const QImage &frame)
-{
-    return [camera, frame](QDialog *d) {
-        d->show();
-        click(d, QStringLiteral("btnAccendi"));
-        (*camera)->feed(frame);
-        auto *live = d->findChild<PhotoFrame *>(QStringLiteral("imgCamera"));
-        if (!QTest::qWaitFor([&] { return live->picture() == frame; }))
-            qWarning("the live view never showed the frame");
-        click(d, QStringLiteral("btnCattura"));
-        click(d, QStringLiteral("btnImportaFoto"));
-        return d->result();
-    };
 }
 
 // A search window: its criteria, "Cerca", a double-click on the first line.
